@@ -1,0 +1,14 @@
+#pragma once
+
+#include <span>
+
+#include "cli_context.h"
+
+namespace kes::cli {
+
+int runDealOrder(CliContext& ctx);
+
+// Every command of the tool, in the order the usage text lists them.
+std::span<const Command> allCommands();
+
+}  // namespace kes::cli
