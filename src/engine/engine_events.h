@@ -1,0 +1,37 @@
+#pragma once
+
+#include <string>
+
+#include "pile_id.h"
+
+namespace kes {
+
+// Where a card was, for the card counter: 1 stock, 2 waste, 3 second waste,
+// 4 tableau, 5 foundation, 6 reserve.
+enum class CardFamily { Stock = 1, Waste = 2, SecondWaste = 3, Tableau = 4, Foundation = 5, Reserve = 6 };
+
+CardFamily cardFamilyOf(PileId pile);
+
+// What the engine tells the display. The engine never draws, plays sounds or
+// waits: it reports what happened in order, and the display animates,
+// plays and pauses without blocking. Every notice has an empty default so a
+// listener only overrides what it shows.
+class EngineEvents {
+ public:
+  virtual ~EngineEvents() = default;
+
+  virtual void cardMoved(int /*card*/, PileId /*from*/, PileId /*to*/) {}
+  virtual void cardTurned(int /*card*/, bool /*faceUp*/) {}
+  // A pile was replaced wholesale (undo, redo, redeal, restart).
+  virtual void pileReplaced(PileId /*pile*/) {}
+  // A sound file name ("Foundation.wav") with the preference key that switches it.
+  virtual void sound(const std::string& /*file*/, const std::string& /*switchKey*/) {}
+  virtual void pause(int /*milliseconds*/) {}
+  virtual void message(const std::string& /*text*/) {}
+  virtual void beep() {}
+};
+
+// A listener that ignores everything.
+EngineEvents& silentEvents();
+
+}  // namespace kes
