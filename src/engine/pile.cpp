@@ -1,5 +1,7 @@
 #include "pile.h"
 
+#include <algorithm>
+
 #include "card.h"
 
 namespace kes {
@@ -16,6 +18,17 @@ int Pile::positionOf(int code) const {
 }
 
 void Pile::append(int code) { codes_ += cardCodeText(code); }
+
+bool Pile::remove(int code) {
+  const int pos = positionOf(code);
+  if (pos < 0) return false;
+  codes_.erase(static_cast<std::size_t>(pos) * 3, 3);
+  return true;
+}
+
+void Pile::insertAt(int position, int code) {
+  codes_.insert(static_cast<std::size_t>(std::clamp(position, 0, size())) * 3, cardCodeText(code));
+}
 
 std::string Pile::takeTop(int n) {
   if (n <= 0) return {};

@@ -24,6 +24,9 @@ class Pile {
   bool contains(int code) const { return positionOf(code) >= 0; }
 
   void append(int code);
+  // Takes the card out wherever it lies; false when the pile does not hold it.
+  bool remove(int code);
+  void insertAt(int position, int code);
   void appendCodes(std::string_view codes) { codes_.append(codes); }
   // Removes and returns the codes of the top n cards (fewer if the pile is shorter).
   std::string takeTop(int n);

@@ -1,0 +1,60 @@
+#include "game_end.h"
+
+#include <algorithm>
+
+namespace kes {
+
+namespace {
+
+constexpr int kFamilyPoker = 9;
+constexpr int kFamilyPyramid = 4;
+constexpr int kFamilyOneCardPerPile = 27;
+
+bool pileEmpty(const GameState& g, PileId id) { return g.table.pile(id).empty(); }
+
+bool onlyPlaceholders(const Pile& p) {
+  return std::all_of(p.codes().begin(), p.codes().end(), [](char c) { return c == '0'; });
+}
+
+template <typename Pred>
+bool everyTableau(const GameState& g, Pred pred) {
+  for (int i = 0; i < g.tableauCount(); ++i)
+    if (!pred(g.table.pile(PileId::tableau(i)))) return false;
+  return true;
+}
+
+bool reservesEmpty(const GameState& g) {
+  for (int i = 0; i < g.reserveCount(); ++i)
+    if (!pileEmpty(g, PileId::reserve(i))) return false;
+  return true;
+}
+
+bool stockAndWasteEmpty(const GameState& g) { return pileEmpty(g, PileId::stock()) && pileEmpty(g, PileId::waste()); }
+
+}  // namespace
+
+bool checkGameWon(const GameState& g) {
+  switch (g.family()) {
+    case kFamilyPoker: return everyTableau(g, [](const Pile& p) { return !p.empty(); });
+    case 21:
+    case 22: return pileEmpty(g, PileId::stock()) && g.table.pile(PileId::tableau(0)).size() <= 4;
+    case kFamilyOneCardPerPile: return everyTableau(g, [](const Pile& p) { return p.size() == 1; });
+    case kFamilyPyramid: return stockAndWasteEmpty(g) && everyTableau(g, onlyPlaceholders) && reservesEmpty(g);
+    default:
+      return stockAndWasteEmpty(g) && everyTableau(g, [](const Pile& p) { return p.empty(); }) && reservesEmpty(g);
+  }
+}
+
+int scoreOf(const GameState& g) {
+  int cards = g.table.pile(PileId::secondWaste()).size();
+  // In pairing games foundation 1 only marks the selected cards.
+  const int first = g.history.foundationOneIsSelection ? 1 : 0;
+  for (int i = first; i < familySize(PileFamily::Foundation); ++i) cards += g.table.pile(PileId::foundation(i)).size();
+  return 5 * g.params[Param::CardsPlayedAtDeal] + 5 * cards - g.params[Param::CardCount];
+}
+
+void updateScore(GameState& g) {
+  if (g.prefs.scoring && g.family() != kFamilyPoker) g.score = scoreOf(g);
+}
+
+}  // namespace kes
