@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "pile_id.h"
 
@@ -27,7 +28,12 @@ class EngineEvents {
   // A sound file name ("Foundation.wav") with the preference key that switches it.
   virtual void sound(const std::string& /*file*/, const std::string& /*switchKey*/) {}
   virtual void pause(int /*milliseconds*/) {}
+  // A message box for the player, with an OK button.
   virtual void message(const std::string& /*text*/) {}
+  // Text for the table's information area (the hands of poker solitaire).
+  virtual void tableInformation(const std::string& /*text*/) {}
+  // Cells of the table marked (or unmarked) while a hand is announced.
+  virtual void markPiles(const std::vector<PileId>& /*piles*/, bool /*marked*/) {}
   virtual void beep() {}
 };
 

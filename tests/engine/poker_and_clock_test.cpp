@@ -2,6 +2,8 @@
 
 #include "engine/game_clock.h"
 #include "engine/poker_hand.h"
+#include "engine/poker_scoring.h"
+#include "engine_test_support.h"
 
 namespace kes {
 namespace {
@@ -34,6 +36,39 @@ TEST(PokerHand, HandsAndPoints) {
     EXPECT_EQ(hand.points, c.points) << c.name;
     EXPECT_EQ(hand.name, c.name);
   }
+}
+
+struct InfoEvents : EngineEvents {
+  std::vector<std::string> info;
+  std::vector<int> pauses;
+  void tableInformation(const std::string& text) override { info.push_back(text); }
+  void pause(int ms) override { pauses.push_back(ms); }
+};
+
+TEST(PokerScoring, LastCardShowsEveryNewHandThenTheTotal) {
+  GameState g;
+  test::setParams(g, {{Param::Family, 9}, {Param::TableauCount, 25}});
+  // Row 0: a pair of sevens and three odd cards; column 0: five hearts.
+  const int row0[] = {card(7, 0), card(7, 1), card(2, 2), card(9, 3), card(12, 2)};
+  for (int j = 1; j < 5; ++j) g.table.appendCard(PileId::tableau(j), row0[j], true);
+  const int col0[] = {0, card(2, 0), card(5, 0), card(9, 0), card(11, 0)};
+  for (int i = 1; i < 5; ++i) g.table.appendCard(PileId::tableau(5 * i), col0[i], true);
+  InfoEvents ev;
+  g.table.appendCard(PileId::tableau(0), row0[0], true);
+  EXPECT_EQ(scorePokerGrid(g, row0[0], ev), 22);
+  EXPECT_EQ(ev.info, (std::vector<std::string>{"One Pair\n2 points\nTotal: 2 points", "Flush\n20 points\nTotal: 22 points",
+                                               "Total: 22 points"}));
+  EXPECT_EQ(ev.pauses, (std::vector<int>{500, 500}));
+  EXPECT_EQ(g.score, 22);
+  EXPECT_FALSE(g.won);
+}
+
+TEST(PokerScoring, EmptyGridTotalsZero) {
+  GameState g;
+  test::setParams(g, {{Param::Family, 9}, {Param::TableauCount, 25}});
+  InfoEvents ev;
+  EXPECT_EQ(scorePokerGrid(g, 1, ev), 0);
+  EXPECT_EQ(ev.info, std::vector<std::string>{"Total: 0 points"});
 }
 
 TEST(GameClock, PausedTimeIsNotCounted) {
