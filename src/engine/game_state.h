@@ -1,7 +1,10 @@
 #pragma once
 
+#include <optional>
+
 #include "game_params.h"
 #include "history.h"
+#include "pile_positions.h"
 #include "table_state.h"
 
 namespace kes {
@@ -31,6 +34,11 @@ struct GameState {
   DragState drag;
   PlayPreferences prefs;
 
+  // Where the layout put the piles; until a layout ran, the piles the game
+  // uses count as placed.
+  PilePositions positions;
+  bool laidOut = false;
+
   int passNumber = 1;
   int dealCount = 0;
   int movesMade = 0;  // 0, 1, or 2 for "more than one"
@@ -43,6 +51,30 @@ struct GameState {
   int tableauCount() const { return params[Param::TableauCount]; }
   int reserveCount() const { return params[Param::ReserveCount]; }
   bool inOpeningPhase() const { return params[Param::OpeningPhase] == 1 && movesMade == 0; }
+  bool inUse(PileId id) const {
+    switch (id.family) {
+      case PileFamily::Stock:
+        if (id.index == kWaste) return params[Param::WasteUsed] == 1 || params[Param::WasteDealCount] > 0;
+        if (id.index == kSecondWaste) return params[Param::SecondWasteUsed] != 0;
+        return true;
+      case PileFamily::Foundation: return id.index < foundationCount();
+      case PileFamily::Tableau: return id.index < tableauCount();
+      case PileFamily::Reserve: return id.index < reserveCount();
+    }
+    return false;
+  }
+  bool onTable(PileId id) const { return laidOut ? positions.isPlaced(id) : inUse(id); }
+  bool autoplayOn() const { return prefs.autoplay && params[Param::AutoplayAvailable] != 0; }
+  // Where a card lies in play; the selection list of pairing games, which
+  // names cards that lie elsewhere, is left out.
+  std::optional<PileId> locateCard(int card) const {
+    for (int o = 0; o < kPileCount; ++o) {
+      const PileId id = PileId::fromOrdinal(o);
+      if (history.foundationOneIsSelection && id == PileId::foundation(0)) continue;
+      if (table.pile(id).contains(card)) return id;
+    }
+    return std::nullopt;
+  }
 };
 
 }  // namespace kes

@@ -1,0 +1,53 @@
+#include "pairing_removal.h"
+
+#include "automatic_moves.h"
+#include "pairing_rules.h"
+
+namespace kes {
+
+namespace {
+
+constexpr int kPlaceholderFanning = 4;
+constexpr int kGridFanning = 8;
+constexpr int kPauseBeforeRemoval = 150;
+
+// Takes the card out of its pile as the game's layout wants it.
+void takeOut(ActionRun& run, int card, PileId from) {
+  Pile& pile = run.pile(from);
+  const int fanning = run.param(Param::TableauFanning);
+  const int pos = pile.positionOf(card);
+  std::string codes = pile.codes();
+  if (from.family == PileFamily::Tableau && fanning == kPlaceholderFanning) {
+    codes.replace(static_cast<std::size_t>(pos) * 3, 3, "000");
+  } else if (from == PileId::tableau(0) && fanning == kGridFanning && pos > 0 && pile.cardAt(pos - 1) == 0) {
+    codes.erase(static_cast<std::size_t>(pos - 1) * 3, 6);
+  } else {
+    codes.erase(static_cast<std::size_t>(pos) * 3, 3);
+  }
+  pile.setCodes(std::move(codes));
+  if (from.family == PileFamily::Tableau) run.leftTableau = true;
+}
+
+}  // namespace
+
+void removeSelection(ActionRun& run) {
+  GameState& g = run.game;
+  const std::vector<int> selected = selectedCards(g);
+  if (selected.empty()) return;
+  run.sound("Pairing.wav", "Sounds_Pairing");
+  run.beforeChange();
+  run.events.pause(kPauseBeforeRemoval);
+  for (int card : selected) {
+    const auto from = g.locateCard(card);
+    if (!from) continue;
+    takeOut(run, card, *from);
+    g.table.appendCard(PileId::secondWaste(), card, true);
+    run.events.cardMoved(card, *from, PileId::secondWaste());
+    run.lastCard = card;
+  }
+  run.pile(PileId::foundation(0)).clear();
+  if (g.family() == 25 || g.family() == 26) autoFaceUp(g, run.events, false);
+  run.recomputeWon();
+}
+
+}  // namespace kes
