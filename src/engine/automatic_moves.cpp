@@ -58,7 +58,8 @@ bool isCompleteRun(const GameState& g, const Pile& p, int base, int buildRule) {
     if (needsSuit && suitIndex(card) != suitIndex(top)) return false;
     if (base == Base::kRunRemovalByPileRule && buildRule == kAlternateColours && isRed(card) == isRed(above)) return false;
   }
-  return groupTestAccepts(g, Base::kRunRemovalByPileRule, top);
+  // The colour balance is that of the foundations sharing the target's base.
+  return groupTestAccepts(g, base, top);
 }
 
 // The cards leave one at a time, top first, each merged into the step before.
