@@ -34,6 +34,7 @@ void moveLogElement(GameState& g, HistoryStack& from, HistoryStack& to, bool isU
   if (from.log.empty() || to.log.empty()) return;
   const std::string element = from.log.lastElement();
   if (MoveLog::elementContains(element, kCodeStockDeal)) g.dealCount += isUndo ? -1 : 1;
+  if (MoveLog::elementContains(element, kCodeTableauRedeal)) g.passNumber += isUndo ? -1 : 1;
   to.log.removeLast();
   to.log.append(element);
   from.log.removeLast();

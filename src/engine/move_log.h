@@ -8,6 +8,9 @@ namespace kes {
 // Move codes that the move executor attaches to a history step.
 inline constexpr int kCodeTableauMove = 1;  // a move onto a tableau pile (counted by one family's rules)
 inline constexpr int kCodeStockDeal = 2;    // a stock press that dealt (counted as `DealCount`)
+// A redeal of the tableau that leaves the stock as it was: its pass cannot be
+// told from the stock, so undo and redo read it from this code.
+inline constexpr int kCodeTableauRedeal = 3;
 
 // The text log that runs in step with a history stack: one element per
 // snapshot, each ended by a comma, holding zero or more 3-digit move codes.

@@ -70,10 +70,12 @@ bool emptyStockAction(ActionRun& run, bool toWaste) {
     }
     g.drag.redealArmed = false;
     ++g.passNumber;
-    if (gathersIntoStock(mode))
+    if (gathersIntoStock(mode)) {
       gatherTableauIntoStock(run);
-    else
+    } else {
       redealTableau(run, mode);
+      if (run.pushed) g.history.tagLastMove(kCodeTableauRedeal);
+    }
     return true;
   }
   if (toWaste && g.table.pile(PileId::waste()).size() >= 2) {

@@ -1,4 +1,5 @@
 #include "engine/initial_deal.h"
+#include "engine/game_start.h"
 
 #include <gtest/gtest.h>
 
@@ -171,6 +172,43 @@ TEST(InitialDeal, EveryCardDealtExactlyOnce) {
     for (int o = 0; o < kPileCount; ++o) seen += g.table.pileAt(o).contains(c) ? 1 : 0;
     EXPECT_LE(seen, 1) << c;
   }
+}
+
+}  // namespace
+}  // namespace kes
+
+namespace kes {
+namespace {
+
+TEST(StartDeal, EveryDealStartsFromTheCatalogueBases) {
+  GameState g;
+  GameParams params;
+  params[Param::CardCount] = 52;
+  params[Param::FoundationCount] = 4;
+  params[Param::FoundationBaseFromDeal] = 1;
+  params[Param::StockDealCount] = 51;
+  params[Param::tableauEmptyBase(0)] = 91;
+  loadGame(g, params);
+  ASSERT_EQ(startDeal(g, "1", test::acesUpInSuit), "");
+  const int firstBase = g.params[Param::foundationBase(0)];
+  EXPECT_EQ(firstBase, cardRank(g.table.pile(PileId::foundation(0)).cardAt(0)));
+  ASSERT_EQ(startDeal(g, "2", test::acesUpInSuit), "");
+  EXPECT_EQ(g.params[Param::foundationBase(0)], cardRank(g.table.pile(PileId::foundation(0)).cardAt(0)));
+  EXPECT_EQ(g.params[Param::tableauEmptyBase(0)], g.params[Param::foundationBase(0)] == 1 ? 13 : g.params[Param::foundationBase(0)] - 1);
+  EXPECT_TRUE(g.inProgress);
+  EXPECT_EQ(g.table.pile(PileId::stock()).size(), 51);
+}
+
+TEST(StartDeal, SelectionListInPairingGames) {
+  GameState g;
+  GameParams params;
+  params[Param::CardCount] = 52;
+  params[Param::Family] = 4;
+  loadGame(g, params);
+  EXPECT_TRUE(g.history.foundationOneIsSelection);
+  params[Param::Family] = 5;
+  loadGame(g, params);
+  EXPECT_FALSE(g.history.foundationOneIsSelection);
 }
 
 }  // namespace

@@ -203,3 +203,33 @@ TEST_F(RowDealFixture, CompletedSuitRunLeavesForItsFoundation) {
 
 }  // namespace
 }  // namespace kes
+
+namespace kes {
+namespace {
+
+// Fans gathered and dealt again in threes, with no stock at all.
+TEST(TableauRedeal, RegroupsInThreesAndUndoGivesThePassBack) {
+  GameState g;
+  test::setParams(g, {{Param::CardCount, 52}, {Param::TableauCount, 3}, {Param::TableauRedealMode, 1},
+                      {Param::StockPasses, 3}, {Param::tableauDealCount(0), 3}, {Param::tableauDealFace(0), 3}});
+  g.inProgress = true;
+  g.table.pile(PileId::tableau(0)).setCodes("001002");
+  g.table.pile(PileId::tableau(2)).setCodes("003004005006007");
+  EngineEvents& ev = silentEvents();
+  stockPress(g, ev);  // arms
+  ASSERT_TRUE(g.drag.redealArmed);
+  ASSERT_TRUE(executeMove(g, ev, 0, MoveAction::to(ActionKind::StockToWaste)));
+  EXPECT_EQ(g.passNumber, 2);
+  EXPECT_EQ(g.table.pile(PileId::tableau(0)).size(), 3);
+  EXPECT_EQ(g.table.pile(PileId::tableau(1)).size(), 3);
+  EXPECT_EQ(g.table.pile(PileId::tableau(2)).size(), 1);
+  EXPECT_TRUE(g.table.isFaceUp(g.table.pile(PileId::tableau(1)).cardAt(0)));
+  ASSERT_TRUE(undoMove(g, ev));
+  EXPECT_EQ(g.passNumber, 1);
+  EXPECT_EQ(g.table.pile(PileId::tableau(0)).codes(), "001002");
+  ASSERT_TRUE(redoMove(g, ev));
+  EXPECT_EQ(g.passNumber, 2);
+}
+
+}  // namespace
+}  // namespace kes
