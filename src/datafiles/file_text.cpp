@@ -18,6 +18,8 @@ std::optional<std::string> readFileBytes(const std::filesystem::path& path) {
   return bytes;
 }
 
+std::string cannotOpenFileMessage(const std::filesystem::path& path) { return "Cannot open file " + path.string(); }
+
 bool ensureFolderOf(const std::filesystem::path& file) {
   std::error_code ec;
   const auto folder = folderOf(file);

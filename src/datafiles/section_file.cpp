@@ -50,8 +50,6 @@ std::vector<std::string> nonEmpty(const SectionBody& body) {
 
 }  // namespace
 
-std::string cannotOpenFileMessage(const std::filesystem::path& path) { return "Cannot open file " + path.string(); }
-
 SectionFile::SectionFile(std::filesystem::path path, MessageSink& messages, FileSystemOps& fs)
     : path_(std::move(path)), messages_(messages), fs_(fs) {}
 

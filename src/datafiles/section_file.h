@@ -76,7 +76,4 @@ class SectionFile {
   FileSystemOps& fs_;
 };
 
-// "Cannot open file %s" with the path put in.
-std::string cannotOpenFileMessage(const std::filesystem::path& path);
-
 }  // namespace kes

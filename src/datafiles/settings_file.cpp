@@ -36,7 +36,7 @@ bool SettingsFile::modify(const std::function<bool(IniDocument&)>& change) {
   // A file that is there but cannot be read must not be replaced by one
   // holding only the keys written now.
   if (exists && !bytes) {
-    messages_.information("Cannot open file " + path_.string());
+    messages_.information(cannotOpenFileMessage(path_));
     return false;
   }
   IniDocument doc = IniDocument::parse(bytes.value_or(std::string{}));
