@@ -1,5 +1,6 @@
 #include "section_file.h"
 
+#include <algorithm>
 #include <fstream>
 #include <sstream>
 #include <system_error>
@@ -38,6 +39,17 @@ bool isKeyLine(std::string_view line, std::string_view key) {
 std::string withoutTrailingBlanks(std::string text) {
   text.erase(text.find_last_not_of(' ') + 1);
   return text;
+}
+
+bool hasLineBreak(std::string_view text) { return text.find_first_of("\r\n") != std::string_view::npos; }
+
+// Text that would split a line or shift a key's "=" would corrupt the file.
+bool writable(std::string_view section, std::span<const KeyValue> pairs) {
+  if (section.empty() || hasLineBreak(section) || section.find(']') != std::string_view::npos) return false;
+  return std::all_of(pairs.begin(), pairs.end(), [](const KeyValue& pair) {
+    return !pair.key.empty() && pair.key.front() != '[' && pair.key.find('=') == std::string::npos &&
+           !hasLineBreak(pair.key) && !hasLineBreak(pair.value);
+  });
 }
 
 std::vector<std::string> nonEmpty(const SectionBody& body) {
@@ -131,6 +143,7 @@ std::vector<std::string> SectionFile::readSectionLines(std::string_view section)
 }
 
 bool SectionFile::appendSection(std::string_view section, std::span<const KeyValue> pairs) {
+  if (!writable(section, pairs)) return false;
   std::ofstream out(path_, std::ios::binary | std::ios::app);
   if (!out) {
     cannotOpen();
@@ -162,6 +175,7 @@ bool SectionFile::overwriteAt(std::uint64_t offset, std::string_view bytes) {
 }
 
 bool SectionFile::writeSectionInPlace(std::string_view section, std::span<const KeyValue> pairs) {
+  if (!writable(section, pairs)) return false;
   const auto found = body(section);
   if (!found) return appendSection(section, pairs);
   const std::string text = joinLines(pairLines(pairs));
@@ -182,6 +196,7 @@ bool SectionFile::writeSectionInPlace(std::string_view section, std::span<const 
 bool SectionFile::updateValue(std::string_view section, std::string_view key, std::string_view value) {
   const auto found = body(section);
   const KeyValue pair{std::string(key), std::string(value)};
+  if (!writable(section, std::span(&pair, 1))) return false;
   if (!found) return appendSection(section, std::span(&pair, 1));
   std::vector<std::string> lines = nonEmpty(*found);
   for (const auto& line : found->lines) {
@@ -198,6 +213,7 @@ bool SectionFile::updateValue(std::string_view section, std::string_view key, st
 }
 
 bool SectionFile::replaceSection(std::string_view section, std::span<const KeyValue> pairs) {
+  if (!writable(section, pairs)) return false;
   return replaceBodyLines(section, pairLines(pairs));
 }
 
@@ -224,7 +240,7 @@ bool SectionFile::replaceBodyLines(std::string_view section, std::vector<std::st
 }
 
 bool SectionFile::replaceInLines(std::size_t from, std::string_view oldText, std::string_view newText) {
-  if (from < 1 || oldText.empty()) return false;
+  if (from < 1 || oldText.empty() || hasLineBreak(oldText) || hasLineBreak(newText)) return false;
   if (!exists()) return true;
   const auto bytes = readFileBytes(path_);
   if (!bytes) {

@@ -25,6 +25,8 @@ struct KeyValue {
 // keys compare exactly. Values are fixed-width, which lets a changed value
 // overwrite the old one in place. A missing file has no sections; one that
 // exists but cannot be opened is reported as "Cannot open file <path>".
+// Writers refuse, without touching the file, names and values that would
+// break its lines (line breaks, "=" in a key, "]" in a section name).
 class SectionFile {
  public:
   explicit SectionFile(std::filesystem::path path, MessageSink& messages, FileSystemOps& fs = realFileSystem());

@@ -194,12 +194,25 @@ TEST_F(SectionFileTest, ReplaceInLinesChangesOnlyTextAtThePosition) {
   EXPECT_EQ(bytes(), "0001ZoeWon \r\n0002Bob   Lost\r\n0003Anna2 Won \r\nAnna at the start\r\n0004ZoeLost");
 }
 
-TEST_F(SectionFileTest, ReplaceInLinesNeverMatchesTheLineBreak) {
+TEST_F(SectionFileTest, ReplaceInLinesKeepsEachLinesOwnBreak) {
   given("ab\r\nab\n");
-  ASSERT_TRUE(stats_.replaceInLines(2, "b\r", "X"));
+  EXPECT_FALSE(stats_.replaceInLines(2, "b\r", "X"));
+  ASSERT_TRUE(stats_.replaceInLines(2, "b ", "X"));
   EXPECT_EQ(bytes(), "ab\r\nab\n");
   ASSERT_TRUE(stats_.replaceInLines(2, "b", "X"));
   EXPECT_EQ(bytes(), "aX\r\naX\n");
+}
+
+TEST_F(SectionFileTest, TextThatWouldBreakTheLinesIsRefused) {
+  given(kStats);
+  const std::vector<KeyValue> injected{{"Eve", "000001\r\n[0042]"}};
+  const std::vector<KeyValue> keyWithEquals{{"Eve=1", "000001"}};
+  EXPECT_FALSE(stats_.appendSection("0007", injected));
+  EXPECT_FALSE(stats_.replaceSection("0023", keyWithEquals));
+  EXPECT_FALSE(stats_.updateValue("0023", "Bob", "00\r\n02"));
+  EXPECT_FALSE(stats_.writeSectionInPlace("00]23", keyWithEquals));
+  EXPECT_FALSE(stats_.replaceInLines(1, "[0023]", "x\n"));
+  EXPECT_EQ(bytes(), kStats);
 }
 
 TEST_F(SectionFileTest, CreateIfMissingCreatesOnlyOnce) {
