@@ -1,7 +1,4 @@
 #pragma once
 
-namespace kes {
-
-inline constexpr const char* kProductTitle = "Kestrova 2000";
-
-}  // namespace kes
+// The product title lives with the caption placeholders in the data files.
+#include "datafiles/product_title.h"

@@ -1,0 +1,99 @@
+#include "datafiles/safe_replace.h"
+
+#include <sys/stat.h>
+
+#include <gtest/gtest.h>
+
+#include "data_file_helpers.h"
+#include "test_temp_dir.h"
+
+namespace kes {
+namespace {
+
+using testing::FailingFileSystem;
+using testing::RecordingSink;
+using testing::filesIn;
+using testing::readBytes;
+using testing::writeBytes;
+using Step = FailingFileSystem::Step;
+
+const std::string kOld = "[Version]\r\nVersion=0300\r\n\r\n[0023]\r\nAnna=000001\r\n";
+
+TEST(SafeReplace, NewContentsReplaceTheOldAndNoTemporaryFileStays) {
+  TempDir tmp;
+  const auto target = tmp.path() / "STAT.DAT";
+  writeBytes(target, kOld);
+  RecordingSink sink;
+  ASSERT_TRUE(replaceFileContents(target, "new\r\n", sink));
+  EXPECT_EQ(readBytes(target), "new\r\n");
+  EXPECT_TRUE(sink.messages.empty());
+  EXPECT_EQ(filesIn(tmp.path()), std::vector<std::string>{"STAT.DAT"});
+}
+
+TEST(SafeReplace, MissingTargetIsCreated) {
+  TempDir tmp;
+  RecordingSink sink;
+  ASSERT_TRUE(replaceFileContents(tmp.path() / "GAM_CUST.DAT", "[R-0301]\r\n", sink));
+  EXPECT_EQ(readBytes(tmp.path() / "GAM_CUST.DAT"), "[R-0301]\r\n");
+}
+
+TEST(SafeReplace, TargetKeepsItsPermissions) {
+  TempDir tmp;
+  const auto target = tmp.path() / "CFG.DAT";
+  writeBytes(target, kOld);
+  ::chmod(target.c_str(), 0640);
+  RecordingSink sink;
+  ASSERT_TRUE(replaceFileContents(target, "x", sink));
+  struct stat info {};
+  ASSERT_EQ(::stat(target.c_str(), &info), 0);
+  EXPECT_EQ(info.st_mode & 0777, 0640U);
+}
+
+struct FailureCase {
+  Step step;
+  std::string message;  // the message's beginning
+};
+
+class SafeReplaceFailure : public ::testing::TestWithParam<FailureCase> {};
+
+TEST_P(SafeReplaceFailure, LeavesTargetByteForByteAndRemovesTheTemporaryFile) {
+  TempDir tmp;
+  const auto target = tmp.path() / "STAT.DAT";
+  writeBytes(target, kOld);
+  FailingFileSystem fs(GetParam().step);
+  RecordingSink sink;
+  EXPECT_FALSE(replaceFileContents(target, std::string(100000, 'n'), sink, fs));
+  EXPECT_EQ(readBytes(target), kOld);
+  EXPECT_EQ(filesIn(tmp.path()), std::vector<std::string>{"STAT.DAT"});
+  ASSERT_EQ(sink.messages.size(), 1U);
+  EXPECT_EQ(sink.messages[0].rfind(GetParam().message, 0), 0U) << sink.messages[0];
+}
+
+INSTANTIATE_TEST_SUITE_P(EachStep, SafeReplaceFailure,
+                         ::testing::Values(FailureCase{Step::CreateTemp, "Error creating temp file."},
+                                           FailureCase{Step::Write, "Write error on file"},
+                                           FailureCase{Step::Sync, "Write error on file"},
+                                           FailureCase{Step::Rename, "Error renaming file: "}));
+
+TEST(SafeReplace, RenameFailureNamesBothFiles) {
+  TempDir tmp;
+  const auto target = tmp.path() / "STAT.DAT";
+  writeBytes(target, kOld);
+  FailingFileSystem fs(Step::Rename);
+  RecordingSink sink;
+  ASSERT_FALSE(replaceFileContents(target, "x", sink, fs));
+  ASSERT_EQ(sink.messages.size(), 1U);
+  EXPECT_EQ(sink.messages[0], "Error renaming file: " + fs.tempPath.string() + "\rwith: " + target.string());
+  EXPECT_EQ(fs.tempPath.parent_path(), tmp.path());
+  EXPECT_EQ(fs.tempPath.filename().string().rfind("rpl", 0), 0U);
+}
+
+TEST(SafeReplace, MissingFolderCannotTakeATemporaryFile) {
+  TempDir tmp;
+  RecordingSink sink;
+  EXPECT_FALSE(replaceFileContents(tmp.path() / "nowhere" / "CFG.DAT", "x", sink));
+  EXPECT_EQ(sink.messages, std::vector<std::string>{"Error creating temp file."});
+}
+
+}  // namespace
+}  // namespace kes
