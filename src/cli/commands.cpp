@@ -2,11 +2,15 @@
 
 #include <array>
 
+#include "catalogue_commands.h"
+
 namespace kes::cli {
 
 std::span<const Command> allCommands() {
   static constexpr std::array kCommands{
       Command{"deal-order", "deal-order --cards N --number D", runDealOrder},
+      Command{"games", "games", runGames},
+      Command{"params", "params GAME", runParams},
   };
   return kCommands;
 }

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <functional>
+#include <optional>
+
+#include "cli/cli_context.h"
+#include "engine/custom_rules.h"
+
+namespace kes::cli {
+
+// Finds a custom game (8000 and above) in the custom games file of dirs;
+// nullopt when the file has no such game.
+using CustomRulesLookup = std::function<std::optional<CustomGameRules>(const DataDirs& dirs, int number)>;
+
+// "games": number, category and name of every catalogue game, in file order.
+int runGames(CliContext& ctx);
+
+// "params GAME": the 345 parameters the game loads with. Custom games are
+// looked up with customRules; without one they are refused.
+int runParams(CliContext& ctx);
+int runParamsWith(CliContext& ctx, const CustomRulesLookup& customRules);
+
+}  // namespace kes::cli
