@@ -5,6 +5,7 @@
 
 #include "datafiles/catalogue_file.h"
 #include "datafiles/catalogue_params.h"
+#include "datafiles/custom_games_file.h"
 #include "datafiles/game_list.h"
 
 namespace kes::cli {
@@ -50,7 +51,13 @@ int runGames(CliContext& ctx) {
   return kExitOk;
 }
 
-int runParams(CliContext& ctx) { return runParamsWith(ctx, {}); }
+std::optional<CustomGameRules> customRulesFromFile(const DataDirs& dirs, int number) {
+  const auto game = findCustomGame(dirs.writable / kCustomGamesFileName, number);
+  if (!game) return std::nullopt;
+  return CustomGameRules{game->baseGame, game->ruleString};
+}
+
+int runParams(CliContext& ctx) { return runParamsWith(ctx, customRulesFromFile); }
 
 int runParamsWith(CliContext& ctx, const CustomRulesLookup& customRules) {
   const auto game = ctx.args.size() == 1 ? gameNumber(ctx.args[0]) : std::nullopt;

@@ -17,6 +17,8 @@ int runGames(CliContext& ctx);
 
 // "params GAME": the 345 parameters the game loads with. Custom games are
 // looked up with customRules; without one they are refused.
+// The custom game's base and rules as the data folder's custom games file has them.
+std::optional<CustomGameRules> customRulesFromFile(const DataDirs& dirs, int number);
 int runParams(CliContext& ctx);
 int runParamsWith(CliContext& ctx, const CustomRulesLookup& customRules);
 

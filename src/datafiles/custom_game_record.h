@@ -5,9 +5,10 @@
 #include <string_view>
 #include <vector>
 
+#include "engine/custom_rules.h"
+
 namespace kes {
 
-inline constexpr int kFirstCustomGame = 8000;
 inline constexpr int kLastCustomGame = 9999;
 
 // A catalogue game with changed rules, kept under a number of its own.

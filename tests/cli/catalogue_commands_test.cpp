@@ -7,6 +7,8 @@
 
 #include "cli/catalogue_commands.h"
 #include "cli/cli_main.h"
+#include "datafiles/custom_games_file.h"
+#include "datafiles/message_sink.h"
 #include "test_temp_dir.h"
 
 namespace kes::cli {
@@ -78,9 +80,26 @@ TEST(ParamsCommand, RefusesUnknownGamesAndBadArguments) {
   for (const std::vector<std::string>& args : std::vector<std::vector<std::string>>{
            {"params"}, {"params", "x1"}, {"params", "-1"}, {"params", "12345"}, {"params", "1", "2"}})
     EXPECT_EQ(run(args).status, 2);
-  const CliRun custom = run({"params", "8000"});
-  EXPECT_EQ(custom.status, 2);
-  EXPECT_NE(custom.err.find("custom games need the custom games file"), std::string::npos);
+}
+
+TEST(ParamsCommand, ReadsCustomGamesFromTheDataFolder) {
+  TempDir data;
+  struct Quiet : MessageSink {
+    void information(const std::string&) override {}
+  } quiet;
+  const auto number = addCustomGame(data.path() / kCustomGamesFileName, "Klondike by threes", 2, "003-010", quiet);
+  ASSERT_EQ(number, 8000);
+  std::istringstream in;
+  std::ostringstream out, err;
+  ASSERT_EQ(cliMain({"--install-dir", builtDataDir(), "--data-dir", data.path().string(), "params", "8000"}, in, out, err), 0)
+      << err.str();
+  const auto l = lines(out.str());
+  ASSERT_EQ(l.size(), 345u);
+  EXPECT_EQ(l[18], "19=3");
+  EXPECT_EQ(l[12], "13=-1");
+  std::ostringstream out2, err2;
+  EXPECT_EQ(cliMain({"--install-dir", builtDataDir(), "--data-dir", data.path().string(), "params", "8001"}, in, out2, err2), 2);
+  EXPECT_NE(err2.str().find("no custom game 8001"), std::string::npos);
 }
 
 TEST(CatalogueCommands, AMissingCatalogueIsReportedWithItsPath) {
