@@ -37,6 +37,9 @@ struct GameState {
   int score = 0;
   bool won = false;
   bool inProgress = false;
+  // Whether the visible waste has a place on the table; the layout clears
+  // it for games that keep the waste off the table.
+  bool wastePlaced = true;
 
   int family() const { return params[Param::Family]; }
   int foundationCount() const { return params[Param::FoundationCount]; }
