@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <set>
 #include <vector>
 
+#include "engine/build_context.h"
 #include "engine/build_rules.h"
 #include "rules_table.h"
 
@@ -200,6 +202,15 @@ TEST(CanBuild, CodesDecidedByTheTwoCards) {
                       {"56: other rank", tableau(56, H(7), S(8)), false},
                       {"56: never on empty", tableau(56, kEmpty, S(8), kDown, 1, false, -1), false},
                   });
+}
+
+// A code listed twice would silently lose one of its rules; a general code
+// listed at all would skip the base rule, suit gate and rank step.
+TEST(CanBuild, EveryOwnRuleIsListedOnce) {
+  std::set<int> listed;
+  for (const std::span<const BuildRule> rules : {cardBuildRules(), tableBuildRules()})
+    for (const BuildRule& rule : rules) EXPECT_TRUE(listed.insert(rule.code).second) << rule.code;
+  for (const int general : {0, 1, 2, 3, 6, 8, 9, 10, 13, 22}) EXPECT_EQ(listed.count(general), 0u) << general;
 }
 
 }  // namespace

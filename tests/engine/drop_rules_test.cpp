@@ -105,6 +105,7 @@ TEST(MoveRules, TableauRefusals) {
   t.pile(T1, {C(9)}).pile(PileId::tableau(2), {D(9)});
   EXPECT_TRUE(canDropOnTableau(*t, 1, H(8)));
   EXPECT_FALSE(canDropOnTableau(*t, 2, H(8)));
+  // Nothing is held here (no dragged run top), as when the engine fills a gap itself.
   EXPECT_TRUE(canDropOnTableau(*t, 3, H(8))) << "any card on an empty pile";
   EXPECT_FALSE(canDropOnTableau(*t, 26, H(8)));
 }
