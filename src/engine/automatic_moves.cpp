@@ -1,7 +1,7 @@
 #include "automatic_moves.h"
 
 #include "card.h"
-#include "group_test.h"
+#include "base_rule.h"
 #include "move_executor.h"
 
 namespace kes {
@@ -41,7 +41,7 @@ namespace {
 int runFoundation(const GameState& g) {
   for (int i = 0; i < familySize(PileFamily::Foundation); ++i) {
     const int base = g.params[Param::foundationBase(i)];
-    if ((base == Base::kRunRemovalByPileRule || base == Base::kRunRemovalInSuit) && g.table.pile(PileId::foundation(i)).empty())
+    if ((base == BaseCode::RunRemoval || base == BaseCode::RunRemovalOther) && g.table.pile(PileId::foundation(i)).empty())
       return i;
   }
   return -1;
@@ -54,12 +54,12 @@ bool isCompleteRun(const GameState& g, const Pile& p, int base, int buildRule) {
     if (!g.table.isFaceUp(card) || cardRank(card) != k) return false;
     if (k == 1) continue;
     const int above = p.cardAt(p.size() - k + 1);
-    const bool needsSuit = base == Base::kRunRemovalInSuit || buildRule == kInSuit;
+    const bool needsSuit = base == BaseCode::RunRemovalOther || buildRule == kInSuit;
     if (needsSuit && suitIndex(card) != suitIndex(top)) return false;
-    if (base == Base::kRunRemovalByPileRule && buildRule == kAlternateColours && isRed(card) == isRed(above)) return false;
+    if (base == BaseCode::RunRemoval && buildRule == kAlternateColours && isRed(card) == isRed(above)) return false;
   }
   // The colour balance is that of the foundations sharing the target's base.
-  return groupTestAccepts(g, base, top);
+  return groupTestPasses(g, base, top);
 }
 
 // The cards leave one at a time, top first, each merged into the step before.

@@ -1,5 +1,6 @@
 #include "initial_deal.h"
 
+#include "base_rule.h"
 #include "card.h"
 #include "deal_generator.h"
 #include "foundation_deal_code.h"
@@ -10,7 +11,6 @@ namespace kes {
 namespace {
 
 constexpr int kRankDealOffset = 1000;  // tableau counts above this deal one card of rank count - 1000
-constexpr int kBaseBelowFoundation = 91;
 
 void dealFoundations(DealContext& deal) {
   for (int i = 0; i < deal.game.foundationCount(); ++i) {
@@ -94,8 +94,8 @@ void baseFromDeal(DealContext& deal) {
 void resolveEmptyBasesBelowFoundation(DealContext& deal) {
   const int base = deal.param(Param::foundationBase(0));
   for (int i = 0; i < familySize(PileFamily::Tableau); ++i)
-    if (deal.param(Param::tableauEmptyBase(i)) == kBaseBelowFoundation)
-      deal.game.params[Param::tableauEmptyBase(i)] = static_cast<std::int16_t>(base == 1 ? 13 : base - 1);
+    if (deal.param(Param::tableauEmptyBase(i)) == BaseCode::BelowFoundationBase)
+      deal.game.params[Param::tableauEmptyBase(i)] = static_cast<std::int16_t>(rankBelowFoundationBase(base));
 }
 
 }  // namespace
