@@ -59,39 +59,46 @@ std::optional<CustomGameRules> customRulesFromFile(const DataDirs& dirs, int num
 
 int runParams(CliContext& ctx) { return runParamsWith(ctx, customRulesFromFile); }
 
-int runParamsWith(CliContext& ctx, const CustomRulesLookup& customRules) {
-  const auto game = ctx.args.size() == 1 ? gameNumber(ctx.args[0]) : std::nullopt;
+std::optional<GameParams> loadGameForCommand(CliContext& ctx, const std::string& gameArg, const char* command,
+                                             const CustomRulesLookup& customRules) {
+  const auto game = gameNumber(gameArg);
   if (!game) {
-    ctx.err << "usage: kestrova-cli params GAME (a game number)\n";
-    return kExitUsage;
+    ctx.err << command << ": a game is a number of 1 to 4 digits: '" << gameArg << "'\n";
+    return std::nullopt;
   }
-  const auto catalogue = openCatalogue(ctx, "params");
-  if (!catalogue) return kExitUsage;
+  const auto catalogue = openCatalogue(ctx, command);
+  if (!catalogue) return std::nullopt;
 
   std::optional<CustomGameRules> custom;
   if (*game >= kFirstCustomGame) {
-    if (!customRules) {
-      ctx.err << "params: game " << *game << " is a custom game; custom games need the custom games file\n";
-      return kExitUsage;
-    }
-    custom = customRules(ctx.dirs, *game);
+    custom = customRules ? customRules(ctx.dirs, *game) : std::nullopt;
     if (!custom) {
-      ctx.err << "params: there is no custom game " << *game << "\n";
-      return kExitUsage;
+      ctx.err << command << ": there is no custom game " << *game << "\n";
+      return std::nullopt;
     }
   }
   const int column = custom ? custom->baseGame : *game;
   if (loadGameList(*catalogue).category(column) < 0) {
-    ctx.err << "params: there is no game " << column << " in the catalogue\n";
-    return kExitUsage;
+    ctx.err << command << ": there is no game " << column << " in the catalogue\n";
+    return std::nullopt;
   }
   GameParams params;
   SavedPileParams saved;
   if (const LoadResult r = loadGameParams(*catalogue, *game, custom, params, saved); !r.ok()) {
-    ctx.err << "params: " << r.error << "\n";
-    return kExitFailure;
+    ctx.err << command << ": " << r.error << "\n";
+    return std::nullopt;
   }
-  for (int k = 1; k <= Param::kLast; ++k) ctx.out << k << '=' << params[k] << '\n';
+  return params;
+}
+
+int runParamsWith(CliContext& ctx, const CustomRulesLookup& customRules) {
+  if (ctx.args.size() != 1) {
+    ctx.err << "usage: kestrova-cli params GAME (a game number)\n";
+    return kExitUsage;
+  }
+  const auto params = loadGameForCommand(ctx, ctx.args[0], "params", customRules);
+  if (!params) return kExitUsage;
+  for (int k = 1; k <= Param::kLast; ++k) ctx.out << k << '=' << (*params)[k] << '\n';
   return kExitOk;
 }
 

@@ -11,6 +11,7 @@ std::span<const Command> allCommands() {
       Command{"deal-order", "deal-order --cards N --number D", runDealOrder},
       Command{"games", "games", runGames},
       Command{"params", "params GAME", runParams},
+      Command{"play", "play GAME NUMBER [--pref KEY=VALUE ...]", runPlay},
   };
   return kCommands;
 }

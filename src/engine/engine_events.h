@@ -35,6 +35,9 @@ class EngineEvents {
   // Cells of the table marked (or unmarked) while a hand is announced.
   virtual void markPiles(const std::vector<PileId>& /*piles*/, bool /*marked*/) {}
   virtual void beep() {}
+  // The game has ended and was recorded; after a win the display plays the
+  // winning sequence.
+  virtual void gameEnded(bool /*won*/) {}
 };
 
 // A listener that ignores everything.

@@ -45,6 +45,7 @@ struct GameState {
   int score = 0;
   bool won = false;
   bool inProgress = false;
+  bool autoplayStop = false;  // set when the game ends inside an autoplay pass
 
   int family() const { return params[Param::Family]; }
   int foundationCount() const { return params[Param::FoundationCount]; }

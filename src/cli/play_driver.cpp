@@ -1,0 +1,149 @@
+#include "play_driver.h"
+
+#include <istream>
+#include <ostream>
+#include <sstream>
+
+#include "engine/card.h"
+#include "engine/snapshot.h"
+
+namespace kes::cli {
+
+namespace {
+
+std::vector<std::string> words(const std::string& line) {
+  std::istringstream in(line);
+  std::vector<std::string> w;
+  for (std::string s; in >> s;) w.push_back(s);
+  return w;
+}
+
+// A card code of 1 to 3 digits, 1 .. 104.
+int parseCard(const std::string& s) {
+  if (s.empty() || s.size() > 3 || s.find_first_not_of("0123456789") != std::string::npos) return 0;
+  const int code = std::stoi(s);
+  return code >= 1 && code <= kMaxCards ? code : 0;
+}
+
+}  // namespace
+
+PlayDriver::PlayDriver() : session_(*this, *this) {}
+
+std::string PlayDriver::tableText() const {
+  const GameState& g = session_.state();
+  std::string text;
+  for (const std::string& line : takeSnapshot(g.table)) text += line + '\n';
+  return text + std::to_string(g.score) + ' ' + std::to_string(g.passNumber) + (g.inProgress ? "p" : "e");
+}
+
+std::string PlayDriver::changedOrRefused(const std::string& before) const {
+  return tableText() == before ? "refused" : "ok";
+}
+
+std::string PlayDriver::move(const std::vector<std::string>& w) {
+  if (w.size() != 3) return "error: usage: move CARD PILE";
+  const int card = parseCard(w[1]);
+  if (!card) return "error: unknown card '" + w[1] + "'";
+  const auto target = pileFromName(w[2]);
+  if (!target) return "error: unknown pile '" + w[2] + "'";
+  const auto from = session_.state().locateCard(card);
+  if (!from) return "error: card " + w[1] + " is not in play";
+  const std::string before = tableText();
+  const PressResult pressed = session_.press(card, *from);
+  session_.release(pressed == PressResult::Lifted ? std::vector<PileId>{*target} : std::vector<PileId>{});
+  return changedOrRefused(before);
+}
+
+std::string PlayDriver::click(const std::vector<std::string>& w) {
+  if (w.size() != 2) return "error: usage: click CARD";
+  const int card = parseCard(w[1]);
+  if (!card) return "error: unknown card '" + w[1] + "'";
+  const auto from = session_.state().locateCard(card);
+  if (!from) return "error: card " + w[1] + " is not in play";
+  const std::string before = tableText();
+  session_.press(card, *from);
+  session_.release();
+  return changedOrRefused(before);
+}
+
+// A double click arrives as a click, the double click, then a press and
+// release that are ignored (on the stock they act as a second press).
+std::string PlayDriver::doubleClick(const std::vector<std::string>& w) {
+  if (w.size() != 2) return "error: usage: dblclick CARD";
+  const int card = parseCard(w[1]);
+  if (!card) return "error: unknown card '" + w[1] + "'";
+  const auto from = session_.state().locateCard(card);
+  if (!from) return "error: card " + w[1] + " is not in play";
+  const std::string before = tableText();
+  if (*from == PileId::stock()) {
+    stock();
+    stock();
+    return changedOrRefused(before);
+  }
+  session_.press(card, *from);
+  session_.release();
+  if (session_.doubleClick(card)) session_.release();
+  return changedOrRefused(before);
+}
+
+std::string PlayDriver::stock() {
+  const std::string before = tableText();
+  session_.press(session_.state().table.pile(PileId::stock()).top(), PileId::stock());
+  session_.release();
+  return changedOrRefused(before);
+}
+
+std::vector<std::string> PlayDriver::show() const {
+  const GameState& g = session_.state();
+  std::vector<std::string> lines;
+  for (int o = 0; o < kPileCount; ++o) {
+    const PileId id = PileId::fromOrdinal(o);
+    lines.push_back(pileName(id) + "=" + pileLine(g.table, id));
+  }
+  lines.push_back("score=" + std::to_string(g.score));
+  lines.push_back("pass=" + std::to_string(g.passNumber));
+  lines.push_back("state=" + (g.inProgress ? std::string("playing") : outcome_.empty() ? "lost" : outcome_));
+  lines.push_back(".");
+  return lines;
+}
+
+std::vector<std::string> PlayDriver::answer(const std::string& result) {
+  std::vector<std::string> lines;
+  for (const std::string& m : messages_) lines.push_back("message: " + m);
+  messages_.clear();
+  lines.push_back(result);
+  return lines;
+}
+
+std::vector<std::string> PlayDriver::execute(const std::string& line) {
+  const std::vector<std::string> w = words(line);
+  if (w.empty()) return {};
+  const std::string& verb = w[0];
+  if (verb == "show" && w.size() == 1) return show();
+  if (verb == "move") return answer(move(w));
+  if (verb == "click") return answer(click(w));
+  if (verb == "dblclick") return answer(doubleClick(w));
+  if (verb == "stock" && w.size() == 1) return answer(stock());
+  if (verb == "undo" && w.size() == 1) return answer(session_.undo() ? "ok" : "refused");
+  if (verb == "redo" && w.size() == 1) return answer(session_.redo() ? "ok" : "refused");
+  // Neither restarting nor switching autoplay is ever refused.
+  if (verb == "restart" && w.size() == 1) {
+    session_.restart();
+    return answer("ok");
+  }
+  if (verb == "autoplay" && w.size() == 2 && (w[1] == "on" || w[1] == "off")) {
+    session_.setAutoplay(w[1] == "on");
+    return answer("ok");
+  }
+  return answer("error: unknown command '" + line + "'");
+}
+
+void PlayDriver::run(std::istream& in, std::ostream& out) {
+  for (std::string line; std::getline(in, line);) {
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    for (const std::string& l : execute(line)) out << l << '\n';
+    out.flush();
+  }
+}
+
+}  // namespace kes::cli

@@ -1,0 +1,46 @@
+#pragma once
+
+#include <iosfwd>
+#include <string>
+#include <vector>
+
+#include "engine/game_session.h"
+
+namespace kes::cli {
+
+// Plays a dealt game from text commands, one per line, as the mouse would:
+// "move CARD PILE", "click CARD", "dblclick CARD", "stock", "undo", "redo",
+// "restart", "autoplay on|off" and "show". Every command but "show" answers
+// one line: "ok" when the table changed, "refused" when it did not, or
+// "error: " and the reason; messages the program would show come first as
+// "message: " lines.
+class PlayDriver : public EngineEvents, public ResultListener {
+ public:
+  PlayDriver();
+
+  GameSession& session() { return session_; }
+  // Answers one command line.
+  std::vector<std::string> execute(const std::string& line);
+  // Reads commands until end of input.
+  void run(std::istream& in, std::ostream& out);
+
+  // What the end of a game reports.
+  void recordResult(const GameState&, bool won, int) override { outcome_ = won ? "won" : "lost"; }
+  void message(const std::string& text) override { messages_.push_back(text); }
+
+ private:
+  std::vector<std::string> answer(const std::string& result);
+  std::string move(const std::vector<std::string>& words);
+  std::string click(const std::vector<std::string>& words);
+  std::string doubleClick(const std::vector<std::string>& words);
+  std::string stock();
+  std::vector<std::string> show() const;
+  std::string changedOrRefused(const std::string& before) const;
+  std::string tableText() const;
+
+  GameSession session_;
+  std::vector<std::string> messages_;
+  std::string outcome_;
+};
+
+}  // namespace kes::cli

@@ -1,0 +1,70 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "engine_events.h"
+#include "game_clock.h"
+#include "game_state.h"
+#include "pick_up_rules.h"
+
+namespace kes {
+
+// Where a finished or abandoned game is recorded (the statistics).
+class ResultListener {
+ public:
+  virtual ~ResultListener() = default;
+  virtual void recordResult(const GameState& game, bool won, int seconds) = 0;
+};
+
+// What a press on the table did.
+enum class PressResult { Nothing, Lifted, TurnedUp, Shown, StockPressed, Selected, MovedToWaste, Refused };
+
+// One game being played: the state, the clock and the player's operations,
+// free of any screen geometry. The display finds which card and pile lie
+// under the pointer and which piles a dropped card overlaps; the session does
+// the rest through the move rules and the move executor.
+class GameSession {
+ public:
+  GameSession(EngineEvents& events, ResultListener& results) : events_(events), results_(results) {}
+
+  GameState& state() { return game_; }
+  const GameState& state() const { return game_; }
+  GameClock& clock() { return clock_; }
+
+  // Makes the game current and deals; returns the deal's error text.
+  std::string start(const GameParams& params, const std::string& dealNumber);
+  // A new deal of the current game.
+  std::string deal(const std::string& dealNumber);
+
+  PressResult press(int card, PileId pile, PressButton button = PressButton::Left);
+  // Ends a press: completes an armed redeal, drops what is held on the first
+  // accepting candidate (none when the pointer did not move), then runs the
+  // automatic fills and autoplay. Returns whether the held cards moved.
+  bool release(const std::vector<PileId>& candidates = {});
+  // The pointer left the stock after a press that armed a redeal.
+  void disarmRedeal() { game_.drag.redealArmed = false; }
+  bool doubleClick(int card);
+
+  bool undo();
+  bool redo();
+  // Back to the table as dealt; the game in progress is recorded as lost.
+  void restart();
+  void setAutoplay(bool on);
+
+  // Records the game in progress (lost unless it was won) and ends it.
+  void endGame();
+
+ private:
+  PressResult pairingPressOn(int card, PileId pile);
+  PressResult lift(const PickUp& pickUp);
+  void endIfWon();
+  void autoplayUntilStill();
+
+  EngineEvents& events_;
+  ResultListener& results_;
+  GameState game_;
+  GameClock clock_;
+};
+
+}  // namespace kes
