@@ -21,23 +21,12 @@ void PilePositions::resetToOffTable() {
   for (auto* a : {&reserveX, &reserveY}) a->fill(kReserveOffTable);
 }
 
-std::pair<std::int16_t*, std::int16_t*> PilePositions::slots(PileId id) {
-  const auto i = static_cast<std::size_t>(id.index);
-  switch (id.family) {
-    case PileFamily::Stock: return {&stockX.at(i), &stockY.at(i)};
-    case PileFamily::Foundation: return {&foundationX.at(i), &foundationY.at(i)};
-    case PileFamily::Tableau: return {&tableauX.at(i), &tableauY.at(i)};
-    case PileFamily::Reserve: return {&reserveX.at(i), &reserveY.at(i)};
-  }
-  return {&stockX.at(0), &stockY.at(0)};
-}
+std::int16_t PilePositions::x(PileId id) const { return *slots(*this, id).first; }
 
-std::int16_t PilePositions::x(PileId id) const { return *const_cast<PilePositions*>(this)->slots(id).first; }
-
-std::int16_t PilePositions::y(PileId id) const { return *const_cast<PilePositions*>(this)->slots(id).second; }
+std::int16_t PilePositions::y(PileId id) const { return *slots(*this, id).second; }
 
 void PilePositions::set(PileId id, int x, int y) {
-  auto [px, py] = slots(id);
+  auto [px, py] = slots(*this, id);
   *px = static_cast<std::int16_t>(x);
   *py = static_cast<std::int16_t>(y);
 }

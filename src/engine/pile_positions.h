@@ -31,7 +31,18 @@ struct PilePositions {
   bool isPlaced(PileId id) const { return x(id) != offTable(id.family); }
 
  private:
-  std::pair<std::int16_t*, std::int16_t*> slots(PileId id);
+  // The x and y entries of a pile, for const and non-const use alike.
+  template <typename Self>
+  static auto slots(Self& self, PileId id) {
+    const auto i = static_cast<std::size_t>(id.index);
+    switch (id.family) {
+      case PileFamily::Foundation: return std::pair{&self.foundationX.at(i), &self.foundationY.at(i)};
+      case PileFamily::Tableau: return std::pair{&self.tableauX.at(i), &self.tableauY.at(i)};
+      case PileFamily::Reserve: return std::pair{&self.reserveX.at(i), &self.reserveY.at(i)};
+      case PileFamily::Stock: break;
+    }
+    return std::pair{&self.stockX.at(i), &self.stockY.at(i)};
+  }
 };
 
 }  // namespace kes
