@@ -40,28 +40,40 @@ std::string PlayDriver::changedOrRefused(const std::string& before) const {
   return tableText() == before ? "refused" : "ok";
 }
 
+std::optional<PlayDriver::CardInPlay> PlayDriver::cardInPlay(const std::string& word, std::string& error) const {
+  const int card = parseCard(word);
+  if (!card) {
+    error = "error: unknown card '" + word + "'";
+    return std::nullopt;
+  }
+  const auto pile = session_.state().locateCard(card);
+  if (!pile) {
+    error = "error: card " + word + " is not in play";
+    return std::nullopt;
+  }
+  return CardInPlay{card, *pile};
+}
+
 std::string PlayDriver::move(const std::vector<std::string>& w) {
   if (w.size() != 3) return "error: usage: move CARD PILE";
-  const int card = parseCard(w[1]);
-  if (!card) return "error: unknown card '" + w[1] + "'";
+  std::string error;
+  const auto held = cardInPlay(w[1], error);
+  if (!held) return error;
   const auto target = pileFromName(w[2]);
   if (!target) return "error: unknown pile '" + w[2] + "'";
-  const auto from = session_.state().locateCard(card);
-  if (!from) return "error: card " + w[1] + " is not in play";
   const std::string before = tableText();
-  const PressResult pressed = session_.press(card, *from);
+  const PressResult pressed = session_.press(held->card, held->pile);
   session_.release(pressed == PressResult::Lifted ? std::vector<PileId>{*target} : std::vector<PileId>{});
   return changedOrRefused(before);
 }
 
 std::string PlayDriver::click(const std::vector<std::string>& w) {
   if (w.size() != 2) return "error: usage: click CARD";
-  const int card = parseCard(w[1]);
-  if (!card) return "error: unknown card '" + w[1] + "'";
-  const auto from = session_.state().locateCard(card);
-  if (!from) return "error: card " + w[1] + " is not in play";
+  std::string error;
+  const auto pressed = cardInPlay(w[1], error);
+  if (!pressed) return error;
   const std::string before = tableText();
-  session_.press(card, *from);
+  session_.press(pressed->card, pressed->pile);
   session_.release();
   return changedOrRefused(before);
 }
@@ -70,19 +82,18 @@ std::string PlayDriver::click(const std::vector<std::string>& w) {
 // release that are ignored (on the stock they act as a second press).
 std::string PlayDriver::doubleClick(const std::vector<std::string>& w) {
   if (w.size() != 2) return "error: usage: dblclick CARD";
-  const int card = parseCard(w[1]);
-  if (!card) return "error: unknown card '" + w[1] + "'";
-  const auto from = session_.state().locateCard(card);
-  if (!from) return "error: card " + w[1] + " is not in play";
+  std::string error;
+  const auto clicked = cardInPlay(w[1], error);
+  if (!clicked) return error;
   const std::string before = tableText();
-  if (*from == PileId::stock()) {
+  if (clicked->pile == PileId::stock()) {
     stock();
     stock();
     return changedOrRefused(before);
   }
-  session_.press(card, *from);
+  session_.press(clicked->card, clicked->pile);
   session_.release();
-  if (session_.doubleClick(card)) session_.release();
+  if (session_.doubleClick(clicked->card)) session_.release();
   return changedOrRefused(before);
 }
 

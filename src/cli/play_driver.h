@@ -1,6 +1,7 @@
 #pragma once
 
 #include <iosfwd>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -29,6 +30,13 @@ class PlayDriver : public EngineEvents, public ResultListener {
   void message(const std::string& text) override { messages_.push_back(text); }
 
  private:
+  struct CardInPlay {
+    int card;
+    PileId pile;
+  };
+  // The card a command names and where it lies; nothing (with the error
+  // line to answer) for a card that is unknown or not in play.
+  std::optional<CardInPlay> cardInPlay(const std::string& word, std::string& error) const;
   std::vector<std::string> answer(const std::string& result);
   std::string move(const std::vector<std::string>& words);
   std::string click(const std::vector<std::string>& words);
