@@ -59,38 +59,47 @@ std::optional<CustomGameRules> customRulesFromFile(const DataDirs& dirs, int num
 
 int runParams(CliContext& ctx) { return runParamsWith(ctx, customRulesFromFile); }
 
+int loadGameForCommand(CliContext& ctx, const char* command, int game, const CustomRulesLookup& customRules,
+                       GameParams& params, SavedPileParams& saved) {
+  const auto catalogue = openCatalogue(ctx, command);
+  if (!catalogue) return kExitUsage;
+
+  std::optional<CustomGameRules> custom;
+  if (game >= kFirstCustomGame) {
+    if (!customRules) {
+      ctx.err << command << ": game " << game << " is a custom game; custom games need the custom games file\n";
+      return kExitUsage;
+    }
+    custom = customRules(ctx.dirs, game);
+    if (!custom) {
+      ctx.err << command << ": there is no custom game " << game << "\n";
+      return kExitUsage;
+    }
+  }
+  const int column = custom ? custom->baseGame : game;
+  if (loadGameList(*catalogue).category(column) < 0) {
+    ctx.err << command << ": there is no game " << column << " in the catalogue\n";
+    return kExitUsage;
+  }
+  if (const LoadResult r = loadGameParams(*catalogue, game, custom, params, saved); !r.ok()) {
+    ctx.err << command << ": " << r.error << "\n";
+    return kExitFailure;
+  }
+  return kExitOk;
+}
+
+std::optional<int> parseGameNumber(const std::string& s) { return gameNumber(s); }
+
 int runParamsWith(CliContext& ctx, const CustomRulesLookup& customRules) {
   const auto game = ctx.args.size() == 1 ? gameNumber(ctx.args[0]) : std::nullopt;
   if (!game) {
     ctx.err << "usage: kestrova-cli params GAME (a game number)\n";
     return kExitUsage;
   }
-  const auto catalogue = openCatalogue(ctx, "params");
-  if (!catalogue) return kExitUsage;
-
-  std::optional<CustomGameRules> custom;
-  if (*game >= kFirstCustomGame) {
-    if (!customRules) {
-      ctx.err << "params: game " << *game << " is a custom game; custom games need the custom games file\n";
-      return kExitUsage;
-    }
-    custom = customRules(ctx.dirs, *game);
-    if (!custom) {
-      ctx.err << "params: there is no custom game " << *game << "\n";
-      return kExitUsage;
-    }
-  }
-  const int column = custom ? custom->baseGame : *game;
-  if (loadGameList(*catalogue).category(column) < 0) {
-    ctx.err << "params: there is no game " << column << " in the catalogue\n";
-    return kExitUsage;
-  }
   GameParams params;
   SavedPileParams saved;
-  if (const LoadResult r = loadGameParams(*catalogue, *game, custom, params, saved); !r.ok()) {
-    ctx.err << "params: " << r.error << "\n";
-    return kExitFailure;
-  }
+  if (const int status = loadGameForCommand(ctx, "params", *game, customRules, params, saved); status != kExitOk)
+    return status;
   for (int k = 1; k <= Param::kLast; ++k) ctx.out << k << '=' << params[k] << '\n';
   return kExitOk;
 }

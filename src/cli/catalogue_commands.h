@@ -5,6 +5,7 @@
 
 #include "cli/cli_context.h"
 #include "engine/custom_rules.h"
+#include "engine/game_params.h"
 
 namespace kes::cli {
 
@@ -21,5 +22,13 @@ int runGames(CliContext& ctx);
 std::optional<CustomGameRules> customRulesFromFile(const DataDirs& dirs, int number);
 int runParams(CliContext& ctx);
 int runParamsWith(CliContext& ctx, const CustomRulesLookup& customRules);
+
+// A game number as typed: 1 to 4 digits.
+std::optional<int> parseGameNumber(const std::string& s);
+// Loads a catalogue or custom game's parameters for a command; on failure the
+// message (prefixed with the command's name) goes to ctx.err and the exit
+// status is returned, kExitOk on success.
+int loadGameForCommand(CliContext& ctx, const char* command, int game, const CustomRulesLookup& customRules,
+                       GameParams& params, SavedPileParams& saved);
 
 }  // namespace kes::cli
