@@ -421,21 +421,21 @@ TEST(PreviewLayout, AMiniatureWithLittleCardsStaysInsideItsImage) {
   GameState g = withStockOverColumns(1, 7);
   setParams(g, {{Param::FoundationPlacementVariant, 7}, {Param::FoundationPlacementRow, 1}, {Param::FoundationCount, 4},
                 {Param::TableauPlacementRow, 2}});
-  LayoutRequest r;
-  r.area = area;
-  r.screen = ScreenSize{1024, 768};
-  r.card = kLittleCards;
-  layoutTable(g, r);
-  const LayoutFrame f = layoutFrame(r, g.params, placementCodes(g.params));
-  EXPECT_EQ(f.tableWidth, 300 - 12);  // an image lower than 500 pixels
-  EXPECT_EQ(f.rowMargin, 5);
+  const PilePositions mini = previewLayout(g.params, 300, 200, ScreenSize{1024, 768}, kLittleCards);
+  EXPECT_FALSE(g.laidOut);  // the game's own places are left alone
+  // t = 300 - 12 in an image lower than 500 pixels; rows 5 pixels apart.
+  EXPECT_EQ(mini.tableauX[0], 3 + 15);
+  EXPECT_EQ(mini.tableauY[0], 3 + 5 + 15 + 5 + 32);
+  int placed = 0;
   for (int o = 0; o < kPileCount; ++o) {
     const PileId id = PileId::fromOrdinal(o);
-    if (!g.positions.isPlaced(id)) continue;
-    EXPECT_GE(g.positions.x(id), 0) << pileName(id);
-    EXPECT_LE(g.positions.x(id) + 25, 300) << pileName(id);
-    EXPECT_LE(g.positions.y(id) + 32, 200) << pileName(id);
+    if (!mini.isPlaced(id)) continue;
+    ++placed;
+    EXPECT_GE(mini.x(id), 0) << pileName(id);
+    EXPECT_LE(mini.x(id) + 25, 300) << pileName(id);
+    EXPECT_LE(mini.y(id) + 32, 200) << pileName(id);
   }
+  EXPECT_EQ(placed, 1 + 4 + 7);
 }
 
 }  // namespace

@@ -58,4 +58,15 @@ LayoutReport layoutTable(GameState& game, const LayoutRequest& request) {
   return report;
 }
 
+PilePositions previewLayout(const GameParams& params, int imageWidth, int imageHeight, ScreenSize screen, CardSize card) {
+  GameState preview;
+  preview.params = params;
+  LayoutRequest request;
+  request.area = previewTableArea(imageWidth, imageHeight);
+  request.screen = screen;
+  request.card = card;
+  layoutTable(preview, request);
+  return preview.positions;
+}
+
 }  // namespace kes

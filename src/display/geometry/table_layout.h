@@ -31,4 +31,9 @@ void resetLayoutForNewGame(GameState& game);
 // resetLayoutForNewGame). At most two passes run.
 LayoutReport layoutTable(GameState& game, const LayoutRequest& request);
 
+// The places of a game's piles in its miniature for the game selection
+// dialog: an image of the given size on the given display, without shadows.
+// The game in play, if any, keeps its own places.
+PilePositions previewLayout(const GameParams& params, int imageWidth, int imageHeight, ScreenSize screen, CardSize card);
+
 }  // namespace kes
