@@ -3,6 +3,7 @@
 #include <array>
 
 #include "catalogue_commands.h"
+#include "layout_commands.h"
 
 namespace kes::cli {
 
@@ -10,6 +11,8 @@ std::span<const Command> allCommands() {
   static constexpr std::array kCommands{
       Command{"deal-order", "deal-order --cards N --number D", runDealOrder},
       Command{"games", "games", runGames},
+      Command{"hit", "hit GAME --size WIDTHxHEIGHT --cards B|M|L [--shadow Y|N] [--irregular SEED] X Y", runHit},
+      Command{"layout", "layout GAME --size WIDTHxHEIGHT --cards B|M|L [--shadow Y|N]", runLayout},
       Command{"params", "params GAME", runParams},
       Command{"play", "play GAME NUMBER [--pref KEY=VALUE ...]", runPlay},
   };

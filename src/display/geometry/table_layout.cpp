@@ -1,0 +1,72 @@
+#include "display/geometry/table_layout.h"
+
+#include "display/geometry/layout_pass.h"
+
+namespace kes {
+
+namespace {
+
+constexpr int kMaxPasses = 2;
+
+void runStandardRules(LayoutPass& pass) {
+  placeTableau(pass);
+  placeStockFamily(pass);
+  placeFoundations(pass);
+  if (pass.codes.tableau.variant == Placement::kTableauUnderFoundations) centreTableauUnderFoundations(pass);
+  placeReserves(pass);
+  placeSecondWaste(pass);
+}
+
+StockDrawPlaces stockDrawPlaces(const PilePositions& pos, int scroll) {
+  StockDrawPlaces d;
+  for (std::size_t i = 0; i < d.x.size(); ++i) {
+    d.x[i] = pos.stockX[i];
+    d.y[i] = pos.stockY[i];
+    d.yScrolled[i] = static_cast<std::int16_t>(pos.stockY[i] - scroll);
+  }
+  return d;
+}
+
+}  // namespace
+
+void resetLayoutForNewGame(GameState& game) {
+  game.positions.resetToOffTable();
+  game.laidOut = false;
+}
+
+LayoutReport layoutTable(GameState& game, const LayoutRequest& request) {
+  LayoutReport report;
+  int shift = 0;
+  for (int passNumber = 1; passNumber <= kMaxPasses; ++passNumber) {
+    LayoutPass pass(game.params, game.positions, request, shift);
+    report.passes = passNumber;
+    if (isSpecialArrangement(pass.codes.tableau.variant)) {
+      report.arrangementKnown = placeSpecialArrangement(pass);
+      break;
+    }
+    runStandardRules(pass);
+    // A tableau variant that ignores the shift would collide again: one
+    // extra pass is all there is.
+    shift = reserveCollisionShift(pass);
+    if (shift != 0 && passNumber < kMaxPasses) continue;
+    if (pass.stockY(kWaste) == PilePositions::kStockOffTable) pass.setStockY(kWaste, pass.stockY(kStock));
+    break;
+  }
+  report.scrollOffset = request.scrollPosition;
+  report.stockDraw = stockDrawPlaces(game.positions, report.scrollOffset);
+  game.laidOut = true;
+  return report;
+}
+
+PilePositions previewLayout(const GameParams& params, int imageWidth, int imageHeight, ScreenSize screen, CardSize card) {
+  GameState preview;
+  preview.params = params;
+  LayoutRequest request;
+  request.area = previewTableArea(imageWidth, imageHeight);
+  request.screen = screen;
+  request.card = card;
+  layoutTable(preview, request);
+  return preview.positions;
+}
+
+}  // namespace kes
