@@ -36,29 +36,31 @@ QPainterPath roundedBox(double x, double y, double w, double h, double r) {
   return path;
 }
 
-// A right hand seen from its back, index finger up; the tip of that finger
-// is at (12.5, 1).
+// A right hand seen from its back, index finger up, the other fingers bent;
+// the tip of the index finger is at (12.5, 1).
 QPainterPath pointingHand() {
   QPainterPath hand = roundedBox(10, 1, 5, 18, 2.5);
-  hand = hand.united(roundedBox(15, 10, 4.2, 10, 2.1));
-  hand = hand.united(roundedBox(19, 11, 4.2, 9, 2.1));
-  hand = hand.united(roundedBox(23, 12.5, 4, 8, 2));
+  hand = hand.united(roundedBox(15, 11, 4.2, 8, 2.1));
+  hand = hand.united(roundedBox(19, 12, 4.2, 7, 2.1));
+  hand = hand.united(roundedBox(23, 13.5, 4, 6, 2));
   hand = hand.united(roundedBox(9, 15, 18, 14, 4.5));
-  QPainterPath thumb = roundedBox(0, 0, 9, 4.6, 2.3);
-  thumb = QTransform().translate(4, 14.5).rotate(38).map(thumb);
-  return hand.united(thumb);
+  return hand;
 }
 
-// The same hand closed around a card's edge.
-QPainterPath grabbingHand() {
-  QPainterPath hand = roundedBox(9, 8, 4.4, 9, 2.2);
-  hand = hand.united(roundedBox(13.2, 7, 4.4, 9, 2.2));
-  hand = hand.united(roundedBox(17.4, 7.5, 4.4, 9, 2.2));
-  hand = hand.united(roundedBox(21.6, 9, 4, 8, 2));
-  hand = hand.united(roundedBox(8, 12, 18, 16, 5));
-  QPainterPath thumb = roundedBox(0, 0, 8, 4.6, 2.3);
-  thumb = QTransform().translate(4.5, 15).rotate(20).map(thumb);
-  return hand.united(thumb);
+// The same hand closed: only the knuckles show above the palm.
+QPainterPath closedHand() {
+  QPainterPath hand = roundedBox(9, 9, 4.4, 7, 2.2);
+  hand = hand.united(roundedBox(13.2, 8, 4.4, 7, 2.2));
+  hand = hand.united(roundedBox(17.4, 8.5, 4.4, 7, 2.2));
+  hand = hand.united(roundedBox(21.6, 10, 4, 6, 2));
+  hand = hand.united(roundedBox(8, 12, 18, 14, 5));
+  return hand;
+}
+
+QPainterPath thumb(bool closed) {
+  const QPainterPath box = roundedBox(0, 0, closed ? 9 : 8.5, 4.6, 2.3);
+  return closed ? QTransform().translate(6, 17).rotate(28).map(box)
+                : QTransform().translate(4.5, 16.5).rotate(30).map(box);
 }
 
 void drawShape(QPainter& painter, const QPainterPath& shape, const HandColours& colours) {
@@ -81,7 +83,7 @@ void drawHeldCard(QPainter& painter, const QRectF& box) {
 void drawFingerLines(QPainter& painter, bool closed, const HandColours& colours) {
   painter.setPen(QPen(colours.outline, 0.8));
   if (closed) {
-    for (double x : {13.2, 17.4, 21.6}) painter.drawLine(QPointF(x, 12), QPointF(x, 16));
+    for (double x : {13.2, 17.4, 21.6}) painter.drawLine(QPointF(x, 12), QPointF(x, 15));
   } else {
     for (double x : {19.0, 23.0}) painter.drawLine(QPointF(x, 15), QPointF(x, 19));
   }
@@ -108,13 +110,11 @@ CursorPicture handCursor(const HandColours& colours, bool left, bool holding) {
   smooth(painter);
   if (left) painter.setTransform(QTransform(-1, 0, 0, 1, kCursorSide, 0));
   painter.translate(1.5, 1.5);
-  if (holding) {
-    drawHeldCard(painter, QRectF(11, 16, 12, 14));
-    drawShape(painter, grabbingHand(), colours);
-  } else {
-    drawShape(painter, pointingHand(), colours);
-  }
+  // A held card is pinched between the fingers and the thumb.
+  drawShape(painter, holding ? closedHand() : pointingHand(), colours);
   drawFingerLines(painter, holding, colours);
+  if (holding) drawHeldCard(painter, QRectF(10, 18, 15, 12));
+  drawShape(painter, thumb(holding), colours);
   const QPoint spot = holding ? QPoint(17, 18) : QPoint(14, 2);
   return {picture, left ? QPoint(kCursorSide - 1 - spot.x(), spot.y()) : spot};
 }
