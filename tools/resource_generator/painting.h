@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QColor>
+#include <QFont>
+#include <QImage>
+#include <QPainter>
+
+#include <array>
+
+namespace kes::gen {
+
+// The three card sizes, by `CardSize` letter.
+struct CardSize {
+  char letter;
+  int width;
+  int height;
+};
+inline constexpr std::array<CardSize, 3> kCardSizes{{{'B', 71, 96}, {'M', 59, 80}, {'L', 25, 32}}};
+
+// A new 32-bit picture with alpha, filled with one colour.
+QImage newPicture(int width, int height, QColor fill = Qt::transparent);
+
+// A painter on a picture with smooth edges for shapes and text.
+void smooth(QPainter& painter);
+
+// The font every generated picture uses; the generator does not depend on
+// whatever else happens to be installed.
+QFont pictureFont(int pixelSize, bool bold, bool condensed = false);
+
+// Text centred in a rectangle.
+void drawCentredText(QPainter& painter, const QRectF& box, const QString& text);
+
+}  // namespace kes::gen

@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QImage>
+
+#include "face_sets.h"
+#include "suit_shapes.h"
+
+namespace kes::gen {
+
+// A clean face for sizes at which a deck's artwork no longer reads: the rank
+// and a small suit symbol in the top-left corner, a large symbol below, and
+// a coloured frame for the court cards.
+QImage plainFace(Suit suit, int rank, int width, int height, const FaceSetSource& style);
+
+}  // namespace kes::gen
