@@ -56,6 +56,7 @@ TfrmMain::TfrmMain(std::unique_ptr<GlyphSource> glyphs, QWidget* parent)
   buildPanels();
   buildPopups();
   connectCommands();
+  timer1_.setParent(this);
   timer1_.setObjectName("Timer1");
   timer1_.setInterval(1000);
   connect(&timer1_, &QTimer::timeout, this, [this] {
@@ -86,6 +87,7 @@ void TfrmMain::buildFrame() {
   panel1->setFixedHeight(2);
   pnlTB_ = new ToolbarPanel(ToolbarSize::Large, *glyphs_, central_);
   pnlTB1_ = new ToolbarPanel(ToolbarSize::Small, *glyphs_, central_);
+  pnlTB1_->setCursor(Qt::ArrowCursor);
   pnlLineUpDemo_ = makeLine("pnlLineUpDemo", 1, QColor(128, 128, 128), central_);
   pnlDemo_ = new QFrame(central_);
   pnlDemo_->setObjectName("pnlDemo");

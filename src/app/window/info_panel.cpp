@@ -22,7 +22,8 @@ InfoPanel::InfoPanel(const QString& name, const QString& title, const QString& t
   QFont bold = title_->font();
   bold.setBold(true);
   title_->setFont(bold);
-  value_->setAlignment(Qt::AlignRight | Qt::AlignTop);
+  title_->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+  value_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
   setMetrics(24, 4);
 }
 

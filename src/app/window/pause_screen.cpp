@@ -52,6 +52,7 @@ void PauseScreen::begin() {
   place();
   glideX_ = placement_.first.x();
   glideStep_ = 3;
+  active_ = true;
   show();
   raise();
   qApp->installEventFilter(this);
@@ -60,6 +61,7 @@ void PauseScreen::begin() {
 
 void PauseScreen::end() {
   if (!active()) return;
+  active_ = false;
   glideTimer_.stop();
   qApp->removeEventFilter(this);
   hide();

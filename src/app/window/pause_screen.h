@@ -22,7 +22,7 @@ class PauseScreen : public QWidget {
 
   void begin();
   void end();
-  bool active() const { return isVisible(); }
+  bool active() const { return active_; }
   // Where the gliding picture stands now.
   QPoint glidingPictureAt() const { return QPoint(glideX_, placement_.first.y()); }
 
@@ -49,6 +49,7 @@ class PauseScreen : public QWidget {
   int glideX_ = 0;
   int glideStep_ = 3;
   bool plain_ = false;
+  bool active_ = false;
 };
 
 }  // namespace kes

@@ -50,7 +50,7 @@ ToolbarPanel::ToolbarPanel(ToolbarSize size, const GlyphSource& glyphs, QWidget*
     button->setFocusPolicy(Qt::NoFocus);
     if (large) {
       QFont font = button->font();
-      font.setPixelSize(10);
+      font.setPixelSize(9);
       button->setFont(font);
     }
     connect(button, &QToolButton::clicked, this, [this, base] { emit buttonClicked(base); });
