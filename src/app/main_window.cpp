@@ -1,5 +1,6 @@
 #include "main_window.h"
 
+#include <QElapsedTimer>
 #include <QEvent>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -59,12 +60,18 @@ TfrmMain::TfrmMain(std::unique_ptr<GlyphSource> glyphs, QWidget* parent)
   timer1_.setParent(this);
   timer1_.setObjectName("Timer1");
   timer1_.setInterval(1000);
-  connect(&timer1_, &QTimer::timeout, this, [this] {
-    if (timing_ && clockRefresh_) clockRefresh_();
-  });
+  connect(&timer1_, &QTimer::timeout, this, &TfrmMain::onTimer1);
   timer1_.start();
   applyOptions(options_);
   resize(800, 600);
+  auto uptime = std::make_shared<QElapsedTimer>();
+  uptime->start();
+  ticks_ = [uptime] { return uptime->elapsed(); };
+}
+
+void TfrmMain::onTimer1() {
+  if (timing_ && clockRefresh_) clockRefresh_();
+  if (showPileSizes_) considerPileSizeTip();
 }
 
 TfrmMain::~TfrmMain() = default;
@@ -205,6 +212,15 @@ void TfrmMain::showPileSizeTip(QPoint at, int count) {
 
 void TfrmMain::hidePileSizeTip() { pnlPilesSize_->hide(); }
 
+void TfrmMain::notePointerMove(QPoint at) {
+  if (pointerRest_.moved(at, ticks_())) hidePileSizeTip();
+}
+
+void TfrmMain::considerPileSizeTip() {
+  if (!pileSizeLookup_ || pnlPilesSize_->isVisible() || isPaused()) return;
+  if (const auto at = pointerRest_.takeRest(ticks_())) showPileSizeTip(*at, pileSizeLookup_(*at));
+}
+
 bool TfrmMain::event(QEvent* event) {
   if (event->type() == QEvent::WindowActivate && firstActivationPending_) {
     firstActivationPending_ = false;
@@ -215,6 +231,7 @@ bool TfrmMain::event(QEvent* event) {
 
 bool TfrmMain::eventFilter(QObject* watched, QEvent* event) {
   if (watched == tableArea_ && event->type() == QEvent::Resize) onTableAreaResized();
+  if (watched == tableArea_ && event->type() == QEvent::Leave) pointerRest_.clear();
   if (watched == central_ && event->type() == QEvent::Resize) PlaceTimeAndScore();
   if (watched == pnlPilesSize_ && event->type() == QEvent::Enter) hidePileSizeTip();
   return QMainWindow::eventFilter(watched, event);

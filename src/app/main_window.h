@@ -7,6 +7,7 @@
 #include <memory>
 
 #include "app/window/menu_builder.h"
+#include "app/window/pointer_rest.h"
 #include "app/window/window_options.h"
 #include "app/window/window_placement.h"
 
@@ -76,6 +77,14 @@ class TfrmMain : public QMainWindow {
   // The pile-size tip at a point of the table; a count of 0 hides it.
   void showPileSizeTip(QPoint at, int count);
   void hidePileSizeTip();
+  // The tip after a rest: the table reports pointer moves (while a game is
+  // in progress and no card is held) and says how many cards lie in the
+  // pile at a point (0 for none).
+  void notePointerMove(QPoint at);
+  void setPileSizeLookup(std::function<int(QPoint)> lookup) { pileSizeLookup_ = std::move(lookup); }
+  void setShowPileSizes(bool on) { showPileSizes_ = on; }
+  // The millisecond tick count the pointer rest is measured with.
+  void setTickSource(std::function<qint64()> ticks) { ticks_ = std::move(ticks); }
 
   // The table area and its placeholder view, which the table display replaces.
   QWidget* tableArea() const { return tableArea_; }
@@ -125,6 +134,8 @@ class TfrmMain : public QMainWindow {
   bool askToClose();
   void writePreference(const char* key, bool on);
   void runCommand(const QString& name);
+  void onTimer1();
+  void considerPileSizeTip();
 
   std::unique_ptr<GlyphSource> glyphs_;
   SettingsFile* settings_ = nullptr;
@@ -149,6 +160,10 @@ class TfrmMain : public QMainWindow {
   QMenu* popScore_ = nullptr;
   QTimer timer1_;
   std::function<void()> clockRefresh_;
+  std::function<int(QPoint)> pileSizeLookup_;
+  std::function<qint64()> ticks_;
+  PointerRest pointerRest_;
+  bool showPileSizes_ = true;
 
   bool timing_ = false;
   bool timingBeforePause_ = false;

@@ -4,6 +4,7 @@
 
 #include "app/window/glyph_source.h"
 #include "app/window/panel_placement.h"
+#include "app/window/pointer_rest.h"
 #include "app/window/toolbar.h"
 
 namespace kes::test {
@@ -98,6 +99,20 @@ void PlacementTest::glyphsHaveAnEnabledAndADisabledForm() {
   QVERIFY(glyphs.glyph("TB_NO_SUCH").isNull());
   QVERIFY(!glyphs.picture("BMP_PAUSE_1").isNull());
   QVERIFY(!glyphs.picture("BMP_PAUSE_2").isNull());
+}
+
+void PlacementTest::pointerRestIsTakenOnceAfterHalfASecond() {
+  PointerRest rest;
+  QVERIFY(!rest.takeRest(10'000));  // nothing recorded yet
+  QVERIFY(rest.moved(QPoint(10, 10), 1000));
+  QVERIFY(!rest.takeRest(1499));
+  QCOMPARE(rest.takeRest(1500), std::optional<QPoint>(QPoint(10, 10)));
+  QVERIFY(!rest.takeRest(3000));  // used up until the pointer moves again
+  QVERIFY(!rest.moved(QPoint(10, 10), 3000));  // same place: the tip may stay
+  QVERIFY(rest.moved(QPoint(11, 10), 3200));
+  QVERIFY(!rest.takeRest(3600));
+  rest.clear();
+  QVERIFY(!rest.takeRest(9000));
 }
 
 }  // namespace kes::test

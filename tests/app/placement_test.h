@@ -15,6 +15,7 @@ class PlacementTest : public QObject {
   void pileSizeTipOpensLeftAndAboveNearTheCorner();
   void pausePicturesAreCentredAndKeepTheirMargins();
   void glyphsHaveAnEnabledAndADisabledForm();
+  void pointerRestIsTakenOnceAfterHalfASecond();
 };
 
 }  // namespace kes::test

@@ -301,6 +301,40 @@ void WindowBehaviourTest::pileSizeTipShowsTheCountAndHidesOnAKey() {
   QVERIFY(!tip->isVisible());
 }
 
+void WindowBehaviourTest::pileSizeTipFollowsAPointerRest() {
+  auto window = shownWindow();
+  QVERIFY(window);
+  qint64 now = 0;
+  window->setTickSource([&] { return now; });
+  QList<QPoint> looked;
+  window->setPileSizeLookup([&](QPoint at) {
+    looked << at;
+    return at.x() < 300 ? 5 : 0;  // an empty pile to the right
+  });
+  auto* timer = window->findChild<QTimer*>("Timer1");
+  auto* tip = window->findChild<QLabel*>("pnlPilesSize");
+  window->notePointerMove(QPoint(120, 80));
+  now = 400;
+  QMetaObject::invokeMethod(timer, "timeout");
+  QVERIFY(!tip->isVisible());
+  now = 600;
+  QMetaObject::invokeMethod(timer, "timeout");
+  QVERIFY(tip->isVisible());
+  QCOMPARE(tip->text(), QString("Pile cards: 5"));
+  window->notePointerMove(QPoint(121, 80));  // a move hides it
+  QVERIFY(!tip->isVisible());
+  window->notePointerMove(QPoint(400, 80));
+  now = 2000;
+  QMetaObject::invokeMethod(timer, "timeout");
+  QVERIFY(!tip->isVisible());  // nothing to count
+  window->setShowPileSizes(false);
+  window->notePointerMove(QPoint(100, 80));
+  now = 3000;
+  QMetaObject::invokeMethod(timer, "timeout");
+  QVERIFY(!tip->isVisible());
+  QCOMPARE(looked, QList<QPoint>({QPoint(120, 80), QPoint(400, 80)}));
+}
+
 void WindowBehaviourTest::tableReportsItsSize() {
   TfrmMain window;
   QSignalSpy resized(&window, &TfrmMain::tableResized);

@@ -24,6 +24,7 @@ class WindowBehaviourTest : public QObject {
   void toolbarChoicesAreWrittenWhenMadeByTheUser();
   void showTimeAndHideTimeSwitchThePanel();
   void pileSizeTipShowsTheCountAndHidesOnAKey();
+  void pileSizeTipFollowsAPointerRest();
   void tableReportsItsSize();
   void worksAt640x480();
   void tournamentPlaceholderDialogsOnlyClose();
