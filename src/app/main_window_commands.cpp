@@ -1,4 +1,5 @@
 #include <QAction>
+#include <QApplication>
 #include <QToolButton>
 #include <array>
 #include <memory>
@@ -35,7 +36,14 @@ const MenuEntry* entryNamed(const char* name) {
   return nullptr;
 }
 
-void runModal(std::unique_ptr<QDialog> dialog) { dialog->exec(); }
+// The hourglass shows while a dialog is being built.
+template <typename Make>
+void runModal(Make make) {
+  QApplication::setOverrideCursor(Qt::WaitCursor);
+  std::unique_ptr<QDialog> dialog(make());
+  QApplication::restoreOverrideCursor();
+  dialog->exec();
+}
 
 }  // namespace
 
@@ -53,11 +61,11 @@ void TfrmMain::connectCommands() {
 
   connect(actions_.value("mnuEsci"), &QAction::triggered, this, &QWidget::close);
   connect(actions_.value("Informazionisu1"), &QAction::triggered, this,
-          [this] { runModal(std::make_unique<TfrmAbout>(this)); });
+          [this] { runModal([this] { return new TfrmAbout(this); }); });
   connect(actions_.value("mnuTournamentManager"), &QAction::triggered, this,
-          [this] { runModal(std::unique_ptr<QDialog>(makeTournamentManagerDialog(this))); });
+          [this] { runModal([this] { return makeTournamentManagerDialog(this); }); });
   connect(actions_.value("mnuPlayTournament"), &QAction::triggered, this,
-          [this] { runModal(std::unique_ptr<QDialog>(makePlayTournamentDialog(this))); });
+          [this] { runModal([this] { return makePlayTournamentDialog(this); }); });
 
   for (const ToolbarButtonEntry& entry : toolbarButtonTable())
     connect(actions_.value(entry.menuTwin), &QAction::changed, this, &TfrmMain::syncToolbarsWithMenu);

@@ -28,6 +28,35 @@ void WindowBehaviourTest::showsTheProductCaption() {
   QCOMPARE(label(window, "lblScore2")->text(), QString("Score:"));
 }
 
+void WindowBehaviourTest::firstActivationIsReportedOnce() {
+  TfrmMain window;
+  QSignalSpy activations(&window, &TfrmMain::firstActivated);
+  window.show();
+  window.activateWindow();
+  QVERIFY(QTest::qWaitForWindowActive(&window));
+  QCOMPARE(activations.count(), 1);
+  QEvent again(QEvent::WindowActivate);
+  QApplication::sendEvent(&window, &again);
+  QCOMPARE(activations.count(), 1);
+}
+
+// Each dialog of the menu runs modally; the check closes it from inside.
+void WindowBehaviourTest::menuDialogsAreModalAndClose() {
+  TfrmMain window;
+  for (const char* item : {"Informazionisu1", "mnuTournamentManager", "mnuPlayTournament"}) {
+    QString seen;
+    QTimer::singleShot(0, &window, [&] {
+      auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+      if (!dialog) return;
+      seen = dialog->windowTitle();
+      dialog->reject();
+    });
+    window.menuAction(item)->trigger();
+    QVERIFY2(!seen.isEmpty(), item);
+  }
+  QCOMPARE(window.findChildren<QDialog*>().size(), 0);
+}
+
 void WindowBehaviourTest::shortcutsEmitTheGameCommands_data() {
   QTest::addColumn<int>("key");
   QTest::addColumn<int>("modifiers");

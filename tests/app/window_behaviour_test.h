@@ -9,6 +9,8 @@ class WindowBehaviourTest : public QObject {
 
  private slots:
   void showsTheProductCaption();
+  void firstActivationIsReportedOnce();
+  void menuDialogsAreModalAndClose();
   void shortcutsEmitTheGameCommands_data();
   void shortcutsEmitTheGameCommands();
   void autoplayTogglesWithItsButtons();
