@@ -1,25 +1,25 @@
+#include <QApplication>
 #include <QtTest>
 
-#include "app/main_window.h"
+#include "menu_test.h"
+#include "placement_test.h"
+#include "window_behaviour_test.h"
 
-class MainWindowTest : public QObject {
-  Q_OBJECT
-
- private slots:
-  void showsTheProductCaption() {
-    kes::TfrmMain window;
-    window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&window));
-    QCOMPARE(window.windowTitle(), QString("Kestrova 2000"));
+// One program for the window's tests, so the widgets are built once.
+int main(int argc, char** argv) {
+  QApplication app(argc, argv);
+  int failures = 0;
+  {
+    kes::test::MenuTest test;
+    failures += QTest::qExec(&test, argc, argv);
   }
-
-  void closesCleanly() {
-    kes::TfrmMain window;
-    window.show();
-    QVERIFY(window.close());
-    QVERIFY(!window.isVisible());
+  {
+    kes::test::PlacementTest test;
+    failures += QTest::qExec(&test, argc, argv);
   }
-};
-
-QTEST_MAIN(MainWindowTest)
-#include "main_window_test.moc"
+  {
+    kes::test::WindowBehaviourTest test;
+    failures += QTest::qExec(&test, argc, argv);
+  }
+  return failures == 0 ? 0 : 1;
+}

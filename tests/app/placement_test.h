@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QObject>
+
+namespace kes::test {
+
+class PlacementTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void panelsSitAtTheRightEdgeCentredOnTheToolbar();
+  void scoreTakesTheTimePlaceWhenTimeIsHidden();
+  void aPanelThatWouldReachTheButtonsStaysHidden();
+  void hiddenToolbarHidesBothPanels();
+  void pileSizeTipOpensLeftAndAboveNearTheCorner();
+  void pausePicturesAreCentredAndKeepTheirMargins();
+  void glyphsHaveAnEnabledAndADisabledForm();
+  void pointerRestIsTakenOnceAfterHalfASecond();
+};
+
+}  // namespace kes::test

@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QObject>
+
+namespace kes::test {
+
+class WindowBehaviourTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void showsTheProductCaption();
+  void firstActivationIsReportedOnce();
+  void menuDialogsAreModalAndClose();
+  void shortcutsEmitTheGameCommands_data();
+  void shortcutsEmitTheGameCommands();
+  void autoplayTogglesWithItsButtons();
+  void disabledCommandsStaySilent();
+  void toolbarButtonsDoWhatTheirMenuTwinsDo();
+  void pauseShowsThePauseScreenUntilAKey();
+  void aClickAlsoEndsThePauseAndNothingElse();
+  void timerRefreshesTheClockOnlyWhileTiming();
+  void closingAsksWhenThePreferenceSaysSo();
+  void closingWithoutConfirmQuitDoesNotAsk();
+  void closingMaximizedWritesOnlyThatFlag();
+  void closingDuringTheWinningAnimationIsDeferred();
+  void toolbarChoicesAreWrittenWhenMadeByTheUser();
+  void showTimeAndHideTimeSwitchThePanel();
+  void pileSizeTipShowsTheCountAndHidesOnAKey();
+  void pileSizeTipFollowsAPointerRest();
+  void tableReportsItsSize();
+  void worksAt640x480();
+  void tournamentPlaceholderDialogsOnlyClose();
+  void aboutBoxNamesTheLicence();
+};
+
+}  // namespace kes::test
