@@ -21,12 +21,12 @@ void PilePositions::resetToOffTable() {
   for (auto* a : {&reserveX, &reserveY}) a->fill(kReserveOffTable);
 }
 
-std::int16_t PilePositions::x(PileId id) const { return *slots(*this, id).first; }
+std::int16_t PilePositions::x(PileId id) const { return *entriesOf(*this, id).first; }
 
-std::int16_t PilePositions::y(PileId id) const { return *slots(*this, id).second; }
+std::int16_t PilePositions::y(PileId id) const { return *entriesOf(*this, id).second; }
 
 void PilePositions::set(PileId id, int x, int y) {
-  auto [px, py] = slots(*this, id);
+  auto [px, py] = entriesOf(*this, id);
   *px = static_cast<std::int16_t>(x);
   *py = static_cast<std::int16_t>(y);
 }

@@ -33,7 +33,7 @@ struct PilePositions {
  private:
   // The x and y entries of a pile, for const and non-const use alike.
   template <typename Self>
-  static auto slots(Self& self, PileId id) {
+  static auto entriesOf(Self& self, PileId id) {
     const auto i = static_cast<std::size_t>(id.index);
     switch (id.family) {
       case PileFamily::Foundation: return std::pair{&self.foundationX.at(i), &self.foundationY.at(i)};

@@ -9,7 +9,6 @@ namespace kes {
 
 namespace {
 constexpr int kFacesPerRow = 5;
-constexpr char kSuitLetters[] = {'H', 'D', 'C', 'S'};
 }  // namespace
 
 void CardImages::load(CardSize size, int faceSet, int backDesign) {

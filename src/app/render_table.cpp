@@ -1,0 +1,63 @@
+#include "render_table.h"
+
+#include <QCommandLineParser>
+#include <QRegularExpression>
+
+#include "display/geometry/card_size.h"
+#include "engine/deal_generator.h"
+#include "game_controller.h"
+#include "main_window.h"
+
+namespace kes {
+
+std::optional<RenderRequest> renderRequestFrom(const QStringList& arguments, QString& error) {
+  QCommandLineParser parser;
+  const QCommandLineOption render("render", "Game to draw.", "GAME");
+  const QCommandLineOption number("number", "Deal number.", "N", "1");
+  const QCommandLineOption size("size", "Table size.", "WIDTHxHEIGHT", "800x600");
+  const QCommandLineOption cards("cards", "Card size.", "B|M|L", "B");
+  const QCommandLineOption out("out", "Picture file.", "FILE.png");
+  parser.addOptions({render, number, size, cards, out});
+  parser.parse(arguments);
+  if (!parser.isSet(render)) return std::nullopt;
+  RenderRequest r;
+  bool ok = false;
+  r.game = parser.value(render).toInt(&ok);
+  const auto deal = normalizeDealNumber(parser.value(number).toStdString());
+  const auto match = QRegularExpression("^(\\d{1,5})x(\\d{1,5})$").match(parser.value(size));
+  const auto card = cardSizeFromCode(parser.value(cards).toStdString());
+  if (!ok || !deal || !match.hasMatch() || !card || !parser.isSet(out)) {
+    error = "usage: kestrova --render GAME --number N --size WIDTHxHEIGHT --cards B|M|L --out FILE.png";
+    return RenderRequest{};
+  }
+  r.dealNumber = *deal;
+  r.width = match.captured(1).toInt();
+  r.height = match.captured(2).toInt();
+  r.cards = card->code;
+  r.out = parser.value(out);
+  return r;
+}
+
+int renderTable(const RenderRequest& r, const DataDirs& dirs, QString& error) {
+  if (r.out.isEmpty()) return 2;
+  TfrmMain window;
+  GameController controller(window, dirs);
+  if (!controller.ready()) {
+    error = controller.error();
+    return 2;
+  }
+  controller.session().state().prefs.autoplay = false;
+  controller.table().resize(r.width, r.height);
+  controller.setCardSize(*cardSizeFromCode(std::string(1, r.cards)));
+  if (!controller.startGame(r.game, r.dealNumber)) {
+    error = QStringLiteral("there is no game %1 in the catalogue").arg(r.game);
+    return 2;
+  }
+  if (!controller.table().grab().save(r.out)) {
+    error = "cannot write " + r.out;
+    return 1;
+  }
+  return 0;
+}
+
+}  // namespace kes
