@@ -1,0 +1,107 @@
+#include <QCheckBox>
+#include <QImage>
+#include <QtTest>
+
+#include "app/startup/advice_box.h"
+#include "app/startup/exit_handler.h"
+#include "app/startup/message_box_ui.h"
+#include "app/startup/splash_window.h"
+#include "datafiles/settings_file.h"
+#include "recording_startup_ui.h"
+#include "test_temp_dir.h"
+
+namespace {
+
+// More than one colour: something was drawn.
+bool hasPicture(const QImage& image) {
+  const QRgb first = image.pixel(0, 0);
+  for (int y = 0; y < image.height(); y += 3)
+    for (int x = 0; x < image.width(); x += 3)
+      if (image.pixel(x, y) != first) return true;
+  return false;
+}
+
+std::string preference(const std::filesystem::path& cfg, std::string_view key) {
+  kes::testing::RecordingStartupUi ui;
+  return kes::SettingsFile(cfg, ui).readString("Preference", key, "<missing>");
+}
+
+}  // namespace
+
+class StartupWindowTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void theSplashIsAFramelessPicture() {
+    kes::SplashWindow splash;
+    splash.showAndPaint();
+    QVERIFY(QTest::qWaitForWindowExposed(&splash));
+    QVERIFY(splash.windowFlags().testFlag(Qt::FramelessWindowHint));
+    QVERIFY(hasPicture(splash.grab().toImage()));
+    QVERIFY(splash.close());
+  }
+
+  void theAdviceBoxOffersToStayQuiet() {
+    const auto box = kes::makeAdviceBox("Line one\nLine two", kes::AdvicePicture::Screen640x480, nullptr);
+    QCOMPARE(box->windowTitle(), QString("Information"));
+    QCOMPARE(box->text(), QString("Line one\nLine two"));
+    QVERIFY(box->checkBox());
+    QCOMPARE(box->checkBox()->text(), QString("&Don't show this message box again"));
+    QVERIFY(!box->checkBox()->isChecked());
+    QCOMPARE(box->standardButtons(), QMessageBox::StandardButtons(QMessageBox::Ok));
+    QVERIFY(hasPicture(kes::advicePixmap(kes::AdvicePicture::Color).toImage()));
+    QVERIFY(hasPicture(kes::advicePixmap(kes::AdvicePicture::Screen640x480).toImage()));
+  }
+
+  void lineBreaksOfMessagesBecomeTheBoxes() {
+    QCOMPARE(kes::boxText("Cannot find file:\r/x/GAMES.DAT\rCopy"), QString("Cannot find file:\n/x/GAMES.DAT\nCopy"));
+    QCOMPARE(kes::boxText("a\r\nb"), QString("a\nb"));
+  }
+
+  void aRefusedExitKeepsTheWindowAndRecordsNothing() {
+    kes::TempDir tmp;
+    const auto cfg = tmp.path() / "DATA" / "CFG.DAT";
+    kes::testing::RecordingStartupUi ui;
+    kes::SettingsFile(cfg, ui).writeString("Preference", "ConfirmQuit", "Y");
+    QWidget window;
+    int recorded = 0;
+    new kes::ExitHandler(window, cfg, ui, true, {{}, {}, [] { return false; }, [&] { ++recorded; }});
+    kes::showPlaced(window, {40, 60, 500, 400, false});
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+
+    ui.answerOk = false;
+    QVERIFY(!window.close());
+    QVERIFY(window.isVisible());
+    QCOMPARE(recorded, 0);
+    QCOMPARE(preference(cfg, "AutoPlay"), std::string("<missing>"));
+    QCOMPARE(preference(cfg, "MainWindowState_Maximized"), std::string("N"));
+    QCOMPARE(preference(cfg, "MainWindowState_Width"), std::to_string(window.width()));
+
+    ui.answerOk = true;
+    QVERIFY(window.close());
+    QCOMPARE(recorded, 1);
+    QCOMPARE(preference(cfg, "AutoPlay"), std::string("N"));
+    QCOMPARE(ui.questions.size(), std::size_t{2});
+  }
+
+  void aCloseDuringTheWinningAnimationWaitsForItsEnd() {
+    kes::TempDir tmp;
+    const auto cfg = tmp.path() / "DATA" / "CFG.DAT";
+    kes::testing::RecordingStartupUi ui;
+    QWidget window;
+    bool animating = true;
+    int stopped = 0;
+    auto* handler = new kes::ExitHandler(window, cfg, ui, true, {[&] { return animating; }, [&] { ++stopped; }, {}, {}});
+    window.show();
+    QVERIFY(!window.close());
+    QCOMPARE(stopped, 1);
+    QVERIFY(handler->closeRequested());
+    animating = false;
+    QVERIFY(window.close());
+    QCOMPARE(preference(cfg, "AutoPlay"), std::string("Y"));
+    QVERIFY(ui.questions.empty());
+  }
+};
+
+QTEST_MAIN(StartupWindowTest)
+#include "startup_window_test.moc"
