@@ -129,7 +129,8 @@ TEST(StartupPreferences, ALowColourDisplayDefaultsToTheSimpleFaceSet) {
 }
 
 TEST(StartupPreferences, TheWindowGetsItsToolbarAutoplayAndCursor) {
-  const auto settings = IniDocument::parse("[Preference]\r\nToolBar_Large=Y\r\nToolBar_Flat=N\r\nAutoPlay=N\r\nCursor=21\r\n");
+  const auto settings = IniDocument::parse(
+      "[Preference]\r\nToolBar_Large=Y\r\nToolBar_Flat=N\r\nAutoPlay=N\r\nCursor=21\r\nUndo_Enabled=2\r\n");
   ConfigRecord record;
   loadPreferences(settings, {}, record);
   const WindowPreferences prefs = loadWindowPreferences(settings, record);
@@ -137,11 +138,13 @@ TEST(StartupPreferences, TheWindowGetsItsToolbarAutoplayAndCursor) {
   EXPECT_FALSE(prefs.toolbarFlat);
   EXPECT_FALSE(prefs.autoPlay);
   EXPECT_EQ(prefs.cursorSet, 21);
+  EXPECT_FALSE(prefs.undoRedoEnabled);
   const WindowPreferences defaults = loadWindowPreferences(IniDocument::parse(""), loaded(""));
   EXPECT_FALSE(defaults.toolbarLarge);
   EXPECT_TRUE(defaults.toolbarFlat);
   EXPECT_TRUE(defaults.autoPlay);
   EXPECT_EQ(defaults.cursorSet, 11);
+  EXPECT_TRUE(defaults.undoRedoEnabled);
 }
 
 }  // namespace

@@ -161,6 +161,7 @@ WindowPreferences loadWindowPreferences(const IniDocument& settings, const Confi
   prefs.autoPlay = settings.stringValue(kPreferenceSection, "AutoPlay", "Y") == "Y";
   prefs.cursorSet = static_cast<int>(wholeNumber(record.get(Field::CursorSet)).value_or(11));
   prefs.shadowSize = record.get(Field::CardsShadowed) == "N" ? 0 : 9;
+  prefs.undoRedoEnabled = record.get(Field::UndoMode) != "2";
   return prefs;
 }
 

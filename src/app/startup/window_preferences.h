@@ -10,6 +10,7 @@ struct WindowPreferences {
   bool autoPlay = true;       // "AutoPlay"
   int cursorSet = 11;         // "Cursor"; the window's cursor too
   int shadowSize = 9;         // 0 when "Cards_Shadowed" is "N"
+  bool undoRedoEnabled = true;  // off when "Undo_Enabled" is "2"
 };
 
 }  // namespace kes
