@@ -76,11 +76,11 @@ TEST_F(ExitStepsTest, TheWinningAnimationDefersTheCloseWithoutAQuestion) {
 }
 
 TEST_F(ExitStepsTest, ShutdownRecordsTheGameAndKeepsTheAutoplaySwitch) {
-  int recorded = 0;
-  ShutdownActions{[&] { ++recorded; }, false}.run(settings_);
-  EXPECT_EQ(recorded, 1);
+  std::string steps;
+  ShutdownActions{[&] { steps += "record "; }, [&] { steps += "hide"; }, false}.run(settings_);
+  EXPECT_EQ(steps, "record hide");
   EXPECT_EQ(preference("AutoPlay"), "N");
-  ShutdownActions{{}, true}.run(settings_);
+  ShutdownActions{{}, {}, true}.run(settings_);
   EXPECT_EQ(preference("AutoPlay"), "Y");
 }
 

@@ -17,7 +17,7 @@ enum class ScreenWarningState { MayAct = 0, Handled = 1, StartUp = 2 };
 struct AppContext {
   DataDirs dirs;
   ConfigRecord config;
-  TableState table;
+  TableState table;  // every card face up in code order, all 53 piles empty
   GameList games;
   WindowPreferences window;
   std::filesystem::path helpFile;

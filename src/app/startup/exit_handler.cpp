@@ -44,9 +44,8 @@ bool ExitHandler::mayClose() {
     case ExitDecision::Close:
       break;
   }
-  window_.hide();
   const bool autoPlay = hooks_.autoPlayOn ? hooks_.autoPlayOn() : autoPlayAtStart_;
-  ShutdownActions{hooks_.recordGame, autoPlay}.run(settings);
+  ShutdownActions{hooks_.recordGame, [this] { window_.hide(); }, autoPlay}.run(settings);
   return true;
 }
 

@@ -17,6 +17,7 @@ ExitDecision confirmExit(const ExitRequest& request, SettingsFile& settings, Sta
 
 void ShutdownActions::run(SettingsFile& settings) const {
   if (recordGame) recordGame();
+  if (hideWindow) hideWindow();
   settings.writeString(kPreferenceSection, "AutoPlay", autoPlay ? "Y" : "N");
 }
 

@@ -30,10 +30,12 @@ struct ExitRequest {
 // asks for the exit question.
 ExitDecision confirmExit(const ExitRequest& request, SettingsFile& settings, StartupUi& ui);
 
-// What closing the main window keeps for the next start. The window calls
-// recordGame (the game in progress goes to the statistics) before save.
+// Closing the main window: the game in progress goes to the statistics
+// (recordGame), the window is hidden (hideWindow), and the autoplay switch
+// is kept for the next start. Empty functions are skipped.
 struct ShutdownActions {
   std::function<void()> recordGame;
+  std::function<void()> hideWindow;
   bool autoPlay = true;
 
   void run(SettingsFile& settings) const;

@@ -64,8 +64,6 @@ std::unique_ptr<AppContext> initializeStartup(const StartupInputs& inputs, Start
 
   SettingsFile settings(app->settingsPath(), ui);
   loadSettings(*app, inputs.display, settings, ui);
-  // A fresh table: every card in code order face up, all 53 piles empty.
-  app->table = TableState{};
   if (!loadGames(*app, ui)) return nullptr;
 
   // Nothing is kept in a registry here: every setting lives in the settings file.
