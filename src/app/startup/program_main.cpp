@@ -45,6 +45,8 @@ int programMain(QApplication& application) {
     BusyCursor busy;
     SplashWindow splash;
     splash.showAndPaint();
+    // Boxes shown while starting stand over the splash window, not behind it.
+    ui.setParent(&splash);
     app = initializeStartup({dataDirsFromArguments(QApplication::arguments()), displayInfo()}, ui);
     if (!app) return 1;
     window = std::make_unique<TfrmMain>();
