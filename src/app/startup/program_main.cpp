@@ -3,7 +3,7 @@
 #include <QScreen>
 
 #include "app/app_options.h"
-#include "app/main_window.h"
+#include "app/startup/create_main_window.h"
 #include "app/startup/exit_handler.h"
 #include "app/startup/initialize_startup.h"
 #include "app/startup/message_box_ui.h"
@@ -40,7 +40,7 @@ int programMain(QApplication& application) {
   QApplication::setApplicationDisplayName(QString::fromUtf8(kProductTitle));
   MessageBoxUi ui;
   std::unique_ptr<AppContext> app;
-  std::unique_ptr<TfrmMain> window;
+  std::unique_ptr<QWidget> window;
   {
     BusyCursor busy;
     SplashWindow splash;
@@ -49,7 +49,7 @@ int programMain(QApplication& application) {
     ui.setParent(&splash);
     app = initializeStartup({dataDirsFromArguments(QApplication::arguments()), displayInfo()}, ui);
     if (!app) return 1;
-    window = std::make_unique<TfrmMain>();
+    window = createMainWindow(*app, ui);
     ui.setParent(window.get());
     new ExitHandler(*window, app->settingsPath(), ui, app->window.autoPlay);
     const QSize screen = screenSize();
