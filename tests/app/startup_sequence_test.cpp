@@ -96,6 +96,18 @@ TEST_F(StartupSequenceTest, ARememberedGameNoLongerCataloguedLeavesNoGameSelecte
   EXPECT_EQ(app->config.get(Field::GameTitle), "");
 }
 
+TEST_F(StartupSequenceTest, NoGameRemembersNoGameWhateverNegativeNumberItHas) {
+  givenSettings("[Preference]\r\nUserDefault=Anna\r\nGame=-1\r\nGame_name=\r\n");
+  auto app = start();
+  ASSERT_TRUE(app);
+  EXPECT_EQ(app->config.get(Field::CurrentGame), "-001");
+  givenSettings("[Preference]\r\nUserDefault=Anna\r\nGame=-7\r\nGame_name=Odd\r\n");
+  app = start();
+  ASSERT_TRUE(app);
+  EXPECT_EQ(app->config.get(Field::CurrentGame), "-001");
+  EXPECT_EQ(app->config.get(Field::GameTitle), "");
+}
+
 TEST_F(StartupSequenceTest, ACustomGameIsKeptWhileItsRecordExistsAndDroppedAfter) {
   testing::RecordingSink sink;
   const auto number = addCustomGame(writableDir() / kCustomGamesFileName, "My Spider", 2, "0010010", sink);
