@@ -37,7 +37,7 @@ TEST_F(ExitStepsTest, ANormalWindowSavesItsPlaceAndClosesWithoutAskingByDefault)
   EXPECT_EQ(preference("MainWindowState_Top"), "20");
   EXPECT_EQ(preference("MainWindowState_Width"), "640");
   EXPECT_EQ(preference("MainWindowState_Height"), "480");
-  const WindowPlacement back = readWindowPlacement(settings_.readAll(), 1024, 768);
+  const StoredPlacement back = readStoredPlacement(settings_.readAll(), 1024, 768);
   EXPECT_EQ(back.left, 10);
   EXPECT_EQ(back.height, 480);
   EXPECT_FALSE(back.maximized);
@@ -50,7 +50,7 @@ TEST_F(ExitStepsTest, AMaximizedWindowKeepsItsLastNormalPlace) {
 }
 
 TEST_F(ExitStepsTest, TheDefaultPlacementFitsTheScreenMaximized) {
-  const WindowPlacement p = readWindowPlacement(IniDocument::parse(""), 1024, 768);
+  const StoredPlacement p = readStoredPlacement(IniDocument::parse(""), 1024, 768);
   EXPECT_EQ(p.left, 50);
   EXPECT_EQ(p.top, 50);
   EXPECT_EQ(p.width, 874);

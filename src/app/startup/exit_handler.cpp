@@ -6,12 +6,12 @@
 
 namespace kes {
 
-WindowPlacement placementOf(const QWidget& window) {
+StoredPlacement placementOf(const QWidget& window) {
   const QRect frame = window.geometry();
   return {frame.x(), frame.y(), frame.width(), frame.height(), window.isMaximized()};
 }
 
-void showPlaced(QWidget& window, const WindowPlacement& placement) {
+void showPlaced(QWidget& window, const StoredPlacement& placement) {
   window.setGeometry(placement.left, placement.top, placement.width, placement.height);
   if (placement.maximized)
     window.showMaximized();

@@ -20,9 +20,9 @@ struct ExitHooks {
 };
 
 // The window's placement as the settings file keeps it.
-WindowPlacement placementOf(const QWidget& window);
+StoredPlacement placementOf(const QWidget& window);
 // Puts a window where the placement says and shows it.
-void showPlaced(QWidget& window, const WindowPlacement& placement);
+void showPlaced(QWidget& window, const StoredPlacement& placement);
 
 // Watches the main window's close requests: saves the placement, asks the
 // exit question when the player wants it, and on closing keeps the autoplay

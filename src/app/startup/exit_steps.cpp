@@ -9,7 +9,7 @@ std::string exitQuestion() { return std::string("Exit ") + kProductTitle + "?"; 
 
 ExitDecision confirmExit(const ExitRequest& request, SettingsFile& settings, StartupUi& ui) {
   const bool ask = settings.readString(kPreferenceSection, "ConfirmQuit", "N") != "N";
-  saveWindowPlacement(settings, request.placement);
+  saveStoredPlacement(settings, request.placement);
   if (request.winningAnimationRunning) return ExitDecision::AfterWinningAnimation;
   if (!ask) return ExitDecision::Close;
   return ui.confirm(exitQuestion()) ? ExitDecision::Close : ExitDecision::Refuse;

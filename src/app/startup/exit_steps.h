@@ -4,7 +4,7 @@
 #include <string>
 
 #include "app/startup/startup_ui.h"
-#include "app/startup/window_placement.h"
+#include "app/startup/stored_placement.h"
 #include "datafiles/settings_file.h"
 
 namespace kes {
@@ -21,7 +21,7 @@ enum class ExitDecision {
 
 // What the main window knows when it is asked to close.
 struct ExitRequest {
-  WindowPlacement placement;
+  StoredPlacement placement;
   bool winningAnimationRunning = false;
 };
 

@@ -54,7 +54,7 @@ int programMain(QApplication& application) {
     new ExitHandler(*window, app->settingsPath(), ui, app->window.autoPlay);
     const QSize screen = screenSize();
     const SettingsFile settings(app->settingsPath(), ui);
-    showPlaced(*window, readWindowPlacement(settings.readAll(), screen.width(), screen.height()));
+    showPlaced(*window, readStoredPlacement(settings.readAll(), screen.width(), screen.height()));
   }  // the splash window goes once the main window is up
   return application.exec();
 }

@@ -6,7 +6,7 @@
 namespace kes {
 
 // The main window's place on the screen, as kept in the "Preference" section.
-struct WindowPlacement {
+struct StoredPlacement {
   int left = 50;
   int top = 50;
   int width = 0;
@@ -16,10 +16,10 @@ struct WindowPlacement {
 
 // The placement stored, with the defaults for a screen of this size
 // (150 pixels narrower and lower than the screen, maximized).
-WindowPlacement readWindowPlacement(const IniDocument& settings, int screenWidth, int screenHeight);
+StoredPlacement readStoredPlacement(const IniDocument& settings, int screenWidth, int screenHeight);
 
 // A maximized window writes only that it was maximized, so the last normal
 // placement stays for the next time it is restored.
-bool saveWindowPlacement(SettingsFile& settings, const WindowPlacement& placement);
+bool saveStoredPlacement(SettingsFile& settings, const StoredPlacement& placement);
 
 }  // namespace kes

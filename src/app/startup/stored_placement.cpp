@@ -1,4 +1,4 @@
-#include "window_placement.h"
+#include "stored_placement.h"
 
 #include <string>
 #include <vector>
@@ -18,8 +18,8 @@ constexpr int kScreenMargin = 150;
 
 }  // namespace
 
-WindowPlacement readWindowPlacement(const IniDocument& settings, int screenWidth, int screenHeight) {
-  WindowPlacement p;
+StoredPlacement readStoredPlacement(const IniDocument& settings, int screenWidth, int screenHeight) {
+  StoredPlacement p;
   p.left = settings.intValue(kPreferenceSection, kLeft, p.left);
   p.top = settings.intValue(kPreferenceSection, kTop, p.top);
   p.width = settings.intValue(kPreferenceSection, kWidth, screenWidth - kScreenMargin);
@@ -28,7 +28,7 @@ WindowPlacement readWindowPlacement(const IniDocument& settings, int screenWidth
   return p;
 }
 
-bool saveWindowPlacement(SettingsFile& settings, const WindowPlacement& placement) {
+bool saveStoredPlacement(SettingsFile& settings, const StoredPlacement& placement) {
   if (placement.maximized) return settings.writeString(kPreferenceSection, kMaximized, "Y");
   const std::vector<SettingsEntry> entries{
       {std::string(kMaximized), "N"},
