@@ -1,0 +1,86 @@
+#include "program_main.h"
+
+#include <QScreen>
+
+#include "app/app_options.h"
+#include "app/game_controller.h"
+#include "app/main_window.h"
+#include "app/startup/initialize_startup.h"
+#include "app/startup/message_box_ui.h"
+#include "app/startup/splash_window.h"
+#include "app/window/window_options.h"
+#include "app/window/window_placement.h"
+#include "datafiles/config_field.h"
+#include "datafiles/product_title.h"
+#include "datafiles/settings_file.h"
+
+namespace kes {
+
+namespace {
+
+constexpr int kDefaultGame = 1;
+
+DisplayInfo displayInfo() {
+  const QScreen* screen = QGuiApplication::primaryScreen();
+  return {colourCountOf(screen ? screen->depth() : 24)};
+}
+
+QSize screenSize() {
+  const QScreen* screen = QGuiApplication::primaryScreen();
+  return screen ? screen->availableGeometry().size() : QSize(1024, 768);
+}
+
+// The busy cursor from launch until the main window is up.
+struct BusyCursor {
+  BusyCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+  ~BusyCursor() { QApplication::restoreOverrideCursor(); }
+  BusyCursor(const BusyCursor&) = delete;
+  BusyCursor& operator=(const BusyCursor&) = delete;
+};
+
+// The game start-up remembered, or FreeCell when none is.
+int rememberedGame(const AppContext& app) {
+  bool ok = false;
+  const int game = QString::fromStdString(app.config.get(Field::CurrentGame)).toInt(&ok);
+  return ok && game >= 1 ? game : kDefaultGame;
+}
+
+}  // namespace
+
+int programMain(QApplication& application) {
+  QApplication::setApplicationName("kestrova");
+  QApplication::setApplicationDisplayName(QString::fromUtf8(kProductTitle));
+  MessageBoxUi ui;
+  std::unique_ptr<AppContext> app;
+  std::unique_ptr<TfrmMain> window;
+  std::unique_ptr<SettingsFile> settings;
+  std::unique_ptr<GameController> controller;
+  {
+    BusyCursor busy;
+    SplashWindow splash;
+    splash.showAndPaint();
+    // Boxes shown while starting stand over the splash window, not behind it.
+    ui.setParent(&splash);
+    app = initializeStartup({dataDirsFromArguments(QApplication::arguments()), displayInfo()}, ui);
+    if (!app) return 1;
+    window = std::make_unique<TfrmMain>();
+    settings = std::make_unique<SettingsFile>(app->settingsPath(), ui);
+    window->setSettingsFile(settings.get());
+    window->applyOptions(readWindowOptions(*settings));
+    controller = std::make_unique<GameController>(*window, app->dirs);
+    if (!controller->ready()) {
+      ui.error(controller->error().toStdString());
+      return 1;
+    }
+    ui.setParent(window.get());
+    const QSize screen = screenSize();
+    window->applyPlacement(readPlacement(*settings, screen.width(), screen.height()));
+    window->show();
+  }  // the splash window goes once the main window is up
+  // Until the game selection dialog exists, the remembered game is dealt.
+  if (!controller->startGame(rememberedGame(*app))) controller->startGame(kDefaultGame);
+  QObject::connect(window.get(), &TfrmMain::closing, [&] { controller->session().endGame(); });
+  return application.exec();
+}
+
+}  // namespace kes

@@ -1,0 +1,57 @@
+#include <QCheckBox>
+#include <QImage>
+#include <QtTest>
+
+#include "app/startup/advice_box.h"
+#include "app/startup/message_box_ui.h"
+#include "app/startup/splash_window.h"
+#include "recording_startup_ui.h"
+#include "test_temp_dir.h"
+
+namespace {
+
+// More than one colour: something was drawn.
+bool hasPicture(const QImage& image) {
+  const QRgb first = image.pixel(0, 0);
+  for (int y = 0; y < image.height(); y += 3)
+    for (int x = 0; x < image.width(); x += 3)
+      if (image.pixel(x, y) != first) return true;
+  return false;
+}
+
+}  // namespace
+
+class StartupWindowTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void theSplashIsAFramelessPicture() {
+    kes::SplashWindow splash;
+    splash.showAndPaint();
+    QVERIFY(QTest::qWaitForWindowExposed(&splash));
+    QVERIFY(splash.windowFlags().testFlag(Qt::FramelessWindowHint));
+    QVERIFY(hasPicture(splash.grab().toImage()));
+    QVERIFY(splash.close());
+  }
+
+  void theAdviceBoxOffersToStayQuiet() {
+    const auto box = kes::makeAdviceBox("Line one\nLine two", kes::AdvicePicture::Screen640x480, nullptr);
+    QCOMPARE(box->windowTitle(), QString("Information"));
+    QCOMPARE(box->text(), QString("Line one\nLine two"));
+    QVERIFY(box->checkBox());
+    QCOMPARE(box->checkBox()->text(), QString("&Don't show this message box again"));
+    QVERIFY(!box->checkBox()->isChecked());
+    QCOMPARE(box->standardButtons(), QMessageBox::StandardButtons(QMessageBox::Ok));
+    QVERIFY(hasPicture(kes::advicePixmap(kes::AdvicePicture::Color).toImage()));
+    QVERIFY(hasPicture(kes::advicePixmap(kes::AdvicePicture::Screen640x480).toImage()));
+  }
+
+  void lineBreaksOfMessagesBecomeTheBoxes() {
+    QCOMPARE(kes::boxText("Cannot find file:\r/x/GAMES.DAT\rCopy"), QString("Cannot find file:\n/x/GAMES.DAT\nCopy"));
+    QCOMPARE(kes::boxText("a\r\nb"), QString("a\nb"));
+  }
+
+};
+
+QTEST_MAIN(StartupWindowTest)
+#include "startup_window_test.moc"
