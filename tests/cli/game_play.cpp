@@ -126,6 +126,26 @@ std::vector<std::string> GamePlay::takeMessages() {
   return taken;
 }
 
+void GamePlay::arrange(const std::string& pile, const std::vector<std::string>& cardNames) {
+  TableState& table = driver_.session().state().table;
+  const auto target = pileFromName(pile);
+  if (!target) return;
+  const std::string before = table.pile(*target).codes();
+  table.pile(*target).clear();
+  for (const std::string& name : cardNames) {
+    const int code = card(name);
+    if (const auto from = table.locate(code)) table.pile(*from).remove(code);
+    table.appendCard(*target, code, true);
+  }
+  Pile& stock = table.pile(PileId::stock());
+  for (std::size_t i = 0; i + 3 <= before.size(); i += 3) {
+    const int code = std::stoi(before.substr(i, 3));
+    if (table.locate(code)) continue;
+    stock.insertAt(0, code);
+    table.cards.setFaceUp(code, false);
+  }
+}
+
 ShownTable GamePlay::table() { return parseShow(driver_.execute("show")); }
 
 }  // namespace kes::cli

@@ -61,6 +61,10 @@ class GamePlay {
   std::vector<std::string> takeMessages();
   ShownTable table();
   PlayDriver& driver() { return driver_; }
+  // Lays the cards named, face up, as the whole of the pile, taking each from
+  // where it lies; the cards the pile held before go to the bottom of the
+  // stock face down. For positions no deal number gives in a few moves.
+  void arrange(const std::string& pile, const std::vector<std::string>& cardNames);
   // Whether the game could be loaded and dealt.
   const std::string& startError() const { return startError_; }
 
