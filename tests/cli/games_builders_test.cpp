@@ -274,5 +274,13 @@ TEST(BeleagueredCastle, BuildsDownRegardlessOfSuitAndAnyCardFillsAnEmptyRow) {
   EXPECT_EQ(play.table().score, -12);
 }
 
+TEST(BeleagueredCastle, AutoplayPlaysTheTwosExposedAtTheDeal) {
+  GamePlay play(kBeleagueredCastle, 1, {.autoplay = true});
+  const ShownTable t = play.table();
+  EXPECT_EQ(t.codes("Dest1"), (std::vector<int>{card("AH"), card("2H")}));
+  EXPECT_EQ(t.size("Fila4"), 5);
+  EXPECT_EQ(t.score, -27);
+}
+
 }  // namespace
 }  // namespace kes::cli

@@ -197,5 +197,14 @@ TEST(Yukon, OnlyAKingWithWhateverLiesOnItFillsASpace) {
   EXPECT_EQ(t.codes("Fila2"), (std::vector<int>{card("4H"), card("4S")}));
 }
 
+TEST(Yukon, AutoplayPlaysTheExposedAcesAtTheDeal) {
+  GamePlay play(kYukon, 1, {.autoplay = true});
+  const ShownTable t = play.table();
+  EXPECT_EQ(t.codes("Dest1"), std::vector<int>{card("AS")});
+  EXPECT_EQ(t.codes("Dest2"), std::vector<int>{card("AD")});
+  EXPECT_EQ(t.codes("Dest3"), std::vector<int>{card("AH")});
+  EXPECT_EQ(t.size("Fila1"), 0);
+}
+
 }  // namespace
 }  // namespace kes::cli
