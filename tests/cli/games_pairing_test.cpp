@@ -36,6 +36,7 @@ TEST(Golf, AClickSendsAnExposedCardOneRankAwayWithoutTurningTheCorner) {
   GamePlay play(kGolf, 3);
   EXPECT_EQ(play.click("9S"), "refused");
   EXPECT_EQ(play.click("AD"), "refused");  // same rank
+  EXPECT_EQ(play.click("2C"), "refused");  // one above the Ace, but covered
   EXPECT_EQ(play.click("2S"), "ok");
   EXPECT_EQ(play.table().top("Mazzo_Waste"), card("2S"));
   EXPECT_EQ(play.table().score, -42);
