@@ -82,6 +82,8 @@ PressResult GameSession::press(int card, PileId pile, PressButton button) {
     case PickUpOutcome::TurnFaceUp: turnFaceUp(game_, events_, pickUp.card); return PressResult::TurnedUp;
     case PickUpOutcome::Show: return PressResult::Shown;
     case PickUpOutcome::StockPress:
+      // A selection the stock's card completes is removed like any other.
+      if (stockPressSelects(game_)) return selectForPairing(game_.table.pile(PileId::stock()).top());
       stockPress(game_, events_);
       endIfWon();
       return PressResult::StockPressed;
@@ -120,6 +122,10 @@ PressResult GameSession::pairingPressOn(int card, PileId pile) {
     turnFaceUp(game_, events_, card);
     return PressResult::TurnedUp;
   }
+  return selectForPairing(card);
+}
+
+PressResult GameSession::selectForPairing(int card) {
   switch (pairingPress(game_, card)) {
     case PairingOutcome::Refused: events_.beep(); return PressResult::Refused;
     case PairingOutcome::Marked:

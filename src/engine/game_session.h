@@ -57,6 +57,8 @@ class GameSession {
 
  private:
   PressResult pairingPressOn(int card, PileId pile);
+  // Toggles the card in the selection; a completed selection is removed.
+  PressResult selectForPairing(int card);
   PressResult lift(const PickUp& pickUp);
   void endIfWon();
   void autoplayUntilStill();

@@ -18,6 +18,9 @@ bool executeMove(GameState& game, EngineEvents& events, int card, std::string_vi
 // A left press on the stock's place: deals, turns the waste over, redeals
 // the tableau or deals to the tableau and reserves, as the game has it.
 void stockPress(GameState& game, EngineEvents& events);
+// Whether a press on the stock selects its top card for pairing instead
+// (Pyramid, while a card is selected); the caller judges that selection.
+bool stockPressSelects(const GameState& game);
 
 // Whether another pass through the stock is allowed.
 bool redealAllowed(const GameState& game);

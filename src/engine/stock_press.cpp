@@ -75,9 +75,14 @@ bool dealsToReserves(GameState& g, EngineEvents& ev) {
 
 }  // namespace
 
+bool stockPressSelects(const GameState& g) {
+  return g.family() == kFamilyPyramid && !g.table.pile(PileId::stock()).empty() &&
+         !g.table.pile(PileId::foundation(0)).empty();
+}
+
 void stockPress(GameState& g, EngineEvents& ev) {
   const Pile& stock = g.table.pile(PileId::stock());
-  if (g.family() == kFamilyPyramid && !stock.empty() && !g.table.pile(PileId::foundation(0)).empty()) {
+  if (stockPressSelects(g)) {
     pairingPress(g, stock.top());
     return;
   }
