@@ -4,7 +4,7 @@
 #include "card.h"
 #include "deal_generator.h"
 #include "foundation_deal_code.h"
-#include "special_layouts.h"
+#include "deal_layouts.h"
 
 namespace kes {
 

@@ -36,6 +36,19 @@ class TablePlayTest : public QObject {
   kes::TempDir data_;
   kes::DataDirs dirs() const { return {qEnvironmentVariable("KESTROVA_TEST_DATA").toStdString(), data_.path()}; }
 
+  // A shown main window with its game controller, autoplay off.
+  struct Played {
+    kes::TfrmMain window;
+    std::unique_ptr<kes::GameController> controller;
+  };
+  bool open(Played& p) {
+    p.controller = std::make_unique<kes::GameController>(p.window, dirs());
+    p.window.resize(1024, 768);
+    p.window.show();
+    p.controller->session().state().prefs.autoplay = false;
+    return p.controller->ready() && QTest::qWaitForWindowExposed(&p.window);
+  }
+
   void drag(kes::TableWidget& table, QPoint from, QPoint to) {
     QTest::mousePress(&table, Qt::LeftButton, {}, from);
     QTest::mouseMove(&table, (from + to) / 2);
@@ -45,13 +58,10 @@ class TablePlayTest : public QObject {
 
  private slots:
   void aDraggedCardLandsOnTheAcceptingPile() {
-    kes::TfrmMain window;
-    kes::GameController controller(window, dirs());
-    QVERIFY2(controller.ready(), qPrintable(controller.error()));
-    window.resize(1024, 768);
-    window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&window));
-    controller.session().state().prefs.autoplay = false;
+    Played p;
+    QVERIFY(open(p));
+    kes::TfrmMain& window = p.window;
+    kes::GameController& controller = *p.controller;
     const kes::GameState& g = controller.session().state();
     std::optional<std::pair<int, int>> move;
     for (int deal = 1; deal < 50 && !move; ++deal) {
@@ -66,12 +76,9 @@ class TablePlayTest : public QObject {
   }
 
   void aRefusedDropFliesBack() {
-    kes::TfrmMain window;
-    kes::GameController controller(window, dirs());
-    window.resize(1024, 768);
-    window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&window));
-    controller.session().state().prefs.autoplay = false;
+    Played p;
+    QVERIFY(open(p));
+    kes::GameController& controller = *p.controller;
     QVERIFY(controller.startGame(1, "0000000000001"));
     const kes::GameState& g = controller.session().state();
     // Pile 1 onto pile 2 unless that is allowed; then onto pile 3.
@@ -85,12 +92,9 @@ class TablePlayTest : public QObject {
   }
 
   void aDoubleClickSendsACardHome() {
-    kes::TfrmMain window;
-    kes::GameController controller(window, dirs());
-    window.resize(1024, 768);
-    window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&window));
-    controller.session().state().prefs.autoplay = false;
+    Played p;
+    QVERIFY(open(p));
+    kes::GameController& controller = *p.controller;
     QVERIFY(controller.startGame(1, "0000000000001"));
     kes::GameState& g = controller.session().state();
     // Put an ace on top of pile 1 by hand, then double-click it.

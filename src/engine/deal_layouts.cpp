@@ -1,4 +1,4 @@
-#include "special_layouts.h"
+#include "deal_layouts.h"
 
 #include <algorithm>
 
