@@ -106,6 +106,43 @@ class TableAnimationTest : public QObject {
     QVERIFY(!table.animating());
     QCOMPARE(controller.session().state().table.pile(kes::PileId::foundation(0)).codes(), std::string("001"));
   }
+
+  void aKeyOrAClickStopsTheWinningShow() {
+    kes::TfrmMain window;
+    kes::GameController controller(window, dirs());
+    kes::AnimationSettings settings = quick();
+    settings.dealAnimation = false;
+    open(window, controller, settings);
+    QVERIFY(controller.startGame(1, "0000000000001"));
+    kes::TableWidget& table = controller.table();
+    table.playWinningAnimation(1);
+    QVERIFY(table.winningAnimationRunning());
+    QTest::keyClick(&table, Qt::Key_Space);
+    QVERIFY(!table.winningAnimationRunning());
+
+    table.playWinningAnimation(2);
+    QVERIFY(table.winningAnimationRunning());
+    const kes::GameState& g = controller.session().state();
+    const std::string before = g.table.pile(kes::PileId::tableau(0)).codes();
+    QTest::mousePress(&table, Qt::LeftButton, {}, topCardCentre(table, 0));
+    QVERIFY(!table.winningAnimationRunning());
+    QTest::mouseMove(&table, topCardCentre(table, 3));
+    QTest::mouseRelease(&table, Qt::LeftButton, {}, topCardCentre(table, 3));
+    QCOMPARE(g.table.pile(kes::PileId::tableau(0)).codes(), before);
+    QVERIFY(g.history.undo.empty());
+  }
+
+  void theWinningShowCanBeSwitchedOff() {
+    kes::TfrmMain window;
+    kes::GameController controller(window, dirs());
+    kes::AnimationSettings settings = quick();
+    settings.dealAnimation = false;
+    settings.winningAnimation = false;
+    open(window, controller, settings);
+    QVERIFY(controller.startGame(1, "0000000000001"));
+    controller.table().playWinningAnimation(1);
+    QVERIFY(!controller.table().winningAnimationRunning());
+  }
 };
 
 QTEST_MAIN(TableAnimationTest)
