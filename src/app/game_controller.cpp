@@ -2,6 +2,7 @@
 
 #include <QMessageBox>
 #include <QRandomGenerator>
+#include <QTimer>
 
 #include "engine/deal_generator.h"
 
@@ -31,6 +32,13 @@ GameController::GameController(TfrmMain& window, const DataDirs& dirs) : window_
   table_ = new TableWidget(*session_, *images_);
   window.setTableView(table_);
   events_->onChange = [this] { table_->tableChanged(); };
+  events_->onCardMoved = [this](int card, PileId from, PileId to) { table_->cardMoved(card, from, to); };
+  events_->onPause = [this](int milliseconds) { table_->pauseFor(milliseconds); };
+  events_->onGameEnded = [this](bool won) {
+    if (!won) return;
+    // A short breath after the last card, then one of the two shows.
+    QTimer::singleShot(200, table_, [this] { table_->playWinningAnimation(1 + QRandomGenerator::global()->bounded(2)); });
+  };
   connect(table_, &TableWidget::changed, this, &GameController::refreshWindow);
   window.setClockRefresh([this] { refreshWindow(); });
 
@@ -48,6 +56,9 @@ GameController::GameController(TfrmMain& window, const DataDirs& dirs) : window_
 GameController::~GameController() {
   // The table goes with the window; the session records nothing after this.
   events_->onChange = nullptr;
+  events_->onCardMoved = nullptr;
+  events_->onPause = nullptr;
+  events_->onGameEnded = nullptr;
 }
 
 std::string GameController::randomDealNumber() {
@@ -69,6 +80,7 @@ bool GameController::startGame(int game, const std::optional<std::string>& dealN
   const std::string error = session_->start(params, dealNumber_);
   window_.SetAutoplayEnabled(params[Param::AutoplayAvailable] != 0);
   table_->relayout();
+  table_->animateDeal();
   updateCaption();
   refreshWindow();
   return error.empty();
@@ -83,6 +95,7 @@ void GameController::deal(const std::string& dealNumber) {
   dealNumber_ = dealNumber;
   session_->deal(dealNumber_);
   table_->relayout();
+  table_->animateDeal();
   updateCaption();
   refreshWindow();
 }
@@ -102,6 +115,7 @@ void GameController::newGame() {
 void GameController::restartGame() {
   const QString question = QStringLiteral("Restart this game?\rGame number: ") + QString::fromStdString(dealNumber_);
   if (!confirmAbandon(question)) return;
+  table_->recordPlaces();
   session_->restart();
   table_->tableChanged();
 }
@@ -122,22 +136,26 @@ void GameController::randomGame() {
 }
 
 void GameController::undo() {
+  table_->recordPlaces();
   session_->undo();
   table_->tableChanged();
 }
 
 void GameController::redo() {
+  table_->recordPlaces();
   session_->redo();
   table_->tableChanged();
 }
 
 void GameController::quitGame() {
   if (!confirmAbandon(QStringLiteral("Quit this game?"))) return;
+  table_->finishAnimation();
   session_->endGame();
   refreshWindow();
 }
 
 void GameController::setAutoplay(bool on) {
+  table_->recordPlaces();
   session_->setAutoplay(on);
   table_->tableChanged();
 }

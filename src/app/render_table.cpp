@@ -47,6 +47,8 @@ int renderTable(const RenderRequest& r, const DataDirs& dirs, QString& error) {
     return 2;
   }
   controller.session().state().prefs.autoplay = false;
+  // A still picture shows the table as dealt, not a deal in flight.
+  controller.table().animation.dealAnimation = false;
   controller.table().resize(r.width, r.height);
   controller.setCardSize(*cardSizeFromCode(std::string(1, r.cards)));
   if (!controller.startGame(r.game, r.dealNumber)) {

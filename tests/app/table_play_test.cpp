@@ -69,6 +69,7 @@ class TablePlayTest : public QObject {
       move = legalTableauMove(g);
     }
     QVERIFY(move);
+    QTRY_VERIFY_WITH_TIMEOUT(!controller.table().animating(), 20000);
     const int card = g.table.pile(kes::PileId::tableau(move->first)).top();
     drag(controller.table(), topCardCentre(controller.table(), move->first), topCardCentre(controller.table(), move->second));
     QCOMPARE(g.table.pile(kes::PileId::tableau(move->second)).top(), card);
@@ -80,6 +81,7 @@ class TablePlayTest : public QObject {
     QVERIFY(open(p));
     kes::GameController& controller = *p.controller;
     QVERIFY(controller.startGame(1, "0000000000001"));
+    QTRY_VERIFY_WITH_TIMEOUT(!controller.table().animating(), 20000);
     const kes::GameState& g = controller.session().state();
     // Pile 1 onto pile 2 unless that is allowed; then onto pile 3.
     int target = 1;
@@ -96,6 +98,7 @@ class TablePlayTest : public QObject {
     QVERIFY(open(p));
     kes::GameController& controller = *p.controller;
     QVERIFY(controller.startGame(1, "0000000000001"));
+    QTRY_VERIFY_WITH_TIMEOUT(!controller.table().animating(), 20000);
     kes::GameState& g = controller.session().state();
     // Put an ace on top of pile 1 by hand, then double-click it.
     kes::Pile& pile = g.table.pile(kes::PileId::tableau(0));

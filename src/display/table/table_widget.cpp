@@ -1,9 +1,12 @@
 #include "display/table/table_widget.h"
 
 #include <QApplication>
+#include <algorithm>
+#include <optional>
 #include <QMessageBox>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QRandomGenerator>
 #include <QScreen>
 
 #include "display/geometry/drop_candidates.h"
@@ -32,7 +35,128 @@ TableWidget::TableWidget(GameSession& session, CardImages& images, QWidget* pare
   setAttribute(Qt::WA_OpaquePaintEvent);
   setMouseTracking(true);
   setMinimumSize(320, 240);
+  setCursor(Qt::OpenHandCursor);
+  connect(&queue_, &AnimationQueue::frameChanged, this, qOverload<>(&QWidget::update));
+  connect(&queue_, &AnimationQueue::landed, this, [this] {
+    restingValid_ = false;
+    update();
+  });
+  setFocusPolicy(Qt::StrongFocus);
+  showerTimer_.setSingleShot(true);
+  connect(&showerTimer_, &QTimer::timeout, this, &TableWidget::throwShowerCards);
+  connect(&queue_, &AnimationQueue::finished, this, [this] {
+    restingValid_ = false;
+    update();
+    emit changed();
+  });
 }
+
+QPoint TableWidget::cardPlace(int card) const {
+  const TableView v = view();
+  const auto pile = v.game.locateCard(card);
+  if (!pile) return {};
+  const Pile& cards = v.pile(*pile);
+  if (pile->family == PileFamily::Stock) {
+    const int d = stockThickness(cards.size());
+    return {pileOriginX(v, *pile) - d, pileOriginY(v, *pile) - d};
+  }
+  const int depth = cards.size() - cards.positionOf(card);
+  return {cardLeft(v, *pile, depth, true), cardTop(v, *pile, depth, true)};
+}
+
+void TableWidget::recordPlaces() {
+  places_.clear();
+  const GameState& g = session_.state();
+  if (!g.params.loaded()) return;
+  for (int ordinal = 0; ordinal < kPileCount; ++ordinal) {
+    const PileId pile = PileId::fromOrdinal(ordinal);
+    if (!g.onTable(pile)) continue;
+    const Pile& cards = g.table.pile(pile);
+    for (int i = 0; i < cards.size(); ++i) places_[cards.cardAt(i)] = cardPlace(cards.cardAt(i));
+  }
+}
+
+void TableWidget::queueFlight(int card, QPoint from, QPoint to, bool fine, bool shownWhileWaiting) {
+  FlightRequest r;
+  r.fromX = from.x();
+  r.fromY = from.y();
+  r.toX = to.x();
+  r.toY = to.y();
+  r.fine = fine;
+  r.landing = !fine;
+  r.shadowSize = animation.shadowSize;
+  r.cardWidth = images_.size().width;
+  r.cardHeight = images_.size().height;
+  queue_.setMoveSpeed(animation.moveSpeed);
+  queue_.addFlight({card, session_.state().table.isFaceUp(card), flightPath(r), shownWhileWaiting});
+  restingValid_ = false;
+}
+
+void TableWidget::cardMoved(int card, PileId from, PileId to) {
+  if (!animation.cardsAnimate || card < 1 || !session_.state().params.loaded()) return;
+  const TableView v = view();
+  const auto known = places_.find(card);
+  const QPoint start = known != places_.end() ? known->second : QPoint(pileOriginX(v, from), pileOriginY(v, from));
+  const QPoint end = session_.state().onTable(to) ? cardPlace(card) : QPoint(-10000, -10000);
+  places_[card] = end;
+  queueFlight(card, start, end, false, true);
+}
+
+void TableWidget::pauseFor(int milliseconds) { queue_.addPause(milliseconds); }
+
+namespace {
+
+// Where the cards of a deal come from: the first placed pile of these.
+std::optional<PileId> dealSource(const GameState& g) {
+  for (const PileId pile : {PileId::stock(), PileId::waste(), PileId::reserve(0), PileId::secondWaste(), PileId::foundation(0)}) {
+    if (!g.onTable(pile)) continue;
+    if (pile == PileId::reserve(0) && g.table.pile(pile).size() > 1) continue;
+    return pile;
+  }
+  return std::nullopt;
+}
+
+// The cards of a deal in the order they go down: the reserves card by card,
+// then the tableau pile by pile or level by level as the game deals.
+std::vector<int> dealOrder(const GameState& g, std::optional<PileId> source) {
+  std::vector<int> order;
+  for (int r = 0; r < familySize(PileFamily::Reserve); ++r) {
+    const PileId pile = PileId::reserve(r);
+    if (!g.onTable(pile) || pile == source) continue;
+    const Pile& cards = g.table.pile(pile);
+    for (int i = 0; i < cards.size(); ++i) order.push_back(cards.cardAt(i));
+  }
+  int levels = 0;
+  for (int t = 0; t < g.tableauCount(); ++t) levels = std::max(levels, g.table.pile(PileId::tableau(t)).size());
+  const auto add = [&](int t, int level) {
+    const Pile& cards = g.table.pile(PileId::tableau(t));
+    if (g.onTable(PileId::tableau(t)) && level < cards.size() && cards.cardAt(level) > 0) order.push_back(cards.cardAt(level));
+  };
+  if (g.params[Param::DealPileByPile] != 0) {
+    for (int t = 0; t < g.tableauCount(); ++t)
+      for (int level = 0; level < levels; ++level) add(t, level);
+  } else {
+    for (int level = 0; level < levels; ++level)
+      for (int t = 0; t < g.tableauCount(); ++t) add(t, level);
+  }
+  return order;
+}
+
+}  // namespace
+
+void TableWidget::animateDeal() {
+  queue_.finish();
+  const GameState& g = session_.state();
+  if (!animation.dealAnimation || !g.params.loaded() || !g.inProgress) return recordPlaces();
+  const std::optional<PileId> source = dealSource(g);
+  if (!source) return recordPlaces();
+  const TableView v = view();
+  const QPoint lifted(pileOriginX(v, *source) - images_.size().width / 7, pileOriginY(v, *source) - images_.size().height / 7);
+  for (const int card : dealOrder(g, source)) queueFlight(card, lifted, cardPlace(card), true, false);
+  recordPlaces();
+  update();
+}
+
 
 void TableWidget::relayout() {
   GameState& g = session_.state();
@@ -59,7 +183,7 @@ void TableWidget::tableChanged() {
 
 void TableWidget::resizeEvent(QResizeEvent*) { relayout(); }
 
-void TableWidget::paintEvent(QPaintEvent*) {
+void TableWidget::drawResting() {
   if (!restingValid_ || resting_.size() != size() * devicePixelRatioF()) {
     resting_ = QPixmap(size() * devicePixelRatioF());
     resting_.setDevicePixelRatio(devicePixelRatioF());
@@ -67,14 +191,30 @@ void TableWidget::paintEvent(QPaintEvent*) {
     QPainter p(&resting_);
     p.setRenderHint(QPainter::Antialiasing);
     p.setRenderHint(QPainter::SmoothPixmapTransform);
-    if (session_.state().params.loaded()) paintTable(p, view(), images_, {held_.begin(), held_.end()});
+    std::set<int> hidden = queue_.pendingCards();
+    hidden.insert(held_.begin(), held_.end());
+    if (session_.state().params.loaded()) paintTable(p, view(), images_, hidden);
     restingValid_ = true;
   }
+}
+
+void TableWidget::paintEvent(QPaintEvent*) {
+  drawResting();
   QPainter p(this);
   p.drawPixmap(0, 0, resting_);
   p.setRenderHint(QPainter::Antialiasing);
   if (shownCard_) paintCard(p, images_, shownCard_, true, shownCorner_.x(), shownCorner_.y());
+  paintFlights(p);
   paintHeld(p);
+}
+
+// The moves still to come wait at their start; the card in the air is drawn last.
+void TableWidget::paintFlights(QPainter& p) const {
+  for (const CardFlight* f : queue_.waiting()) paintCard(p, images_, f->card, f->faceUp, f->frames.front().x, f->frames.front().y);
+  if (const CardFlight* f = queue_.flying()) {
+    const QPoint at = queue_.flyingAt();
+    paintCard(p, images_, f->card, f->faceUp, at.x(), at.y());
+  }
 }
 
 void TableWidget::paintHeld(QPainter& p) const {
@@ -96,11 +236,59 @@ void TableWidget::liftHeld(PileId pile, int card, const Rect& rect, QPoint point
   heldCorner_ = QPoint(rect.left, rect.top);
   grabOffset_ = pointer - heldCorner_;
   dragMoved_ = false;
+  setCursor(Qt::ClosedHandCursor);
   tableChanged();
 }
 
+void TableWidget::playWinningAnimation(int style) {
+  if (!animation.winningAnimation) return;
+  queue_.finish();
+  drawResting();  // the surface the cards are thrown on
+  ShowerWindow window{width(), height(), 5};
+  shower_ = std::make_unique<WinningShower>(style, images_.size(), window,
+                                            [](int n) { return QRandomGenerator::global()->bounded(n); });
+  setFocus();
+  throwShowerCards();
+}
+
+void TableWidget::stopWinningAnimation() {
+  showerTimer_.stop();
+  shower_.reset();
+}
+
+// Cards land on the table surface until the next pause, which lets the
+// event loop run so that a key or a click can stop the show.
+void TableWidget::throwShowerCards() {
+  if (!shower_) return;
+  {
+    QPainter p(&resting_);
+    int pause = 0;
+    while (!shower_->done() && pause == 0) {
+      const ShowerCard c = shower_->next();
+      paintCard(p, images_, c.card, true, c.x, c.y);
+      pause = c.pauseAfter;
+    }
+    update();
+    if (pause > 0 && !shower_->done()) return showerTimer_.start(pause);
+  }
+  stopWinningAnimation();
+}
+
+void TableWidget::keyPressEvent(QKeyEvent* e) {
+  if (shower_) return stopWinningAnimation();
+  QWidget::keyPressEvent(e);
+}
+
 void TableWidget::mousePressEvent(QMouseEvent* e) {
-  if (!session_.state().inProgress) return;
+  if (shower_) {
+    stopWinningAnimation();
+    pressIgnored_ = true;
+    return;
+  }
+  // A press while cards move is ignored up to its release.
+  pressIgnored_ = animating();
+  if (pressIgnored_ || !session_.state().inProgress) return;
+  recordPlaces();
   const QPoint at = e->position().toPoint();
   const PileHit hit = pileAtPoint(view(), at.x(), at.y());
   if (!hit.pile) return;
@@ -125,6 +313,7 @@ bool TableWidget::overStock(QPoint pointer) const {
 }
 
 void TableWidget::mouseMoveEvent(QMouseEvent* e) {
+  if (pressIgnored_ || animating()) return;
   const QPoint at = e->position().toPoint();
   if (!held_.empty()) {
     dragMoved_ = true;
@@ -146,14 +335,26 @@ std::vector<PileId> TableWidget::dropTargets() const {
 }
 
 void TableWidget::mouseReleaseEvent(QMouseEvent*) {
+  if (pressIgnored_) {
+    pressIgnored_ = false;
+    return;
+  }
   const std::vector<PileId> targets = !held_.empty() && dragMoved_ ? dropTargets() : std::vector<PileId>{};
+  // The held cards fly on from where they were let go.
+  recordPlaces();
+  const int step = metrics_.steps.downFaceUp > 0 ? metrics_.steps.downFaceUp : images_.size().height / 4;
+  for (std::size_t i = 0; i < held_.size(); ++i) places_[held_[i]] = heldCorner_ + QPoint(0, static_cast<int>(i) * step);
   held_.clear();
+  setCursor(Qt::OpenHandCursor);
   shownCard_ = 0;
   session_.release(targets);
   tableChanged();
 }
 
 void TableWidget::mouseDoubleClickEvent(QMouseEvent* e) {
+  pressIgnored_ = animating() || shower_;
+  if (pressIgnored_) return stopWinningAnimation();
+  recordPlaces();
   const QPoint at = e->position().toPoint();
   const PileHit hit = pileAtPoint(view(), at.x(), at.y());
   // On the stock the second click is a second press; elsewhere a face-up
