@@ -1,6 +1,7 @@
 #include "render_table.h"
 
 #include <QCommandLineParser>
+#include <QLayout>
 #include <QRegularExpression>
 
 #include "display/geometry/card_size.h"
@@ -38,6 +39,22 @@ std::optional<RenderRequest> renderRequestFrom(const QStringList& arguments, QSt
   return r;
 }
 
+namespace {
+
+// The window's layout gives the table what the panels leave of the window,
+// so the window grows around the wanted table by the panels' share. Shown
+// only to the offscreen surface, so that its layout runs.
+void sizeTable(QMainWindow& window, QWidget& table, const QSize& wanted) {
+  window.setAttribute(Qt::WA_DontShowOnScreen);
+  window.show();
+  const QSize panels = window.size() - table.size();
+  window.resize(wanted + panels);
+  window.layout()->activate();
+  if (table.size() != wanted) table.resize(wanted);
+}
+
+}  // namespace
+
 int renderTable(const RenderRequest& r, const DataDirs& dirs, QString& error) {
   if (r.out.isEmpty()) return 2;
   TfrmMain window;
@@ -49,7 +66,7 @@ int renderTable(const RenderRequest& r, const DataDirs& dirs, QString& error) {
   controller.session().state().prefs.autoplay = false;
   // A still picture shows the table as dealt, not a deal in flight.
   controller.table().animation.dealAnimation = false;
-  controller.table().resize(r.width, r.height);
+  sizeTable(window, controller.table(), QSize(r.width, r.height));
   controller.setCardSize(*cardSizeFromCode(std::string(1, r.cards)));
   if (!controller.startGame(r.game, r.dealNumber)) {
     error = QStringLiteral("there is no game %1 in the catalogue").arg(r.game);

@@ -4,7 +4,7 @@ file(REMOVE_RECURSE ${WORK})
 file(MAKE_DIRECTORY ${WORK}/decks)
 execute_process(
   COMMAND ${CMAKE_COMMAND} -E env QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=0
-          ${GENERATOR} ${WORK}/decks ${WORK}/out/pictures ${WORK}/out/kes.qrc ${WORK}/out/Images
+          ${GENERATOR} ${WORK}/decks ${WORK}/out/pictures ${WORK}/out/kes.qrc ${WORK}/out/Images ${WORK}/GAMES.DAT
   RESULT_VARIABLE result
   ERROR_VARIABLE errors)
 if(result EQUAL 0)

@@ -4,6 +4,8 @@
 
 #include <memory>
 
+#include "datafiles/catalogue_file.h"
+#include "datafiles/game_list.h"
 #include "display/resources/resource_library.h"
 #include "display/resources/resource_names.h"
 #include "test_temp_dir.h"
@@ -11,6 +13,16 @@
 namespace {
 
 QString installDir() { return qEnvironmentVariable("KESTROVA_TEST_DATA"); }
+
+// Pixels of the picture that differ from its top-left one, the colour the
+// selection dialog lets through.
+int drawnPixels(const QImage& picture) {
+  const QRgb key = picture.pixel(0, 0);
+  int drawn = 0;
+  for (int y = 0; y < picture.height(); ++y)
+    for (int x = 0; x < picture.width(); ++x) drawn += picture.pixel(x, y) != key ? 1 : 0;
+  return drawn;
+}
 
 }  // namespace
 
@@ -112,6 +124,23 @@ class ResourceLibraryTest : public QObject {
     const QCursor right = library.cursor("CUR_RIGHT_HAND1A");
     const QCursor left = library.cursor("CUR_LEFT_HAND1A");
     QCOMPARE(left.hotSpot().x(), right.pixmap().width() - 1 - right.hotSpot().x());
+  }
+
+  void everyCataloguedGameHasAPreviewWithCardsOnIt() {
+    const auto catalogue = kes::readCatalogue(kes::catalogueFile(installDir().toStdString()));
+    QVERIFY(catalogue.has_value());
+    const auto games = kes::loadGameList(*catalogue).entries();
+    QVERIFY(games.size() >= 20);
+    const kes::ResourceLibrary library(installDir());
+    for (const kes::GameListEntry& game : games) {
+      const QString name = kes::gamePreviewName(game.number);
+      QVERIFY2(library.has(name), qPrintable(name));
+      const QImage picture = library.image(name).convertToFormat(QImage::Format_ARGB32);
+      QVERIFY2(!picture.isNull(), qPrintable(name));
+      // Cards cover a good part of the miniature, not a stray pixel or two.
+      QVERIFY2(drawnPixels(picture) > picture.width() * picture.height() / 20, qPrintable(name));
+    }
+    QVERIFY(!library.has(kes::gamePreviewName(9999)));
   }
 
   void keyedPicturesLetTheKeyColourThrough() {

@@ -1,10 +1,11 @@
 // Builds the companion resource library's pictures and the card backs.
 //
-//   kestrova-resources DECKS_DIR STAGING_DIR QRC_FILE IMAGES_DIR
+//   kestrova-resources DECKS_DIR STAGING_DIR QRC_FILE IMAGES_DIR GAMES_DAT
 //
 // Renders every picture as a PNG into STAGING_DIR and lists them, under the
 // names the program asks for, in QRC_FILE (turned into KES.RGF by rcc); the
-// card backs go to IMAGES_DIR as bitmaps.
+// card backs go to IMAGES_DIR as bitmaps. The game previews are dealt from
+// the built catalogue GAMES_DAT.
 
 #include <QGuiApplication>
 
@@ -18,6 +19,7 @@
 #include "icons.h"
 #include "markers.h"
 #include "picture_sink.h"
+#include "previews.h"
 #include "stock_and_drag.h"
 
 namespace {
@@ -35,8 +37,8 @@ bool decksPresent(const QString& decksDir) {
 int main(int argc, char** argv) {
   QGuiApplication app(argc, argv);
   const QStringList args = QGuiApplication::arguments();
-  if (args.size() != 5) {
-    std::fprintf(stderr, "usage: kestrova-resources DECKS_DIR STAGING_DIR QRC_FILE IMAGES_DIR\n");
+  if (args.size() != 6) {
+    std::fprintf(stderr, "usage: kestrova-resources DECKS_DIR STAGING_DIR QRC_FILE IMAGES_DIR GAMES_DAT\n");
     return 2;
   }
   const QString& decksDir = args[1];
@@ -53,6 +55,7 @@ int main(int argc, char** argv) {
   kes::gen::makeSelectionIcons(sink);
   kes::gen::makeAppearancePictures(sink);
   kes::gen::makeCounterPictures(sink);
+  if (!kes::gen::makeGamePreviews(args[5], sink)) return 1;
   if (sink.failed() || !sink.writeCollection(args[3])) return 1;
   if (!kes::gen::makeCardBacks(args[4])) return 1;
   std::printf("%lld pictures\n", static_cast<long long>(sink.names().size()));

@@ -1,0 +1,126 @@
+// Painting the card table: a whole table, and one frame of a drag (the held
+// card over the table drawn once beforehand).
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QImage>
+#include <QPixmap>
+
+#include <cstdlib>
+#include <sstream>
+
+#include "cli/catalogue_commands.h"
+#include "display/geometry/table_area.h"
+#include "display/geometry/table_layout.h"
+#include "display/resources/resource_library.h"
+#include "display/table/table_painter.h"
+#include "engine/deal_generator.h"
+#include "engine/game_session.h"
+
+namespace {
+
+using namespace kes;
+
+constexpr int kWidth = 1920;
+constexpr int kHeight = 1080;
+
+std::string dataDir() {
+  const char* dir = std::getenv("KESTROVA_DATA");
+  return dir ? dir : "build/release/out";
+}
+
+GameParams gameParams(int game) {
+  std::istringstream in;
+  std::ostringstream out, err;
+  const std::string data = dataDir();
+  cli::CliContext ctx{{}, {data, data}, in, out, err};
+  const auto params = cli::loadGameForCommand(ctx, std::to_string(game), "bench", {});
+  if (!params) std::abort();
+  return *params;
+}
+
+struct Silent : EngineEvents, ResultListener {
+  void recordResult(const GameState&, bool, int) override {}
+};
+
+// Deal 1 of a game laid out on a full-HD table with big cards.
+struct DealtTable {
+  Silent silent;
+  GameSession session{silent, silent};
+  TableMetrics metrics;
+  ResourceLibrary library{QString::fromStdString(dataDir())};
+  CardImages images{library, QString::fromStdString(dataDir())};
+
+  explicit DealtTable(int game) {
+    if (!library.isOpen()) std::abort();
+    session.state().prefs.autoplay = false;
+    GameState& g = session.state();
+    const GameParams params = gameParams(game);
+    if (!session.start(params, *normalizeDealNumber("1")).empty()) std::abort();
+    resetLayoutForNewGame(g);
+    LayoutRequest request;
+    request.area = windowTableArea(kWidth, kHeight, kHeight);
+    request.screen = ScreenSize{kWidth, kHeight};
+    request.card = kBigCards;
+    const LayoutReport report = layoutTable(g, request);
+    metrics.card = kBigCards;
+    metrics.steps = fanningSteps(kBigCards, params, FanningSteps{});
+    metrics.screenWidth = kWidth;
+    metrics.scrollOffset = report.scrollOffset;
+    images.load(kBigCards, 1, 6);
+  }
+  TableView view() const { return {session.state(), metrics}; }
+};
+
+void BM_PaintWholeTable(benchmark::State& state) {
+  const DealtTable table(static_cast<int>(state.range(0)));
+  QImage surface(kWidth, kHeight, QImage::Format_RGB32);
+  for (auto _ : state) {
+    QPainter p(&surface);
+    p.fillRect(surface.rect(), kTableGreen);
+    paintTable(p, table.view(), table.images);
+    p.end();
+    benchmark::DoNotOptimize(surface.constBits());
+  }
+}
+// FreeCell and Spider.
+BENCHMARK(BM_PaintWholeTable)->Arg(1)->Arg(4)->Unit(benchmark::kMillisecond);
+
+// The top card of tableau pile 1 held by the pointer, moving across the
+// table: the frame restores the card's last place from the cached table and
+// paints the card at its new place, as a repaint of the changed area does.
+void BM_PaintDragFrame(benchmark::State& state) {
+  const DealtTable table(static_cast<int>(state.range(0)));
+  const int held = table.view().pile(PileId::tableau(0)).top();
+  QPixmap cached(kWidth, kHeight);
+  {
+    QPainter p(&cached);
+    p.fillRect(cached.rect(), kTableGreen);
+    paintTable(p, table.view(), table.images, {held});
+  }
+  QImage surface = cached.toImage();
+  int x = 0;
+  for (auto _ : state) {
+    const int next = (x + 7) % (kWidth - kBigCards.width);
+    const QRect changed = QRect(x, 400, kBigCards.width, kBigCards.height) | QRect(next, 400, kBigCards.width, kBigCards.height);
+    QPainter p(&surface);
+    p.setClipRect(changed);
+    p.drawPixmap(changed, cached, changed);
+    paintCard(p, table.images, held, true, next, 400);
+    p.end();
+    x = next;
+    benchmark::DoNotOptimize(surface.constBits());
+  }
+}
+BENCHMARK(BM_PaintDragFrame)->Arg(1)->Arg(4)->Unit(benchmark::kMicrosecond);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
+  QApplication app(argc, argv);
+  benchmark::Initialize(&argc, argv);
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  return 0;
+}
