@@ -67,7 +67,7 @@ int programMain(QApplication& application) {
     settings = std::make_unique<SettingsFile>(app->settingsPath(), ui);
     window->setSettingsFile(settings.get());
     window->applyOptions(readWindowOptions(*settings));
-    controller = std::make_unique<GameController>(*window, app->dirs);
+    controller = std::make_unique<GameController>(*window, app->dirs, app.get(), settings.get());
     if (!controller->ready()) {
       ui.error(controller->error().toStdString());
       return 1;
