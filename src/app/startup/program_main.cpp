@@ -49,7 +49,7 @@ int rememberedGame(const AppContext& app) {
 
 int programMain(QApplication& application) {
   QApplication::setApplicationName("kestrova");
-  QApplication::setApplicationDisplayName(QString::fromUtf8(kProductTitle));
+  // No display name: the window system would add it to every caption.
   MessageBoxUi ui;
   std::unique_ptr<AppContext> app;
   std::unique_ptr<TfrmMain> window;
