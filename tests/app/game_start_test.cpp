@@ -181,6 +181,17 @@ class GameStartTest : public QObject {
     QVERIFY(f.window.windowTitle().startsWith("Kestrova 2000 [Spider]  [Bob]  ["));
   }
 
+  void aRandomGameIsOneOfTheListAndIsRemembered() {
+    Fixture f;
+    f.controller->randomGame();
+    const std::string game = f.app.config.get(kes::Field::CurrentGame);
+    QVERIFY(f.controller->session().state().inProgress);
+    QCOMPARE(f.settings.readString(kes::kPreferenceSection, "Game", ""), game);
+    QCOMPARE(f.settings.readString(kes::kPreferenceSection, "Game_name", ""), f.app.config.get(kes::Field::GameTitle));
+    QVERIFY(std::stoi(game) >= 1);
+    QVERIFY(f.window.windowTitle().contains(QString::fromStdString(f.app.config.get(kes::Field::GameTitle))));
+  }
+
   void theEnginePlaysByTheUndoAndFaceUpPreferences() {
     Fixture f;
     f.app.config.put(kes::Field::UndoMode, "2");
