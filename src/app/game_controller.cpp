@@ -1,25 +1,67 @@
 #include "game_controller.h"
 
+#include <QAction>
+#include <QGuiApplication>
 #include <QMessageBox>
 #include <QRandomGenerator>
+#include <QScreen>
 #include <QTimer>
 
 #include "engine/deal_generator.h"
 
+#include "app/game_caption.h"
+#include "app/game_numbers.h"
+#include "app/play_preferences.h"
+#include "app/small_screen.h"
+#include "app/startup/preference_table.h"
 #include "datafiles/catalogue_params.h"
+#include "datafiles/config_field.h"
 #include "datafiles/game_list.h"
 #include "datafiles/product_title.h"
+#include "datafiles/settings_file.h"
 #include "main_window.h"
 #include "select_game_number.h"
 
 namespace kes {
 
 namespace {
+
 constexpr int kFaceSet = 3;
 constexpr int kBackDesign = 11;
+constexpr const char* kNoGame = "-1";
+// The game tree of the selection dialog shows the remembered game unfiled.
+constexpr const char* kUnfiledTreeNumber = "-30";
+
+// The current game as a number; the record may hold it zero-padded.
+int currentGameOf(const ConfigRecord& config) {
+  try {
+    return std::stoi(config.get(Field::CurrentGame));
+  } catch (const std::exception&) {
+    return -1;
+  }
+}
+
+int primaryScreenWidth() {
+  const QScreen* screen = QGuiApplication::primaryScreen();
+  return screen ? screen->geometry().width() : 1024;
+}
+
 }  // namespace
 
-GameController::GameController(TfrmMain& window, const DataDirs& dirs) : window_(window), dirs_(dirs) {
+GameController::GameController(TfrmMain& window, const DataDirs& dirs, AppContext* app, SettingsFile* settings)
+    : window_(window),
+      dirs_(dirs),
+      ownApp_(app ? nullptr : std::make_unique<AppContext>()),
+      app_(app ? *app : *ownApp_),
+      settings_(settings),
+      displayWidth_(primaryScreenWidth) {
+  question_ = [this](const QString& text) {
+    return QMessageBox::question(&window_, QString::fromUtf8(kProductTitle), text,
+                                 QMessageBox::Ok | QMessageBox::Cancel) == QMessageBox::Ok;
+  };
+  information_ = [this](const QString& text) {
+    QMessageBox::information(&window_, QString::fromUtf8(kProductTitle), text);
+  };
   const auto catalogueFilePath = catalogueFile(dirs.install);
   catalogue_ = readCatalogue(catalogueFilePath);
   if (!catalogue_) error_ = QString::fromStdString(missingCatalogueMessage(catalogueFilePath));
@@ -41,6 +83,9 @@ GameController::GameController(TfrmMain& window, const DataDirs& dirs) : window_
   };
   connect(table_, &TableWidget::changed, this, &GameController::refreshWindow);
   window.setClockRefresh([this] { refreshWindow(); });
+  if (app) {
+    if (QAction* autoplay = window.menuAction("mnuAutoPlay")) autoplay->setChecked(app->window.autoPlay);
+  }
 
   connect(&window, &TfrmMain::newGameRequested, this, &GameController::newGame);
   connect(&window, &TfrmMain::restartGameRequested, this, &GameController::restartGame);
@@ -73,11 +118,13 @@ bool GameController::startGame(int game, const std::optional<std::string>& dealN
   SavedPileParams saved;
   if (!loadGameParams(*catalogue_, game, std::nullopt, params, saved).ok()) return false;
   session_->endGame();
-  game_ = game;
-  title_ = loadGameList(*catalogue_).name(game);
-  session_->state().prefs.autoplay = window_.isAutoplayOn();
-  dealNumber_ = dealNumber.value_or(randomDealNumber());
+  app_.config.put(Field::CurrentGame, std::to_string(game));
+  app_.config.put(Field::GameTitle, loadGameList(*catalogue_).name(game));
+  prepareTable(params);
+  applyPlayPreferences();
+  setDealNumber(dealNumber.value_or(randomDealNumber()));
   const std::string error = session_->start(params, dealNumber_);
+  if (settings_) rememberDealNumber(*settings_, dealNumber_);
   window_.SetAutoplayEnabled(params[Param::AutoplayAvailable] != 0);
   table_->relayout();
   table_->animateDeal();
@@ -86,14 +133,64 @@ bool GameController::startGame(int game, const std::optional<std::string>& dealN
   return error.empty();
 }
 
+bool GameController::startChosenGame(int game, const std::string& player, bool remember) {
+  const bool gameChanged = game != currentGameOf(app_.config);
+  const bool playerChanged = player != app_.config.get(Field::PlayerName);
+  if (!gameChanged && !playerChanged && session_->state().inProgress) return false;
+  if (!confirmAbandon()) return false;
+  session_->endGame();
+  if (gameChanged || playerChanged) app_.config.resetCurrentCounters();
+  if (playerChanged) {
+    app_.config.put(Field::PlayerName, player);
+    if (settings_) settings_->writeString(kPreferenceSection, Field::PlayerName.preferenceKey, player);
+    updateCaption();
+  }
+  if (gameChanged || app_.screenWarningState == ScreenWarningState::StartUp)
+    app_.screenWarningState = ScreenWarningState::MayAct;
+  if (!startGame(game)) return false;
+  if (remember && settings_) {
+    const std::vector<SettingsEntry> entries{{"Game", std::to_string(game)},
+                                             {"Game_name", app_.config.get(Field::GameTitle)},
+                                             {"Game_TreeNum", kUnfiledTreeNumber}};
+    settings_->writeStrings(kPreferenceSection, entries);
+  }
+  return true;
+}
+
+void GameController::prepareTable(const GameParams& params) {
+  const SmallScreenOutcome outcome = applySmallScreenRule(app_, params, displayWidth_());
+  if (QAction* customize = window_.menuAction("mnuCustomize")) customize->setEnabled(!outcome.narrow);
+  if (outcome.showMessage) {
+    information_(QString::fromStdString(smallScreenMessage(app_.config.get(Field::GameTitle))));
+    window_.repaint();
+  }
+  const auto wanted = cardSizeFromCode(app_.config.get(Field::CardSize));
+  if (wanted && wanted->code != images_->size().code) setCardSize(*wanted);
+}
+
+void GameController::applyPlayPreferences() {
+  PlayPreferences& prefs = session_->state().prefs;
+  const bool scoring = prefs.scoring;
+  prefs = playPreferencesOf(app_.config, window_.isAutoplayOn());
+  prefs.scoring = scoring;
+}
+
 void GameController::setCardSize(CardSize size) {
   images_->load(size, kFaceSet, kBackDesign);
   table_->relayout();
 }
 
-void GameController::deal(const std::string& dealNumber) {
+void GameController::setDealNumber(const std::string& dealNumber) {
   dealNumber_ = dealNumber;
+  app_.config.put(Field::DealNumber, dealNumber_);
+  app_.config.put(Field::GameScore, "0");
+}
+
+void GameController::deal(const std::string& dealNumber) {
+  applyPlayPreferences();
+  setDealNumber(dealNumber);
   session_->deal(dealNumber_);
+  if (settings_) rememberDealNumber(*settings_, dealNumber_);
   table_->relayout();
   table_->animateDeal();
   updateCaption();
@@ -101,14 +198,19 @@ void GameController::deal(const std::string& dealNumber) {
 }
 
 bool GameController::confirmAbandon(const QString& question) {
+  if (window_.isWinningAnimationRunning()) return false;
+  if (app_.config.get(Field::ConfirmQuitGame) == "N") return true;
+  const QString text = question.isEmpty() ? QStringLiteral("Quit this game?") : question;
   const GameState& g = session_->state();
-  if (!g.inProgress || g.won) return true;
-  return QMessageBox::question(&window_, QString::fromUtf8(kProductTitle), question,
-                               QMessageBox::Ok | QMessageBox::Cancel) == QMessageBox::Ok;
+  const bool agreed = !g.inProgress || g.won || question_(text);
+  window_.repaint();
+  return agreed;
 }
 
 void GameController::newGame() {
-  if (!confirmAbandon(QStringLiteral("Quit this game?"))) return;
+  if (!confirmAbandon()) return;
+  session_->endGame();
+  events_->sound("New.wav", "Sounds_NewGame");
   deal(randomDealNumber());
 }
 
@@ -121,18 +223,23 @@ void GameController::restartGame() {
 }
 
 void GameController::selectGameNumber() {
-  TfrmSelectGameNumber dialog({}, QString::fromStdString(dealNumber_), &window_);
+  QStringList recent;
+  if (settings_)
+    for (const std::string& number : recentDealNumbers(*settings_)) recent << QString::fromStdString(number);
+  TfrmSelectGameNumber dialog(recent, QString::fromStdString(dealNumber_), &window_);
   if (dialog.exec() != QDialog::Accepted) return;
-  if (!confirmAbandon(QStringLiteral("Quit this game?"))) return;
+  if (!confirmAbandon()) return;
+  session_->endGame();
   deal(dialog.dealNumber());
 }
 
 void GameController::randomGame() {
-  if (!catalogue_ || !confirmAbandon(QStringLiteral("Quit this game?"))) return;
+  if (!catalogue_) return;
   const auto& games = loadGameList(*catalogue_).entries();
   if (games.empty()) return;
+  // Every game of the list alike, the last one too.
   const auto pick = QRandomGenerator::global()->bounded(static_cast<int>(games.size()));
-  startGame(games[static_cast<std::size_t>(pick)].number);
+  startChosenGame(games[static_cast<std::size_t>(pick)].number, app_.config.get(Field::PlayerName), true);
 }
 
 void GameController::undo() {
@@ -148,11 +255,21 @@ void GameController::redo() {
 }
 
 void GameController::quitGame() {
-  if (!confirmAbandon(QStringLiteral("Quit this game?"))) return;
+  if (!confirmAbandon()) return;
+  // Until the game selection dialog exists, no game stays selected.
+  closeCurrentGame();
+}
+
+void GameController::closeCurrentGame() {
   table_->finishAnimation();
   session_->endGame();
+  app_.config.put(Field::CurrentGame, kNoGame);
+  app_.config.put(Field::GameTitle, "");
+  updateCaption();
   refreshWindow();
 }
+
+bool GameController::gameSelected() const { return currentGameOf(app_.config) >= 0; }
 
 void GameController::setAutoplay(bool on) {
   table_->recordPlaces();
@@ -170,21 +287,24 @@ void GameController::setPaused(bool paused) {
 void GameController::recordResult(const GameState&, bool won, int) {
   // Statistics come with their own part of the program; the outcome shows.
   refreshWindow();
-  if (won) QMessageBox::information(&window_, QString::fromUtf8(kProductTitle), QStringLiteral("You won the game!"));
+  if (won) information_(QStringLiteral("You won the game!"));
 }
 
 void GameController::refreshWindow() {
   const GameState& g = session_->state();
+  app_.config.put(Field::GameScore, std::to_string(g.score));
   window_.setScore(g.score);
   window_.setPlayingTime(session_->clock().elapsed());
   window_.setTiming(session_->clock().running());
-  window_.SetGameCommandsEnabled(g.params.loaded());
-  window_.SetUndoRedoEnabled(g.prefs.undoMode != UndoMode::Disabled);
+  const bool playable = gameSelected() && g.params.loaded();
+  window_.SetGameCommandsEnabled(playable);
+  window_.SetUndoRedoEnabled(playable && g.prefs.undoMode != UndoMode::Disabled);
+  if (!playable) window_.SetAutoplayEnabled(false);
 }
 
 void GameController::updateCaption() {
-  const QString caption = QString::fromUtf8(kProductTitle) + " [" + QString::fromStdString(title_).left(50) + "]  [" +
-                          QString::fromStdString(dealNumber_) + "]";
+  const QString caption =
+      gameCaption(app_.config.get(Field::GameTitle), app_.config.get(Field::PlayerName), dealNumber_);
   if (window_.windowTitle() != caption) window_.setWindowTitle(caption);
 }
 

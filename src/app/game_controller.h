@@ -1,9 +1,11 @@
 #pragma once
 
 #include <QObject>
+#include <functional>
 #include <memory>
 #include <optional>
 
+#include "app/startup/app_context.h"
 #include "datafiles/catalogue_file.h"
 #include "datafiles/data_dirs.h"
 #include "display/resources/resource_library.h"
@@ -13,15 +15,23 @@
 
 namespace kes {
 
+class SettingsFile;
 class TfrmMain;
 
 // Connects the main window's game commands to the game being played and
-// keeps the window's clock, score and command states in step with it.
+// keeps the window's clock, score and command states in step with it. The
+// identity of the current game lives in the configuration record of the
+// start-up context; without one (drawing a table to a file) the controller
+// keeps its own, and without a settings file nothing is remembered.
 class GameController : public QObject, public ResultListener {
   Q_OBJECT
 
  public:
-  GameController(TfrmMain& window, const DataDirs& dirs);
+  // Asks a question with OK and Cancel; true means OK.
+  using Question = std::function<bool(const QString& text)>;
+  using Information = std::function<void(const QString& text)>;
+
+  GameController(TfrmMain& window, const DataDirs& dirs, AppContext* app = nullptr, SettingsFile* settings = nullptr);
   ~GameController() override;
 
   // Whether the catalogue and the resource library could be read; the
@@ -32,13 +42,28 @@ class GameController : public QObject, public ResultListener {
   // Makes a catalogue game current and deals it; a deal number of 13 digits,
   // or none for a random one.
   bool startGame(int game, const std::optional<std::string>& dealNumber = std::nullopt);
+  // Makes another game and/or player current and deals it, after the player
+  // agreed to give up the game in progress; remember keeps the game for the
+  // next run. False when nothing was started.
+  bool startChosenGame(int game, const std::string& player, bool remember);
+  // Whether the game in progress may be given up; none asks "Quit this game?".
+  bool confirmAbandon(const QString& question = QString());
+  // Ends the current game and leaves no game selected.
+  void closeCurrentGame();
 
   // Shows the cards in another size and lays the table out for it.
   void setCardSize(CardSize size);
 
+  // Where questions and information go; message boxes unless replaced.
+  void setQuestion(Question question) { question_ = std::move(question); }
+  void setInformation(Information information) { information_ = std::move(information); }
+  // The width of the display in pixels; the primary screen's unless replaced.
+  void setDisplayWidth(std::function<int()> width) { displayWidth_ = std::move(width); }
+
   GameSession& session() { return *session_; }
   TableWidget& table() { return *table_; }
   const std::string& dealNumber() const { return dealNumber_; }
+  const AppContext& app() const { return app_; }
 
   void recordResult(const GameState& game, bool won, int seconds) override;
 
@@ -57,13 +82,22 @@ class GameController : public QObject, public ResultListener {
   void setPaused(bool paused);
 
  private:
-  bool confirmAbandon(const QString& question);
   void deal(const std::string& dealNumber);
+  void setDealNumber(const std::string& dealNumber);
+  void prepareTable(const GameParams& params);
+  void applyPlayPreferences();
+  bool gameSelected() const;
   void refreshWindow();
   void updateCaption();
 
   TfrmMain& window_;
   DataDirs dirs_;
+  std::unique_ptr<AppContext> ownApp_;
+  AppContext& app_;
+  SettingsFile* settings_;
+  Question question_;
+  Information information_;
+  std::function<int()> displayWidth_;
   QString error_;
   std::optional<CatalogueText> catalogue_;
   std::unique_ptr<ResourceLibrary> library_;
@@ -71,8 +105,6 @@ class GameController : public QObject, public ResultListener {
   std::unique_ptr<TableEvents> events_;
   std::unique_ptr<GameSession> session_;
   TableWidget* table_ = nullptr;
-  int game_ = 0;
-  std::string title_;
   std::string dealNumber_;
 };
 

@@ -73,6 +73,7 @@ class TfrmMain : public QMainWindow {
   bool isAutoplayOn() const;
   void setDemoBarShown(bool shown);
   void setWinningAnimationRunning(bool running);
+  bool isWinningAnimationRunning() const { return winningAnimation_; }
 
   // The pile-size tip at a point of the table; a count of 0 hides it.
   void showPileSizeTip(QPoint at, int count);

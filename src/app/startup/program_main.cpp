@@ -49,7 +49,7 @@ int rememberedGame(const AppContext& app) {
 
 int programMain(QApplication& application) {
   QApplication::setApplicationName("kestrova");
-  QApplication::setApplicationDisplayName(QString::fromUtf8(kProductTitle));
+  // No display name: the window system would add it to every caption.
   MessageBoxUi ui;
   std::unique_ptr<AppContext> app;
   std::unique_ptr<TfrmMain> window;
@@ -67,7 +67,7 @@ int programMain(QApplication& application) {
     settings = std::make_unique<SettingsFile>(app->settingsPath(), ui);
     window->setSettingsFile(settings.get());
     window->applyOptions(readWindowOptions(*settings));
-    controller = std::make_unique<GameController>(*window, app->dirs);
+    controller = std::make_unique<GameController>(*window, app->dirs, app.get(), settings.get());
     if (!controller->ready()) {
       ui.error(controller->error().toStdString());
       return 1;

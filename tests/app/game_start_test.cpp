@@ -1,0 +1,250 @@
+#include <QtTest>
+
+#include "app/game_caption.h"
+#include "app/game_controller.h"
+#include "app/game_numbers.h"
+#include "app/main_window.h"
+#include "app/select_game_number.h"
+#include "app/small_screen.h"
+#include "app/startup/preference_table.h"
+#include "datafiles/config_field.h"
+#include "datafiles/settings_file.h"
+#include "test_temp_dir.h"
+
+#include <QComboBox>
+
+namespace {
+
+struct IgnoredMessages : kes::MessageSink {
+  void information(const std::string&) override {}
+};
+
+constexpr int kFreeCell = 1;
+constexpr int kSpider = 4;  // needs a wide display
+
+std::string number(int n) { return std::string(13 - std::to_string(n).size(), '0') + std::to_string(n); }
+
+}  // namespace
+
+class GameStartTest : public QObject {
+  Q_OBJECT
+
+ private:
+  // One window and controller over the built data, with its own settings.
+  struct Fixture {
+    kes::TempDir data;
+    IgnoredMessages messages;
+    kes::AppContext app;
+    kes::SettingsFile settings{data.path() / "CFG.DAT", messages};
+    kes::TfrmMain window;
+    std::unique_ptr<kes::GameController> controller;
+    QStringList questions;
+    bool answer = true;
+    QStringList information;
+
+    Fixture() {
+      app.dirs = {qEnvironmentVariable("KESTROVA_TEST_DATA").toStdString(), data.path()};
+      app.config.put(kes::Field::PlayerName, "Ann");
+      app.config.put(kes::Field::ConfirmQuitGame, "Y");
+      app.config.put(kes::Field::CardSize, "B");
+      app.config.put(kes::Field::FaceSet, "001");
+      app.config.put(kes::Field::BackDesign, "011");
+      app.config.put(kes::Field::UndoMode, "0");
+      app.config.put(kes::Field::AutomaticFaceUp, "Y");
+      controller = std::make_unique<kes::GameController>(window, app.dirs, &app, &settings);
+      controller->setQuestion([this](const QString& text) {
+        questions << text;
+        return answer;
+      });
+      controller->setInformation([this](const QString& text) { information << text; });
+      controller->setDisplayWidth([] { return 1024; });
+    }
+    bool enabled(const char* item) const { return window.menuAction(item)->isEnabled(); }
+  };
+
+ private slots:
+  void theCaptionNamesGamePlayerAndDeal() {
+    Fixture f;
+    QVERIFY2(f.controller->ready(), qPrintable(f.controller->error()));
+    QVERIFY(f.controller->startGame(kFreeCell, number(42)));
+    QCOMPARE(f.window.windowTitle(), QString("Kestrova 2000 [FreeCell]  [Ann]  [0000000000042]"));
+    QCOMPARE(f.app.config.get(kes::Field::CurrentGame), std::string("1"));
+    QCOMPARE(f.app.config.get(kes::Field::GameTitle), std::string("FreeCell"));
+    QCOMPARE(f.app.config.get(kes::Field::DealNumber), std::string("0000000000042"));
+    QCOMPARE(f.app.config.get(kes::Field::GameScore), std::to_string(f.controller->session().state().score));
+  }
+
+  void theCaptionCutsLongNamesAndLeavesOutAMissingDeal() {
+    const std::string title(60, 't');
+    const std::string player(40, 'p');
+    QCOMPARE(kes::gameCaption(title, player, ""),
+             "Kestrova 2000 [" + QString(50, 't') + "]  [" + QString(30, 'p') + "]");
+  }
+
+  void dealtNumbersAreRememberedMostRecentFirstWithoutRepeats() {
+    Fixture f;
+    for (int n : {5, 7, 5}) QVERIFY(f.controller->startGame(kFreeCell, number(n)));
+    QCOMPARE(f.settings.readString("Game_Numbers", "Game001", ""), number(5));
+    QCOMPARE(f.settings.readString("Game_Numbers", "Game002", ""), number(7));
+    QCOMPARE(f.settings.readString("Game_Numbers", "Game003", ""), std::string());
+    QCOMPARE(kes::recentDealNumbers(f.settings), (std::vector<std::string>{number(5), number(7)}));
+  }
+
+  void aFullListDropsTheOldestAndClosesUpRepeats() {
+    std::vector<std::string> list;
+    for (int n = 1; n <= kes::kRememberedDealNumbers; ++n) list.push_back(number(n));
+    const auto fresh = kes::withDealNumberFirst(list, number(99));
+    QCOMPARE(fresh.size(), std::size_t(20));
+    QCOMPARE(fresh.front(), number(99));
+    QCOMPARE(fresh.back(), number(19));
+    list[3] = number(1);  // a repeat left by an older version of the list
+    const auto moved = kes::withDealNumberFirst(list, number(1));
+    QCOMPARE(moved[0], number(1));
+    QCOMPARE(moved[1], number(2));
+    QCOMPARE(moved[2], number(3));
+    QCOMPARE(moved[3], number(5));
+    QCOMPARE(moved[18], number(20));
+    QCOMPARE(moved[19], std::string());
+  }
+
+  void theGameNumberDialogListsTheRememberedNumbers() {
+    Fixture f;
+    for (int n : {5, 7, 9}) QVERIFY(f.controller->startGame(kFreeCell, number(n)));
+    QStringList listed;
+    QString shown;
+    QTimer::singleShot(0, [&] {
+      kes::TfrmSelectGameNumber* dialog = nullptr;
+      for (QWidget* w : QApplication::topLevelWidgets())
+        if (auto* d = qobject_cast<kes::TfrmSelectGameNumber*>(w)) dialog = d;
+      QVERIFY(dialog);
+      for (int i = 0; i < dialog->numberBox()->count(); ++i) listed << dialog->numberBox()->itemText(i);
+      shown = dialog->numberBox()->currentText();
+      dialog->reject();
+    });
+    f.controller->selectGameNumber();
+    QCOMPARE(listed, (QStringList{"0000000000009", "0000000000007", "0000000000005"}));
+    QCOMPARE(shown, QString("0000000000009"));
+  }
+
+  void quittingAGameLeavesNoGameSelected() {
+    Fixture f;
+    QVERIFY(f.controller->startGame(kFreeCell, number(3)));
+    QVERIFY(f.enabled("mnuNew"));
+    f.answer = false;
+    f.controller->quitGame();
+    QVERIFY(f.controller->session().state().inProgress);
+    QVERIFY(f.enabled("mnuQuitGame"));
+    f.answer = true;
+    f.controller->quitGame();
+    QVERIFY(!f.controller->session().state().inProgress);
+    for (const char* item : {"mnuNew", "mnuRestartGame", "mnuQuitGame", "mnuUndo", "mnuRedo", "mnuAutoPlay"})
+      QVERIFY2(!f.enabled(item), item);
+    QCOMPARE(f.app.config.get(kes::Field::CurrentGame), std::string("-1"));
+    QCOMPARE(f.window.windowTitle(), QString("Kestrova 2000 []  [Ann]  [0000000000003]"));
+    // Choosing a game again brings the commands back.
+    QVERIFY(f.controller->startChosenGame(kFreeCell, "Ann", false));
+    QVERIFY(f.enabled("mnuNew"));
+  }
+
+  void givingUpAGameAsksOnlyWhenThePlayerWantsToBeAsked() {
+    Fixture f;
+    QVERIFY(f.controller->confirmAbandon());
+    QVERIFY(f.questions.isEmpty());  // no game in progress
+    QVERIFY(f.controller->startGame(kFreeCell, number(8)));
+    f.answer = false;
+    QVERIFY(!f.controller->confirmAbandon());
+    QCOMPARE(f.questions, QStringList{"Quit this game?"});
+    QVERIFY(!f.controller->confirmAbandon("Restart?"));
+    QCOMPARE(f.questions.last(), QString("Restart?"));
+    f.app.config.put(kes::Field::ConfirmQuitGame, "N");
+    QVERIFY(f.controller->confirmAbandon());
+    const std::string before = f.controller->dealNumber();
+    f.controller->newGame();
+    QCOMPARE(f.questions.size(), 2);
+    QVERIFY(f.controller->dealNumber() != before);
+    QVERIFY(f.controller->session().state().inProgress);
+    QCOMPARE(kes::recentDealNumbers(f.settings).front(), f.controller->dealNumber());
+    f.window.setWinningAnimationRunning(true);
+    QVERIFY(!f.controller->confirmAbandon());
+  }
+
+  void theChosenGameIsRememberedForTheNextRun() {
+    Fixture f;
+    QVERIFY(f.controller->startChosenGame(kSpider, "Ann", true));
+    QCOMPARE(f.settings.readString(kes::kPreferenceSection, "Game", ""), std::string("4"));
+    QCOMPARE(f.settings.readString(kes::kPreferenceSection, "Game_name", ""), std::string("Spider"));
+    // The same game and player while it is being played starts nothing.
+    QVERIFY(!f.controller->startChosenGame(kSpider, "Ann", true));
+    QVERIFY(f.controller->startChosenGame(kSpider, "Bob", false));
+    QCOMPARE(f.app.config.get(kes::Field::PlayerName), std::string("Bob"));
+    QCOMPARE(f.settings.readString(kes::kPreferenceSection, "UserDefault", ""), std::string("Bob"));
+    QVERIFY(f.window.windowTitle().startsWith("Kestrova 2000 [Spider]  [Bob]  ["));
+  }
+
+  void aRandomGameIsOneOfTheListAndIsRemembered() {
+    Fixture f;
+    f.controller->randomGame();
+    const std::string game = f.app.config.get(kes::Field::CurrentGame);
+    QVERIFY(f.controller->session().state().inProgress);
+    QCOMPARE(f.settings.readString(kes::kPreferenceSection, "Game", ""), game);
+    QCOMPARE(f.settings.readString(kes::kPreferenceSection, "Game_name", ""), f.app.config.get(kes::Field::GameTitle));
+    QVERIFY(std::stoi(game) >= 1);
+    QVERIFY(f.window.windowTitle().contains(QString::fromStdString(f.app.config.get(kes::Field::GameTitle))));
+  }
+
+  void theEnginePlaysByTheUndoAndFaceUpPreferences() {
+    Fixture f;
+    f.app.config.put(kes::Field::UndoMode, "2");
+    f.app.config.put(kes::Field::AutomaticFaceUp, "N");
+    QVERIFY(f.controller->startGame(kFreeCell, number(11)));
+    const kes::PlayPreferences& prefs = f.controller->session().state().prefs;
+    QCOMPARE(prefs.undoMode, kes::UndoMode::Disabled);
+    QVERIFY(!prefs.automaticFaceUp);
+    QVERIFY(!f.enabled("mnuUndo"));
+    QVERIFY(!f.enabled("mnuRedo"));
+    QVERIFY(f.enabled("mnuNew"));
+    f.app.config.put(kes::Field::UndoMode, "1");
+    f.controller->newGame();
+    QCOMPARE(f.controller->session().state().prefs.undoMode, kes::UndoMode::OneStep);
+    QVERIFY(f.enabled("mnuUndo"));
+  }
+
+  void aNarrowDisplayForcesMediumCardsOnGamesThatNeedRoom() {
+    Fixture f;
+    f.controller->setDisplayWidth([] { return 640; });
+    QVERIFY(f.controller->startChosenGame(kSpider, "Ann", false));
+    QCOMPARE(f.app.config.get(kes::Field::CardSize), std::string("M"));
+    QCOMPARE(f.app.config.get(kes::Field::FaceSet), std::string("003"));
+    QCOMPARE(f.app.config.get(kes::Field::BackDesign), std::string("006"));
+    QVERIFY(!f.enabled("mnuCustomize"));
+    QCOMPARE(f.information,
+             QStringList{"Your video card runs at 640x480 pixels.\rFor best graphics display, screen resolution "
+                         "should be set to 800x600 pixels or higher. However, it's possible to play Spider using "
+                         "a predefined card and deck set."});
+    // A game without the need gives the player's choices back.
+    QVERIFY(f.controller->startChosenGame(kFreeCell, "Ann", false));
+    QCOMPARE(f.app.config.get(kes::Field::CardSize), std::string("B"));
+    QCOMPARE(f.app.config.get(kes::Field::FaceSet), std::string("001"));
+    QCOMPARE(f.app.config.get(kes::Field::BackDesign), std::string("011"));
+    QVERIFY(f.enabled("mnuCustomize"));
+    // Forced again, but the message shows once a run.
+    QVERIFY(f.controller->startChosenGame(kSpider, "Ann", false));
+    QCOMPARE(f.app.config.get(kes::Field::CardSize), std::string("M"));
+    QCOMPARE(f.information.size(), 1);
+  }
+
+  void aWideDisplayOrAnotherCardSizeKeepsTheCards() {
+    Fixture f;
+    QVERIFY(f.controller->startChosenGame(kSpider, "Ann", false));
+    QCOMPARE(f.app.config.get(kes::Field::CardSize), std::string("B"));
+    f.controller->setDisplayWidth([] { return 649; });
+    f.app.config.put(kes::Field::CardSize, "L");
+    QVERIFY(f.controller->startChosenGame(kFreeCell, "Ann", false));
+    QVERIFY(f.controller->startChosenGame(kSpider, "Ann", false));
+    QCOMPARE(f.app.config.get(kes::Field::CardSize), std::string("L"));
+    QVERIFY(f.information.isEmpty());
+  }
+};
+
+QTEST_MAIN(GameStartTest)
+#include "game_start_test.moc"
