@@ -26,8 +26,8 @@ namespace kes {
 
 namespace {
 
-constexpr int kFaceSet = 3;
-constexpr int kBackDesign = 11;
+constexpr int kDefaultFaceSet = 1;
+constexpr int kLastFaceSet = 5;
 constexpr const char* kNoGame = "-1";
 // The game tree of the selection dialog shows the remembered game unfiled.
 constexpr const char* kUnfiledTreeNumber = "-30";
@@ -38,6 +38,16 @@ int currentGameOf(const ConfigRecord& config) {
     return std::stoi(config.get(Field::CurrentGame));
   } catch (const std::exception&) {
     return -1;
+  }
+}
+
+// A number field of the record, or the fallback when it holds none in range.
+int recordNumber(const ConfigRecord& config, const ConfigField& field, int fallback, int last) {
+  try {
+    const int n = std::stoi(config.get(field));
+    return n >= 1 && n <= last ? n : fallback;
+  } catch (const std::exception&) {
+    return fallback;
   }
 }
 
@@ -68,7 +78,7 @@ GameController::GameController(TfrmMain& window, const DataDirs& dirs, AppContex
   library_ = std::make_unique<ResourceLibrary>(QString::fromStdString(dirs.install.string()));
   if (!library_->isOpen() && error_.isEmpty()) error_ = libraryOpenFailureMessage(library_->filePath());
   images_ = std::make_unique<CardImages>(*library_, QString::fromStdString(dirs.install.string()));
-  images_->load(kBigCards, kFaceSet, kBackDesign);
+  images_->load(kBigCards, faceSet(), backDesign());
   events_ = std::make_unique<TableEvents>(window);
   session_ = std::make_unique<GameSession>(*events_, *this);
   table_ = new TableWidget(*session_, *images_);
@@ -175,8 +185,12 @@ void GameController::applyPlayPreferences() {
   prefs.scoring = scoring;
 }
 
+int GameController::faceSet() const { return recordNumber(app_.config, Field::FaceSet, kDefaultFaceSet, kLastFaceSet); }
+
+int GameController::backDesign() const { return recordNumber(app_.config, Field::BackDesign, kDefaultBackDesign, 999); }
+
 void GameController::setCardSize(CardSize size) {
-  images_->load(size, kFaceSet, kBackDesign);
+  images_->load(size, faceSet(), backDesign());
   table_->relayout();
 }
 

@@ -53,6 +53,9 @@ class GameController : public QObject, public ResultListener {
 
   // Shows the cards in another size and lays the table out for it.
   void setCardSize(CardSize size);
+  // The face set and back design the preferences ask for.
+  int faceSet() const;
+  int backDesign() const;
 
   // Where questions and information go; message boxes unless replaced.
   void setQuestion(Question question) { question_ = std::move(question); }

@@ -2,6 +2,10 @@
 
 #include "app/game_controller.h"
 #include "app/main_window.h"
+#include "app/startup/app_context.h"
+#include "datafiles/config_field.h"
+#include "display/resources/resource_library.h"
+#include "display/table/card_images.h"
 #include "app/select_game_number.h"
 #include "display/geometry/pile_geometry.h"
 #include "engine/deal_generator.h"
@@ -109,6 +113,34 @@ class TablePlayTest : public QObject {
     controller.table().tableChanged();
     QTest::mouseDClick(&controller.table(), Qt::LeftButton, {}, topCardCentre(controller.table(), 0));
     QCOMPARE(g.table.pile(kes::PileId::foundation(0)).codes(), std::string("001"));
+  }
+
+  void aBackDesignWithoutItsPictureShowsTheDefaultBack() {
+    kes::ResourceLibrary library(qEnvironmentVariable("KESTROVA_TEST_DATA"));
+    kes::CardImages images(library, qEnvironmentVariable("KESTROVA_TEST_DATA"));
+    images.load(kes::kBigCards, 1, 6);
+    const QImage chosen = images.back().toImage();
+    QVERIFY(!chosen.isNull());
+    images.load(kes::kBigCards, 1, 3);  // no such picture is installed
+    QVERIFY(!images.back().isNull());
+    images.load(kes::kBigCards, 1, kes::kDefaultBackDesign);
+    QCOMPARE(images.back().toImage(), [&] {
+      images.load(kes::kBigCards, 1, 3);
+      return images.back().toImage();
+    }());
+    QVERIFY(images.back().toImage() != chosen);
+  }
+
+  void theFaceSetAndBackFollowThePreferences() {
+    kes::TfrmMain window;
+    kes::AppContext app;
+    app.config.put(kes::Field::FaceSet, "002");
+    app.config.put(kes::Field::BackDesign, "006");
+    kes::GameController controller(window, dirs(), &app);
+    QCOMPARE(controller.faceSet(), 2);
+    QCOMPARE(controller.backDesign(), 6);
+    app.config.put(kes::Field::FaceSet, "009");
+    QCOMPARE(controller.faceSet(), 1);
   }
 
   void gameNumbersAreCheckedLikeTheDialogSays() {

@@ -22,9 +22,13 @@ void CardImages::load(CardSize size, int faceSet, int backDesign) {
           sheet.copy(col * size.width, row * size.height, size.width, size.height);
     }
   }
-  const QString backFile =
-      QStringLiteral("%1/Images/D%2%3.bmp").arg(installDir_).arg(QChar(size.code)).arg(backDesign, 3, 10, QChar('0'));
-  back_ = QFileInfo::exists(backFile) ? QPixmap(backFile) : QPixmap();
+  // A design whose picture is not installed shows the default back rather
+  // than leaving face-down cards invisible.
+  const auto backFile = [&](int design) {
+    return QStringLiteral("%1/Images/D%2%3.bmp").arg(installDir_).arg(QChar(size.code)).arg(design, 3, 10, QChar('0'));
+  };
+  const QString file = QFileInfo::exists(backFile(backDesign)) ? backFile(backDesign) : backFile(kDefaultBackDesign);
+  back_ = QFileInfo::exists(file) ? QPixmap(file) : QPixmap();
 }
 
 const QPixmap& CardImages::face(int code) const {

@@ -11,6 +11,8 @@ namespace kes {
 
 class ResourceLibrary;
 
+inline constexpr int kDefaultBackDesign = 11;
+
 // The pictures the table is drawn with, for one card size, face set and back
 // design: the 52 faces cut from the suit bitmaps, the back, the markers.
 class CardImages {
