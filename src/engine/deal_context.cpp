@@ -3,11 +3,11 @@
 #include <algorithm>
 
 #include "card.h"
+#include "game_family.h"
 
 namespace kes {
 
 namespace {
-constexpr int kFamilyPoker = 9;
 }
 
 int DealContext::takeFirst() {
@@ -40,12 +40,12 @@ void DealContext::place(PileId id, int card) {
 }
 
 void DealContext::adjustScore(int cards) {
-  if (game.family() == kFamilyPoker || !game.prefs.scoring) return;
+  if (game.family() == Family::PokerGrid || !game.prefs.scoring) return;
   game.score += 5 * cards;
 }
 
 void DealContext::resetScore() {
-  if (game.family() == kFamilyPoker || !game.prefs.scoring) return;
+  if (game.family() == Family::PokerGrid || !game.prefs.scoring) return;
   game.score = -param(Param::CardCount);
 }
 

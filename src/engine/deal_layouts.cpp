@@ -4,13 +4,12 @@
 
 #include "card.h"
 #include "foundation_deal_code.h"
+#include "game_family.h"
 
 namespace kes {
 
 namespace {
 
-constexpr int kFamilyAcesFromReserve = 11;
-constexpr int kFamilyQueenKingOfHearts = 22;
 constexpr int kLayoutKingsToStock = 1;
 constexpr int kLayoutKingHeaded = 2;
 constexpr int kLayoutSortedFill = 3;
@@ -211,12 +210,12 @@ void foundationScan(DealContext& deal, int code) {
 
 void applySpecialLayouts(DealContext& deal) {
   using namespace FoundationDeal;
-  if (deal.game.family() == kFamilyAcesFromReserve) acesFromReserveAndWaste(deal);
+  if (deal.game.family() == Family::AcesFromReserve) acesFromReserveAndWaste(deal);
   const int code = deal.param(Param::foundationDealCode(0));
   if (code == kAceScanAll || code == kAceScanOwnPile || code == kKingsThenAces) foundationScan(deal, code);
   if (code == kAcesFromTableau) acesFromTableau(deal);
   if (deal.param(Param::KingsToBottom) == 1) kingsToBottom(deal);
-  if (deal.game.family() == kFamilyQueenKingOfHearts) queenAndKingOfHearts(deal);
+  if (deal.game.family() == Family::RowJumpsRoyal) queenAndKingOfHearts(deal);
   switch (deal.param(Param::SpecialDealLayout)) {
     case kLayoutKingsToStock: kingsToStock(deal); break;
     case kLayoutKingHeaded: headedPiles(deal, kKing); break;

@@ -2,12 +2,12 @@
 
 #include "drop_rules.h"
 #include "move_executor.h"
+#include "game_family.h"
 
 namespace kes {
 
 namespace {
 
-constexpr int kFamilyCountedTableauMoves = 23;
 
 MoveAction actionFor(PileId target, bool autoplay) {
   switch (target.family) {
@@ -25,7 +25,7 @@ bool tryMoveToPile(GameState& g, EngineEvents& events, PileId target, bool autop
   if (target.family == PileFamily::Stock && target.index != kWaste) return false;
   if (!canDropOn(g, target, card)) return false;
   if (!executeMove(g, events, card, actionFor(target, autoplay))) return false;
-  if (g.family() == kFamilyCountedTableauMoves && target.family == PileFamily::Tableau)
+  if (g.family() == Family::SevensRow && target.family == PileFamily::Tableau)
     g.history.tagLastMove(kCodeTableauMove);
   return true;
 }

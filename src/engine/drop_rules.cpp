@@ -7,6 +7,7 @@
 #include "engine/pile_location.h"
 #include "engine/rule_card.h"
 #include "engine/run_rules.h"
+#include "game_family.h"
 
 namespace kes {
 
@@ -14,7 +15,6 @@ namespace {
 
 // The family whose tableau cards reach the foundations only every twentieth
 // tableau move, or once the waste is empty.
-constexpr int kFamilyFoundationWindow = 23;
 constexpr int kTableauMovesPerWindow = 20;
 
 constexpr int kCodeQueensOnEmpty = 10;
@@ -40,7 +40,7 @@ bool inRange(int index, PileFamily family) { return index >= 0 && index < family
 int targetOf(const Pile& pile) { return pile.top() >= 1 ? pile.top() : kEmptyTarget; }
 
 bool foundationWindowOpen(const GameState& state, int card) {
-  if (state.family() != kFamilyFoundationWindow) return true;
+  if (state.family() != Family::SevensRow) return true;
   if (!isTableauLocation(locateCard(state.table, card))) return true;
   return state.history.undo.log.countOf(kCodeTableauMove) % kTableauMovesPerWindow == 0 ||
          state.table.pile(PileId::waste()).empty();

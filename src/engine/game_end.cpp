@@ -1,14 +1,12 @@
 #include "game_end.h"
 
 #include <algorithm>
+#include "game_family.h"
 
 namespace kes {
 
 namespace {
 
-constexpr int kFamilyPoker = 9;
-constexpr int kFamilyPyramid = 4;
-constexpr int kFamilyOneCardPerPile = 27;
 
 bool pileEmpty(const GameState& g, PileId id) { return g.table.pile(id).empty(); }
 
@@ -35,11 +33,11 @@ bool stockAndWasteEmpty(const GameState& g) { return pileEmpty(g, PileId::stock(
 
 bool checkGameWon(const GameState& g) {
   switch (g.family()) {
-    case kFamilyPoker: return everyTableau(g, [](const Pile& p) { return !p.empty(); });
+    case Family::PokerGrid: return everyTableau(g, [](const Pile& p) { return !p.empty(); });
     case 21:
     case 22: return pileEmpty(g, PileId::stock()) && g.table.pile(PileId::tableau(0)).size() <= 4;
-    case kFamilyOneCardPerPile: return everyTableau(g, [](const Pile& p) { return p.size() == 1; });
-    case kFamilyPyramid: return stockAndWasteEmpty(g) && everyTableau(g, onlyPlaceholders) && reservesEmpty(g);
+    case Family::OneCardPerPile: return everyTableau(g, [](const Pile& p) { return p.size() == 1; });
+    case Family::Pyramid: return stockAndWasteEmpty(g) && everyTableau(g, onlyPlaceholders) && reservesEmpty(g);
     default:
       return stockAndWasteEmpty(g) && everyTableau(g, [](const Pile& p) { return p.empty(); }) && reservesEmpty(g);
   }
@@ -54,7 +52,7 @@ int scoreOf(const GameState& g) {
 }
 
 void updateScore(GameState& g) {
-  if (g.prefs.scoring && g.family() != kFamilyPoker) g.score = scoreOf(g);
+  if (g.prefs.scoring && g.family() != Family::PokerGrid) g.score = scoreOf(g);
 }
 
 }  // namespace kes

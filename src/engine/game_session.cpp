@@ -9,13 +9,12 @@
 #include "history_steps.h"
 #include "move_executor.h"
 #include "pairing_rules.h"
+#include "game_family.h"
 
 namespace kes {
 
 namespace {
 
-constexpr int kFamilyPoker = 9;
-constexpr int kFamilyMonteCarlo = 8;
 constexpr int kPokerWinningScore = 100;
 constexpr int kPauseBeforeAutoplay = 800;
 constexpr int kPauseBeforeWinning = 200;
@@ -111,7 +110,7 @@ PressResult GameSession::lift(const PickUp& pickUp) {
 
 PressResult GameSession::pairingPressOn(int card, PileId pile) {
   if (pile == PileId::stock()) {
-    if (game_.family() == kFamilyMonteCarlo)
+    if (game_.family() == Family::NeighbourPairs)
       executeMove(game_, events_, 0, MoveAction::to(ActionKind::CloseGapsAndRefill));
     else
       stockPress(game_, events_);
@@ -133,7 +132,7 @@ PressResult GameSession::selectForPairing(int card) {
     case PairingOutcome::Completed: break;
   }
   executeMove(game_, events_, 0, MoveAction::to(ActionKind::RemoveSelection));
-  if (game_.family() != kFamilyMonteCarlo) executeMove(game_, events_, 0, MoveAction::to(ActionKind::RefillEmptyTableau));
+  if (game_.family() != Family::NeighbourPairs) executeMove(game_, events_, 0, MoveAction::to(ActionKind::RefillEmptyTableau));
   endIfWon();
   return PressResult::Selected;
 }
@@ -187,7 +186,7 @@ void GameSession::endIfWon() {
 
 void GameSession::endGame() {
   if (!game_.inProgress) return;
-  const bool won = game_.family() == kFamilyPoker ? game_.score >= kPokerWinningScore : game_.won;
+  const bool won = game_.family() == Family::PokerGrid ? game_.score >= kPokerWinningScore : game_.won;
   clock_.stop();
   results_.recordResult(game_, won, static_cast<int>(clock_.elapsed().count()));
   releaseHeld(game_);

@@ -1,12 +1,11 @@
 #include "game_start.h"
 
 #include "initial_deal.h"
+#include "game_family.h"
 
 namespace kes {
 
 namespace {
-constexpr int kFamilyElevensRow = 3;
-constexpr int kFamilyPyramid = 4;
 }  // namespace
 
 void loadGame(GameState& g, const GameParams& params) {
@@ -14,7 +13,7 @@ void loadGame(GameState& g, const GameParams& params) {
   g.savedPileParams.save(g.params);
   const int family = g.params[Param::Family];
   g.history.foundationOneIsSelection =
-      g.params[Param::PairingGame] != 0 || family == kFamilyElevensRow || family == kFamilyPyramid;
+      g.params[Param::PairingGame] != 0 || family == Family::PairsFourteen || family == Family::Pyramid;
   g.laidOut = false;
 }
 

@@ -9,14 +9,12 @@
 #include "pile_deals.h"
 #include "poker_scoring.h"
 #include "stock_actions.h"
+#include "game_family.h"
 
 namespace kes {
 
 namespace {
 
-constexpr int kFamilyPoker = 9;
-constexpr int kFamilyGolf = 12;
-constexpr int kFamilyFourOfAKind = 29;
 
 void sortFoundation(ActionRun& run, int i) {
   Pile& f = run.pile(PileId::foundation(i));
@@ -43,13 +41,13 @@ void toTableau(ActionRun& run, int card, int i) {
   if (!moved) return;
   removeCompleteRun(run, i);
   run.sound("Tableau.wav", "Sounds_Tableau");
-  if (run.game.family() == kFamilyFourOfAKind) removeFourOfAKind(run, i);
+  if (run.game.family() == Family::FourOfAKind) removeFourOfAKind(run, i);
 }
 
 void toSecondWaste(ActionRun& run, int card) {
   if (!run.moveCard(card, PileId::secondWaste())) return;
   run.recomputeWon();
-  if (run.game.family() == kFamilyGolf) run.sound("Eddy.wav", "Sounds_Foundation");
+  if (run.game.family() == Family::DiscardAdjacentWrap) run.sound("Eddy.wav", "Sounds_Foundation");
 }
 
 void carryOut(ActionRun& run, int card, MoveAction a) {
@@ -90,7 +88,7 @@ bool openingPhaseRefuses(const GameState& g, int card, MoveAction a) {
 
 void finishAction(ActionRun& run) {
   GameState& g = run.game;
-  if (g.family() == kFamilyPoker)
+  if (g.family() == Family::PokerGrid)
     scorePokerGrid(g, run.lastCard, run.events);
   else
     updateScore(g);

@@ -2,6 +2,7 @@
 
 #include "automatic_moves.h"
 #include "pairing_rules.h"
+#include "game_family.h"
 
 namespace kes {
 
@@ -46,7 +47,7 @@ void removeSelection(ActionRun& run) {
     run.lastCard = card;
   }
   run.pile(PileId::foundation(0)).clear();
-  if (g.family() == 25 || g.family() == 26) autoFaceUp(g, run.events, false);
+  if (g.family() == Family::PairsEqualFaceUp || g.family() == Family::ElevensCourtsFaceUp) autoFaceUp(g, run.events, false);
   run.recomputeWon();
 }
 

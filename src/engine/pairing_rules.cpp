@@ -5,6 +5,7 @@
 #include <optional>
 
 #include "card.h"
+#include "game_family.h"
 
 namespace kes {
 
@@ -104,7 +105,8 @@ std::optional<bool> tensInRow(const GameState& g, const Selection& s) {
 
 std::optional<bool> matchingNeighbours(const GameState& g, const Selection& s) {
   if (s.n() > 2 || !adjacentInRow(g, s)) return std::nullopt;
-  if (g.family() == 22 && std::any_of(s.cards.begin(), s.cards.end(), [](int c) { return c == 12 || c == 13; }))
+  if (g.family() == Family::RowJumpsRoyal &&
+      std::any_of(s.cards.begin(), s.cards.end(), [](int c) { return c == 12 || c == 13; }))
     return std::nullopt;
   const Pile& row = g.table.pile(PileId::tableau(0));
   int first = row.size(), last = -1;
@@ -172,7 +174,9 @@ std::optional<bool> pairToTarget(const GameState& g, const Selection& s) {
   return byCount(s.n() <= 2, s.sum() == g.params[Param::PairingGame]);
 }
 
-std::optional<bool> anyToTarget(const GameState& g, const Selection& s) { return s.sum() == g.params[Param::PairingGame]; }
+std::optional<bool> anyToTarget(const GameState& g, const Selection& s) {
+  return s.sum() == g.params[Param::PairingGame];
+}
 
 // Which cards a family lets the player press.
 enum class Where { ExposedTableau, Pyramid, TableauCell, Exposed, FaceUpTableau, Row, Tableau };
@@ -184,14 +188,22 @@ struct FamilyRule {
 };
 
 constexpr FamilyRule kRules[] = {
-    {3, Where::ExposedTableau, sumFourteen},   {4, Where::Pyramid, sumThirteen},
-    {8, Where::TableauCell, neighbourPair},    {14, Where::Exposed, equalPair},
-    {16, Where::Exposed, equalPair},           {25, Where::FaceUpTableau, equalPair},
-    {20, Where::Row, tensInRow},               {21, Where::Row, matchingNeighbours},
-    {22, Where::Row, matchingNeighbours},      {23, Where::Row, sevensInRow},
-    {17, Where::Tableau, elevensOrCourt},      {26, Where::FaceUpTableau, elevensOrCourtOfThree},
-    {24, Where::Tableau, ninesOrTenToKing},    {18, Where::Tableau, eighteens},
-    {1, Where::Tableau, fourOfAHighRankOrTarget}, {7, Where::Tableau, pairToTarget},
+    {Family::PairsFourteen, Where::ExposedTableau, sumFourteen},
+    {Family::Pyramid, Where::Pyramid, sumThirteen},
+    {Family::NeighbourPairs, Where::TableauCell, neighbourPair},
+    {Family::PairsEqual, Where::Exposed, equalPair},
+    {Family::PairsEqualToo, Where::Exposed, equalPair},
+    {Family::PairsEqualFaceUp, Where::FaceUpTableau, equalPair},
+    {Family::RowTens, Where::Row, tensInRow},
+    {Family::RowJumps, Where::Row, matchingNeighbours},
+    {Family::RowJumpsRoyal, Where::Row, matchingNeighbours},
+    {Family::SevensRow, Where::Row, sevensInRow},
+    {Family::ElevensCourts, Where::Tableau, elevensOrCourt},
+    {Family::ElevensCourtsFaceUp, Where::FaceUpTableau, elevensOrCourtOfThree},
+    {Family::NinesAndCourts, Where::Tableau, ninesOrTenToKing},
+    {Family::Eighteen, Where::Tableau, eighteens},
+    {Family::SumFours, Where::Tableau, fourOfAHighRankOrTarget},
+    {Family::PairsSum, Where::Tableau, pairToTarget},
 };
 constexpr FamilyRule kOtherFamilies{0, Where::Tableau, anyToTarget};
 
@@ -206,16 +218,21 @@ bool pressable(const GameState& g, Where where, int card, bool somethingSelected
   if (!at) return false;
   const bool inTableau = at->family == PileFamily::Tableau && at->index < g.tableauCount();
   switch (where) {
-    case Where::ExposedTableau: return inTableau && g.table.pile(*at).top() == card;
+    case Where::ExposedTableau:
+      return inTableau && g.table.pile(*at).top() == card;
     case Where::Pyramid:
       if (*at == PileId::waste()) return g.table.pile(*at).top() == card;
       if (*at == PileId::stock()) return somethingSelected && g.table.pile(*at).top() == card;
       return inTableau && isFreePyramidCard(g, card);
     case Where::TableauCell:
-    case Where::Tableau: return inTableau;
-    case Where::Exposed: return exposed(g, card);
-    case Where::FaceUpTableau: return inTableau && g.table.isFaceUp(card);
-    case Where::Row: return *at == PileId::tableau(0);
+    case Where::Tableau:
+      return inTableau;
+    case Where::Exposed:
+      return exposed(g, card);
+    case Where::FaceUpTableau:
+      return inTableau && g.table.isFaceUp(card);
+    case Where::Row:
+      return *at == PileId::tableau(0);
   }
   return false;
 }
@@ -258,8 +275,6 @@ bool isFreePyramidCard(const GameState& g, int card) {
   return slot + 1 < below.size() && below.cardAt(slot) == 0 && below.cardAt(slot + 1) == 0;
 }
 
-bool areNeighbourCells(int a, int b) {
-  return a != b && std::abs(a / 5 - b / 5) <= 1 && std::abs(a % 5 - b % 5) <= 1;
-}
+bool areNeighbourCells(int a, int b) { return a != b && std::abs(a / 5 - b / 5) <= 1 && std::abs(a % 5 - b % 5) <= 1; }
 
 }  // namespace kes

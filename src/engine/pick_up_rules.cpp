@@ -2,18 +2,14 @@
 
 #include "engine/rule_card.h"
 #include "engine/run_rules.h"
+#include "game_family.h"
 
 namespace kes {
 
 namespace {
 
 // Families that play tableau cards onto the second waste by rank.
-constexpr int kFamilyWasteByRank = 2;          // one up or down, no turning the corner
-constexpr int kFamilyWasteByRankEddy = 12;     // also King-Ace and Ace-King
-constexpr int kFamilyWasteByRankCorner = 15;   // also King-Ace and Ace-King
 // Pairing families whose tableau presses select cards.
-constexpr int kFamilyPairingExposed = 3;
-constexpr int kFamilyPairingAny = 4;
 
 constexpr int kGridLayout = 8;
 constexpr int kReserveLiftAnyCard = -11;
@@ -24,7 +20,7 @@ constexpr PickUp refuse() { return {PickUpOutcome::Refuse, 0, 0}; }
 constexpr PickUp single(PickUpOutcome outcome, int card) { return {outcome, card, card}; }
 
 bool playsOntoSecondWaste(int family) {
-  return family == kFamilyWasteByRank || family == kFamilyWasteByRankEddy || family == kFamilyWasteByRankCorner;
+  return family == Family::DiscardAdjacent || family == Family::DiscardAdjacentWrap || family == Family::DiscardAdjacentWrapExposed;
 }
 
 // An exposed card goes to the second waste when its rank is next to that of
@@ -36,7 +32,7 @@ PickUp sendToWaste(const GameState& state, int card, bool exposed) {
   const int m = cardRank(card);
   const bool next = m == w + 1 || m == w - 1;
   const bool corner = (m == kAce && w == kKing) || (m == kKing && w == kAce);
-  const bool fits = next || (corner && state.family() != kFamilyWasteByRank);
+  const bool fits = next || (corner && state.family() != Family::DiscardAdjacent);
   return fits ? single(PickUpOutcome::SendToWaste, card) : refuse();
 }
 
@@ -70,9 +66,9 @@ PickUp pressOnTableau(const GameState& state, int card, int i) {
   const bool exposed = pile.top() == card;
   const int family = state.family();
   if (playsOntoSecondWaste(family)) return sendToWaste(state, card, exposed);
-  if (family == kFamilyPairingAny || (family == kFamilyPairingExposed && exposed))
+  if (family == Family::Pyramid || (family == Family::PairsFourteen && exposed))
     return single(PickUpOutcome::PairingSelection, card);
-  if (family == kFamilyPairingExposed) return refuse();
+  if (family == Family::PairsFourteen) return refuse();
   return liftFromTableau(state, card, i);
 }
 
@@ -81,7 +77,7 @@ PickUp pressOnStockFamily(const GameState& state, int index) {
   if (index != kWaste) return refuse();
   const int top = state.table.pile(PileId::waste()).top();
   if (top >= 1) {
-    if (state.family() == kFamilyPairingAny) return single(PickUpOutcome::PairingSelection, top);
+    if (state.family() == Family::Pyramid) return single(PickUpOutcome::PairingSelection, top);
     return single(PickUpOutcome::Lift, top);
   }
   const bool redeals = state.params[Param::TableauRedealMode] > 0;

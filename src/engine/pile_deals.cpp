@@ -1,13 +1,13 @@
 #include "pile_deals.h"
 
 #include "automatic_moves.h"
+#include "game_family.h"
 
 namespace kes {
 
 namespace {
 
 constexpr int kGridFanning = 8;
-constexpr int kFamilyFourOfAKind = 29;
 
 bool flagged(int dealFlag) { return dealFlag >= 1 && dealFlag <= 4; }
 
@@ -56,7 +56,7 @@ void dealToPiles(ActionRun& run, MoveAction a) {
       dealtTableau.push_back(pile.index);
     }
   }
-  if (g.family() == kFamilyFourOfAKind)
+  if (g.family() == Family::FourOfAKind)
     for (int p : dealtTableau) removeFourOfAKind(run, p);
   run.recomputeWon();
 }

@@ -2,13 +2,12 @@
 
 #include "move_executor.h"
 #include "pairing_rules.h"
+#include "game_family.h"
 
 namespace kes {
 
 namespace {
 
-constexpr int kFamilyPyramid = 4;
-constexpr int kFamilyCountedDeals = 28;
 
 // Redeal modes 4 and 5 gather the tableau into the stock; 1 to 3 deal it again.
 bool gathersIntoStock(int mode) { return mode == 4 || mode == 5; }
@@ -54,7 +53,7 @@ void turnWasteOver(ActionRun& run) {
   const bool faceDown = run.param(Param::StockFaceDown) != 0;
   while (!run.pile(PileId::waste()).empty()) run.moveCard(run.pile(PileId::waste()).top(), PileId::stock(), !faceDown);
   run.sound("Redeal.wav", "Sounds_Redeal");
-  if (g.family() == kFamilyPyramid) g.table.pile(PileId::foundation(0)).remove(g.table.pile(PileId::stock()).top());
+  if (g.family() == Family::Pyramid) g.table.pile(PileId::foundation(0)).remove(g.table.pile(PileId::stock()).top());
 }
 
 // Step 1 and 2: what a press on the empty stock does. Returns whether a
@@ -100,7 +99,7 @@ void turnCards(ActionRun& run, bool toWaste) {
     run.recomputeWon();
     dealt = true;
   }
-  if (dealt && g.family() == kFamilyCountedDeals) {
+  if (dealt && g.family() == Family::CountedDeals) {
     ++g.dealCount;
     g.history.tagLastMove(kCodeStockDeal);
   }

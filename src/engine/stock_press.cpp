@@ -1,11 +1,11 @@
 #include "move_executor.h"
 #include "pairing_rules.h"
+#include "game_family.h"
 
 namespace kes {
 
 namespace {
 
-constexpr int kFamilyPyramid = 4;
 constexpr const char* kFillGapsFirst = "Before deal, fill any gaps in the tableau";
 
 bool anyTableauEmpty(const GameState& g) {
@@ -76,7 +76,7 @@ bool dealsToReserves(GameState& g, EngineEvents& ev) {
 }  // namespace
 
 bool stockPressSelects(const GameState& g) {
-  return g.family() == kFamilyPyramid && !g.table.pile(PileId::stock()).empty() &&
+  return g.family() == Family::Pyramid && !g.table.pile(PileId::stock()).empty() &&
          !g.table.pile(PileId::foundation(0)).empty();
 }
 

@@ -3,6 +3,7 @@
 #include <array>
 
 #include "engine/move_executor.h"
+#include "engine/game_family.h"
 
 namespace kes {
 
@@ -21,12 +22,11 @@ constexpr int kNoRedealLeft = 8;
 constexpr int kGridStock = 21;
 constexpr int kRedealArmed = 5;
 constexpr int kQueensOnlyRule = 10;
-constexpr int kFamilyMonteCarlo = 8;
 constexpr int kReserveKindCourt = 9;
 constexpr int kReserveKindKings = 8;
 
 int stockMarker(const GameState& g) {
-  if (g.family() == kFamilyMonteCarlo) return kGridStock;
+  if (g.family() == Family::NeighbourPairs) return kGridStock;
   if (g.drag.redealArmed) return kRedealArmed;
   const bool redealLeft = redealAllowed(g);
   if (g.params[Param::TableauRedealMode] > 0 && redealLeft) return kRedealLeft;
