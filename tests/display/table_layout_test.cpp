@@ -399,6 +399,58 @@ TEST(SpecialArrangements, CastleRowsAroundACentreColumnOfFoundations) {
   EXPECT_FALSE(g.onTable(PileId::stock()));
 }
 
+// Baker's Dozen-like: thirteen downward fans under four foundations.
+GameState thirteenFans(int variant) {
+  GameState g = tableauOnly(variant, 13);
+  setParams(g, {{Param::TableauFanning, 1}, {Param::FoundationCount, 4}, {Param::FoundationPlacementVariant, 1},
+                {Param::FoundationPlacementRow, 1}});
+  return g;
+}
+
+TEST(SpecialArrangements, OneOrTwoRowsIsTheSpreadRowWhereItFitsAndTwoRowsWhereNot) {
+  GameState wide = thirteenFans(56), spread = thirteenFans(1);
+  layoutTable(wide, windowRequest(1920, 1080));
+  layoutTable(spread, windowRequest(1920, 1080));
+  EXPECT_EQ(wide.positions.tableauX, spread.positions.tableauX);
+  EXPECT_EQ(wide.positions.tableauY, spread.positions.tableauY);
+  EXPECT_EQ(foundationXs(wide), foundationXs(spread));
+
+  GameState narrow = thirteenFans(56);
+  layoutTable(narrow, windowRequest(800, 600));
+  const int t = 800 - 13 - 2, top = narrow.positions.tableauY[0];
+  const auto xs = tableauXs(narrow);
+  for (int k = 0; k < 13; ++k) {
+    SCOPED_TRACE(k);
+    EXPECT_LE(xs[static_cast<std::size_t>(k)] + 71, t);
+    EXPECT_GE(xs[static_cast<std::size_t>(k)], 10);
+    EXPECT_EQ(narrow.positions.tableauY[static_cast<std::size_t>(k)] == top, k < 7);
+  }
+  // The second row starts half a pile right, below four dealt cards and room to grow.
+  EXPECT_EQ(xs[7] - xs[0], (xs[1] - xs[0]) / 2);
+  EXPECT_GE(narrow.positions.tableauY[7], top + 96 + 5 * 18);
+  EXPECT_EQ(foundationXs(narrow).size(), 4u);
+  EXPECT_TRUE(narrow.onTable(PileId::foundation(3)));
+}
+
+TEST(SpecialArrangements, NarrowingGridRowsCloseTheirGapsOnlyWhenTheRowWouldNotFit) {
+  GameState wide = tableauOnly(57, 18), standard = tableauOnly(18, 18);
+  for (GameState* g : {&wide, &standard}) setParams(*g, {{Param::TableauRows, 3}, {Param::TableauFanning, 2}});
+  layoutTable(wide, windowRequest(1024, 768));
+  layoutTable(standard, windowRequest(1024, 768));
+  EXPECT_EQ(wide.positions.tableauX, standard.positions.tableauX);
+  EXPECT_EQ(wide.positions.tableauY, standard.positions.tableauY);
+
+  GameState narrow = tableauOnly(57, 18);
+  setParams(narrow, {{Param::TableauRows, 3}, {Param::TableauFanning, 2}});
+  layoutTable(narrow, windowRequest(800, 600));
+  const auto xs = tableauXs(narrow);
+  const int gap = xs[1] - xs[0] - 71;
+  EXPECT_LE(xs[5] + 71, 800 - 13 - 2);
+  EXPECT_GE(gap, 2 * 12 + 4) << "a dealt fan of three still fits between two piles";
+  EXPECT_LT(gap, 71 * 3 / 2);
+  EXPECT_EQ(xs[6], xs[0]);
+}
+
 TEST(SpecialArrangements, ACodeWithoutADrawingPlacesNothingAndSaysSo) {
   GameState g;
   setParams(g, {{Param::TableauPlacementVariant, 60}, {Param::TableauCount, 4}, {Param::StockRowPiles, 1}});

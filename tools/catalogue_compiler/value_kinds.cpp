@@ -223,6 +223,8 @@ constexpr std::array kTableauPlacementSymbols{
     Symbol{"pyramid", 53},
     Symbol{"grid-five-by-five", 54},
     Symbol{"castle-rows", 55},
+    Symbol{"one-or-two-rows", 56},
+    Symbol{"grid-rows-narrowing", 57},
     Symbol{"single-pile-column", 96},
 };
 constexpr std::array kReservePlacementSymbols{Symbol{"over-tableau", 4},       Symbol{"row-from-left", 5},

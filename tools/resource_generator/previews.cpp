@@ -3,6 +3,7 @@
 #include <QImage>
 #include <QPainter>
 
+#include <algorithm>
 #include <cstdio>
 
 #include "datafiles/catalogue_params.h"
@@ -63,6 +64,26 @@ QImage drawPreview(const GameState& game) {
   return image;
 }
 
+// The preview rules place some stocks left of the image (their left margin
+// assumes a full-size table): the miniature is moved right until every
+// placed pile starts inside it, as far as its right side allows.
+void shiftIntoImage(GameState& game) {
+  constexpr int kMargin = 2;
+  int left = kPreviewWidth, right = 0;
+  for (int o = 0; o < kPileCount; ++o) {
+    const PileId pile = PileId::fromOrdinal(o);
+    if (!game.onTable(pile)) continue;
+    left = std::min<int>(left, game.positions.x(pile));
+    right = std::max<int>(right, game.positions.x(pile) + kLittleCards.width);
+  }
+  const int shift = std::min(kMargin - left, kPreviewWidth - kMargin - right);
+  if (left >= kMargin || shift <= 0) return;
+  for (int o = 0; o < kPileCount; ++o) {
+    const PileId pile = PileId::fromOrdinal(o);
+    if (game.onTable(pile)) game.positions.set(pile, game.positions.x(pile) + shift, game.positions.y(pile));
+  }
+}
+
 // Loads and deals one game and lays it out as its miniature.
 bool dealPreview(const CatalogueText& catalogue, int number, GameState& game) {
   GameParams params;
@@ -80,6 +101,7 @@ bool dealPreview(const CatalogueText& catalogue, int number, GameState& game) {
   }
   game.positions = previewLayout(game.params, kPreviewWidth, kPreviewHeight, kPreviewScreen, kLittleCards);
   game.laidOut = true;
+  shiftIntoImage(game);
   return true;
 }
 

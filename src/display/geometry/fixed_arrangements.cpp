@@ -94,7 +94,8 @@ struct Arrangement {
 
 constexpr std::array kArrangements{
     Arrangement{52, crossOfFive}, Arrangement{53, pyramid},           Arrangement{54, gridFiveByFive},
-    Arrangement{55, castleRows},  Arrangement{96, singlePileColumn},
+    Arrangement{55, castleRows},  Arrangement{56, oneOrTwoRows},      Arrangement{57, gridRowsNarrowing},
+    Arrangement{96, singlePileColumn},
 };
 
 }  // namespace

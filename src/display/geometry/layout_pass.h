@@ -69,6 +69,18 @@ void placeStockFamily(LayoutPass& pass);
 void placeFoundations(LayoutPass& pass);
 void placeReserves(LayoutPass& pass);
 void placeSecondWaste(LayoutPass& pass);
+// The rows of equal length of variant 018 (`tableau.rows` rows), with the
+// given gap between neighbouring piles.
+void placeGridRows(LayoutPass& pass, int gap);
+// The gap that spreads one row of the grid over the table width.
+int gridRowsFitGap(const LayoutPass& pass);
+int gridRowsLeft(const LayoutPass& pass);
+// The families other than the tableau, by their standard rules.
+void placeFamiliesBesideTableau(LayoutPass& pass);
+// Arrangements that fall back to a narrower drawing when the table is too
+// narrow for the standard one.
+void oneOrTwoRows(LayoutPass& pass);
+void gridRowsNarrowing(LayoutPass& pass);
 // The shift that moves the tableau clear of a reserve row placed from the
 // left edge, or 0 when they do not collide.
 int reserveCollisionShift(const LayoutPass& pass);

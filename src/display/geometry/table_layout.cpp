@@ -10,11 +10,7 @@ constexpr int kMaxPasses = 2;
 
 void runStandardRules(LayoutPass& pass) {
   placeTableau(pass);
-  placeStockFamily(pass);
-  placeFoundations(pass);
-  if (pass.codes.tableau.variant == Placement::kTableauUnderFoundations) centreTableauUnderFoundations(pass);
-  placeReserves(pass);
-  placeSecondWaste(pass);
+  placeFamiliesBesideTableau(pass);
 }
 
 StockDrawPlaces stockDrawPlaces(const PilePositions& pos, int scroll) {
@@ -28,6 +24,14 @@ StockDrawPlaces stockDrawPlaces(const PilePositions& pos, int scroll) {
 }
 
 }  // namespace
+
+void placeFamiliesBesideTableau(LayoutPass& pass) {
+  placeStockFamily(pass);
+  placeFoundations(pass);
+  if (pass.codes.tableau.variant == Placement::kTableauUnderFoundations) centreTableauUnderFoundations(pass);
+  placeReserves(pass);
+  placeSecondWaste(pass);
+}
 
 void resetLayoutForNewGame(GameState& game) {
   game.positions.resetToOffTable();

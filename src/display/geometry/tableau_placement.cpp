@@ -103,19 +103,9 @@ void packedLeft(LayoutPass& p) {
   p.placeTableauRow(x0, p.anchorY, kMinGap);
 }
 
-// 018: rows of equal length, centred vertically; row digits 1..4 take the
-// four-row set, 5..7 the three-row set.
-void gridRows(LayoutPass& p) {
-  const int rows = std::max<int>(p.param(Param::TableauRows), 1);
-  const int perRow = p.n / rows;
-  const int t = p.frame.tableWidth;
-  p.tableauGap = std::max((t - perRow * p.w - 2) / (perRow + 1), p.w * 3 / 2);
-  const int x0 = p.lowScreen() ? 15 : p.frame.leftEdge + 10;
-  const int d = p.codes.tableau.row;
-  const LayoutFrame& f = p.frame;
-  auto rowY = [&f, d](int row) { return d <= 4 ? f.centredRowY4(std::max(d, 1) + row) : f.centredRowY3(d - 4 + row); };
-  multiRow(p, x0, rowY(0), rowY);
-}
+// 018: rows of equal length, centred vertically; wide gaps leave room for
+// the fans to grow.
+void gridRows(LayoutPass& p) { placeGridRows(p, std::max(gridRowsFitGap(p), p.w * 3 / 2)); }
 
 using TableauRule = void (*)(LayoutPass&);
 struct TableauVariant {
@@ -131,6 +121,22 @@ constexpr std::array kTableauVariants{
 };
 
 }  // namespace
+
+int gridRowsFitGap(const LayoutPass& p) {
+  const int perRow = p.n / std::max<int>(p.param(Param::TableauRows), 1);
+  return (p.frame.tableWidth - perRow * p.w - 2) / (perRow + 1);
+}
+
+int gridRowsLeft(const LayoutPass& p) { return p.lowScreen() ? 15 : p.frame.leftEdge + 10; }
+
+// Row digits 1..4 take the four-row set, 5..7 the three-row set.
+void placeGridRows(LayoutPass& p, int gap) {
+  p.tableauGap = gap;
+  const int d = p.codes.tableau.row;
+  const LayoutFrame& f = p.frame;
+  auto rowY = [&f, d](int row) { return d <= 4 ? f.centredRowY4(std::max(d, 1) + row) : f.centredRowY3(d - 4 + row); };
+  multiRow(p, gridRowsLeft(p), rowY(0), rowY);
+}
 
 void placeTableau(LayoutPass& p) {
   p.anchorY = p.frame.rowY(p.codes.tableau.row);
