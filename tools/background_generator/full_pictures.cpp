@@ -27,8 +27,10 @@ std::span<const FullPicture> fullPictures() { return kPictures; }
 
 QImage drawFullPicture(const FullPicture& p) {
   QImage image(p.width, p.height, QImage::Format_RGB32);
-  const double cx = 0.5 * p.width;
-  const double cy = 0.42 * p.height;
+  // The light sits left of the middle and high, so that a window smaller
+  // than the screen, which shows the picture's top-left part, still has it.
+  const double cx = 0.4 * p.width;
+  const double cy = 0.35 * p.height;
   for (int y = 0; y < p.height; ++y) {
     auto* row = reinterpret_cast<QRgb*>(image.scanLine(y));
     for (int x = 0; x < p.width; ++x) {

@@ -474,13 +474,13 @@ QImage starrySky(const Texture& t) {
 // Blades of grass with a flower here and there.
 QImage meadow(const Texture& t) {
   return perPixel(t, [&](int px, int py, double u, double v) {
-    const double blades = stretchedNoise(u + 0.015 * std::sin(kTau * 3 * v) + 0.02 * fractalNoise(u, v, 4, 2, t.seed + 6), v, 96, 6, t.seed);
+    const double blades = stretchedNoise(u + 0.01 * fractalNoise(u, v, 4, 2, t.seed + 6), v, 128, 4, t.seed);
     const double patches = fractalNoise(u, v, 4, 4, t.seed + 1);
     QRgb c = ramp(t.colours, 0.15 + 0.55 * blades + 0.35 * patches + 0.1 * grain(px, py, t.seed));
     const int cells = t.scale;
     const int cx = static_cast<int>(u * cells);
     const int cy = static_cast<int>(v * cells);
-    if (hash01(cx, cy, t.seed + 2) < 0.3) {
+    if (hash01(cx, cy, t.seed + 2) < 0.18) {
       const double fx = 0.2 + 0.6 * hash01(cx, cy, t.seed + 4);
       const double fy = 0.2 + 0.6 * hash01(cx, cy, t.seed + 5);
       const double d = std::hypot(u * cells - cx - fx, v * cells - cy - fy) * t.size / cells;
