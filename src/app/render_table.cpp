@@ -14,7 +14,7 @@ namespace kes {
 
 namespace {
 
-constexpr int kLastBackgroundPicture = 999;
+constexpr int kLastBackgroundPicture = 1000;
 
 bool readBackground(const QString& text, RenderRequest& r) {
   if (text == QStringLiteral("default")) return true;

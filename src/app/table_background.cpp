@@ -12,7 +12,7 @@ namespace kes {
 
 namespace {
 
-constexpr int kLastBackgroundNumber = 999;
+constexpr int kLastBackgroundNumber = 1000;  // the highest numbered picture the settings name
 constexpr const char* kCustomBackgroundKey = "Customized_Background";
 constexpr const char* kDemoTile = "Y001";
 

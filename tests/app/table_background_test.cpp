@@ -2,6 +2,7 @@
 
 #include "app/game_controller.h"
 #include "app/main_window.h"
+#include "app/render_table.h"
 #include "datafiles/config_field.h"
 #include "datafiles/settings_file.h"
 #include "display/resources/resource_library.h"
@@ -188,6 +189,47 @@ class TableBackgroundTest : public QObject {
     const QImage table = f.shown();
     QCOMPARE(table.pixel(7, 9), tile.pixel(7, 9));
     QCOMPARE(table.pixel(7 + tile.width(), 9 + tile.height()), tile.pixel(7, 9));
+  }
+  void theRecordReadsNonNumbersAsNoneAndTheFadeAsOnUnlessN() {
+    kes::ConfigRecord config;
+    config.put(kes::Field::BackgroundBitmap, "B12");
+    config.put(kes::Field::BackgroundFixedColour, "green");
+    config.put(kes::Field::BackgroundColour, "-2147483633");
+    kes::BackgroundSettings s = kes::backgroundSettingsOf(config);
+    QCOMPARE(s.bitmap, 0);
+    QCOMPARE(s.fixedColour, 0LL);
+    QCOMPARE(s.colour, -2147483633LL);
+    QVERIFY(s.fade);
+    QVERIFY(!s.useDefault && !s.customSet);
+    config.put(kes::Field::BackgroundBitmap, "1000");
+    config.put(kes::Field::FadeBackground, "N");
+    s = kes::backgroundSettingsOf(config);
+    QCOMPARE(s.bitmap, 1000);
+    QVERIFY(!s.fade);
+    config.put(kes::Field::BackgroundBitmap, "-5");
+    QCOMPARE(kes::backgroundSettingsOf(config).bitmap, 0);
+  }
+
+  void theRenderToolTakesAPictureNumberOrAColour() {
+    QString error;
+    const auto request = [&error](const QString& background) {
+      error.clear();
+      return kes::renderRequestFrom({"kestrova", "--render", "1", "--background", background, "--out", "t.png"}, error);
+    };
+    auto r = request("262");
+    QVERIFY(r && error.isEmpty());
+    QCOMPARE(r->backgroundPicture, 262);
+    QVERIFY(!r->colour);
+    r = request("#102030-fade");
+    QVERIFY(r && error.isEmpty());
+    QCOMPARE(*r->colour, QColor(0x10, 0x20, 0x30));
+    QVERIFY(r->fade);
+    r = request("default");
+    QVERIFY(r && error.isEmpty() && r->backgroundPicture == 0 && !r->colour);
+    for (const char* wrong : {"0", "1001", "#12345", "green"}) {
+      request(wrong);
+      QVERIFY2(error.startsWith("usage:"), wrong);
+    }
   }
 };
 
