@@ -196,9 +196,13 @@ void TableWidget::backgroundChanged() {
 
 void TableWidget::drawResting() {
   if (!backgroundValid_ || background_.size() != size() * devicePixelRatioF()) {
-    background_ = QPixmap(size() * devicePixelRatioF());
-    background_.setDevicePixelRatio(devicePixelRatioF());
-    background_.fill(Qt::black);
+    // A background that draws nothing (a picture file gone) leaves what the
+    // surface showed before.
+    if (background_.size() != size() * devicePixelRatioF()) {
+      background_ = QPixmap(size() * devicePixelRatioF());
+      background_.setDevicePixelRatio(devicePixelRatioF());
+      background_.fill(Qt::black);
+    }
     QPainter p(&background_);
     if (backgroundPaint_) backgroundPaint_(p, size());
     else p.fillRect(rect(), qColourOf(kDefaultGreen));
