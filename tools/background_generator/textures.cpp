@@ -263,32 +263,26 @@ QImage bubbles(const Texture& t) {
   });
 }
 
-// Overlapping rows of rounded scales, each darker to its rim.
+// Overlapping rows of round scales, each row half a scale to the side of
+// the last and lying over the row below, so that each scale shows its
+// rounded lower part, darkening to its rim.
 QImage scales(const Texture& t) {
-  const double rows = t.scale;
+  const int rows = 2 * t.scale;
   return perPixel(t, [&](int px, int py, double u, double v) {
-    const double y = v * rows;
-    const int row = static_cast<int>(y);
-    double best = 9;
-    int bestColumn = 0;
-    int bestRow = 0;
-    // A scale's round lower edge covers the row above; the lower row wins.
-    for (int r = row + 1; r >= row - 1; --r) {
+    const double x = u * t.scale;
+    const double y = v * t.scale;
+    const int first = static_cast<int>(std::floor(2 * y)) - 1;
+    for (int r = first; r <= first + 2; ++r) {
       const double offset = (((r % 2) + 2) % 2) * 0.5;
-      const double x = u * rows - offset;
-      const int column = static_cast<int>(std::floor(x + 0.5));
-      const double d = std::hypot(x - column, (y - r) * 1.1);
-      if (d < 0.62 && y <= r + 0.1) {
-        best = d;
-        bestColumn = column;
-        bestRow = r;
-        break;
-      }
+      const double column = std::floor(x - offset + 0.5);
+      const double d = std::hypot(x - column - offset, y - r * 0.5) / 0.5;
+      if (d >= 1) continue;
+      const int wrappedColumn = ((static_cast<int>(column) % t.scale) + t.scale) % t.scale;
+      const double tint = hash01(wrappedColumn, ((r % rows) + rows) % rows, t.seed);
+      if (d > 0.92) return shade(t.colours.dark, 0.8);
+      return shade(ramp(t.colours, 0.35 + 0.45 * tint + 0.25 * (1 - d)), 0.65 + 0.4 * (1 - d * d * d) + 0.04 * grain(px, py, t.seed));
     }
-    if (best > 1) return t.colours.dark;
-    const int cells = static_cast<int>(rows);
-    const double tint = hash01(((bestColumn % cells) + cells) % cells, ((bestRow % cells) + cells) % cells, t.seed);
-    return shade(ramp(t.colours, 0.4 + 0.4 * tint), 1.1 - 0.8 * std::pow(best / 0.62, 3.0) + 0.05 * grain(px, py, t.seed));
+    return t.colours.dark;
   });
 }
 
