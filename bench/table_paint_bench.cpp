@@ -13,6 +13,7 @@
 #include "display/geometry/table_area.h"
 #include "display/geometry/table_layout.h"
 #include "display/resources/resource_library.h"
+#include "display/table/background_painter.h"
 #include "display/table/table_painter.h"
 #include "engine/deal_generator.h"
 #include "engine/game_session.h"
@@ -77,7 +78,7 @@ void BM_PaintWholeTable(benchmark::State& state) {
   QImage surface(kWidth, kHeight, QImage::Format_RGB32);
   for (auto _ : state) {
     QPainter p(&surface);
-    p.fillRect(surface.rect(), kTableGreen);
+    p.fillRect(surface.rect(), qColourOf(kDefaultGreen));
     paintTable(p, table.view(), table.images);
     p.end();
     benchmark::DoNotOptimize(surface.constBits());
@@ -95,7 +96,7 @@ void BM_PaintDragFrame(benchmark::State& state) {
   QPixmap cached(kWidth, kHeight);
   {
     QPainter p(&cached);
-    p.fillRect(cached.rect(), kTableGreen);
+    p.fillRect(cached.rect(), qColourOf(kDefaultGreen));
     paintTable(p, table.view(), table.images, {held});
   }
   QImage surface = cached.toImage();
@@ -113,6 +114,24 @@ void BM_PaintDragFrame(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_PaintDragFrame)->Arg(1)->Arg(4)->Unit(benchmark::kMicrosecond);
+
+// The background of a full-screen table: the faded colour in its 256 bands,
+// and a 256-pixel picture tiled.
+void BM_PaintBackground(benchmark::State& state) {
+  QImage surface(kWidth, kHeight, QImage::Format_RGB32);
+  BackgroundChoice choice;
+  choice.kind = state.range(0) == 0 ? BackgroundKind::FadedColour : BackgroundKind::DemoTile;
+  choice.colour.rgb = Rgb{0, 128, 0};
+  QImage tile(256, 256, QImage::Format_RGB32);
+  tile.fill(Qt::darkGreen);
+  for (auto _ : state) {
+    QPainter p(&surface);
+    paintBackground(p, surface.size(), choice, tile, false);
+    p.end();
+    benchmark::DoNotOptimize(surface.constBits());
+  }
+}
+BENCHMARK(BM_PaintBackground)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 

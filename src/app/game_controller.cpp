@@ -5,6 +5,7 @@
 #include <QMessageBox>
 #include <QRandomGenerator>
 #include <QScreen>
+#include <QScrollBar>
 #include <QTimer>
 
 #include "engine/deal_generator.h"
@@ -83,6 +84,7 @@ GameController::GameController(TfrmMain& window, const DataDirs& dirs, AppContex
   session_ = std::make_unique<GameSession>(*events_, *this);
   table_ = new TableWidget(*session_, *images_);
   window.setTableView(table_);
+  setUpBackground();
   events_->onChange = [this] { table_->tableChanged(); };
   events_->onCardMoved = [this](int card, PileId from, PileId to) { table_->cardMoved(card, from, to); };
   events_->onPause = [this](int milliseconds) { table_->pauseFor(milliseconds); };
@@ -183,6 +185,18 @@ void GameController::applyPlayPreferences() {
   const bool scoring = prefs.scoring;
   prefs = playPreferencesOf(app_.config, window_.isAutoplayOn());
   prefs.scoring = scoring;
+}
+
+void GameController::setUpBackground() {
+  background_ = std::make_unique<TableBackground>(app_.config, settings_, *library_, dirs_.install);
+  const QScreen* screen = QGuiApplication::primaryScreen();
+  background_->manyColours = !screen || screen->depth() > 8;
+  background_->scrollBarShown = [this] { return window_.tableScrollBar() && window_.tableScrollBar()->isVisible(); };
+  // Told after the paint that found the picture missing has finished.
+  background_->information = [this](const QString& text) {
+    QTimer::singleShot(0, table_, [this, text] { information_(text); });
+  };
+  table_->setBackgroundPaint([this](QPainter& painter, const QSize& surface) { background_->paint(painter, surface); });
 }
 
 int GameController::faceSet() const { return recordNumber(app_.config, Field::FaceSet, kDefaultFaceSet, kLastFaceSet); }

@@ -6,6 +6,7 @@
 #include <optional>
 
 #include "app/startup/app_context.h"
+#include "app/table_background.h"
 #include "datafiles/catalogue_file.h"
 #include "datafiles/data_dirs.h"
 #include "display/resources/resource_library.h"
@@ -56,6 +57,12 @@ class GameController : public QObject, public ResultListener {
   // The face set and back design the preferences ask for.
   int faceSet() const;
   int backDesign() const;
+  // The background preferences, and the background painted from them.
+  BackgroundSettings backgroundSettings() const { return backgroundSettingsOf(app_.config); }
+  TableBackground& background() { return *background_; }
+  // The record the preferences live in (the controller's own when it has no
+  // start-up context).
+  ConfigRecord& config() { return app_.config; }
 
   // Where questions and information go; message boxes unless replaced.
   void setQuestion(Question question) { question_ = std::move(question); }
@@ -88,6 +95,7 @@ class GameController : public QObject, public ResultListener {
   void deal(const std::string& dealNumber);
   void setDealNumber(const std::string& dealNumber);
   void prepareTable(const GameParams& params);
+  void setUpBackground();
   void applyPlayPreferences();
   bool gameSelected() const;
   void refreshWindow();
@@ -105,6 +113,7 @@ class GameController : public QObject, public ResultListener {
   std::optional<CatalogueText> catalogue_;
   std::unique_ptr<ResourceLibrary> library_;
   std::unique_ptr<CardImages> images_;
+  std::unique_ptr<TableBackground> background_;
   std::unique_ptr<TableEvents> events_;
   std::unique_ptr<GameSession> session_;
   TableWidget* table_ = nullptr;

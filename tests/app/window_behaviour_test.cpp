@@ -9,6 +9,7 @@
 
 #include "app/window/about_box.h"
 #include "app/window/pause_screen.h"
+#include "display/table/background_painter.h"
 #include "app/window/tournament_dialogs.h"
 #include "app_test_support.h"
 
@@ -140,6 +141,10 @@ void WindowBehaviourTest::pauseShowsThePauseScreenUntilAKey() {
   QVERIFY(window->isPaused());
   QVERIFY(screen->isVisible());
   QCOMPARE(screen->geometry(), window->tableArea()->rect());
+  // Dark green fading to black in the table's 256 bands.
+  const QImage shown = screen->grab().toImage();
+  const auto bands = fadeBands(Rgb{0, 128, 0}, fadeAreaHeight(shown.height(), false));
+  for (const int k : {255, 128, 1}) QCOMPARE(shown.pixelColor(0, bands[k].top), qColourOf(bands[k].colour));
   QVERIFY(window->menuAction("mnuPause")->isChecked());
   QVERIFY(!window->isTiming());
   const QPoint before = screen->glidingPictureAt();

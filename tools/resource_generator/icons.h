@@ -12,5 +12,7 @@ void makeSelectionIcons(PictureSink& sink);
 void makeAppearancePictures(PictureSink& sink);
 // Row labels and cells of the card counter.
 void makeCounterPictures(PictureSink& sink);
+// "Y001", the tile of the table while a demo plays.
+void makeDemoTile(PictureSink& sink);
 
 }  // namespace kes::gen

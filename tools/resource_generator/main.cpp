@@ -55,6 +55,7 @@ int main(int argc, char** argv) {
   kes::gen::makeSelectionIcons(sink);
   kes::gen::makeAppearancePictures(sink);
   kes::gen::makeCounterPictures(sink);
+  kes::gen::makeDemoTile(sink);
   if (!kes::gen::makeGamePreviews(args[5], sink)) return 1;
   if (sink.failed() || !sink.writeCollection(args[3])) return 1;
   if (!kes::gen::makeCardBacks(args[4])) return 1;

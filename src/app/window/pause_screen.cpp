@@ -3,10 +3,10 @@
 #include <QApplication>
 #include <QEvent>
 #include <QKeyEvent>
-#include <QLinearGradient>
 #include <QPainter>
 
 #include "app/window/glyph_source.h"
+#include "display/table/background_painter.h"
 
 namespace kes {
 
@@ -80,14 +80,8 @@ void PauseScreen::glide() {
 
 void PauseScreen::paintEvent(QPaintEvent*) {
   QPainter painter(this);
-  if (plain_) {
-    painter.fillRect(rect(), kPauseGreen);
-  } else {
-    QLinearGradient fade(0, 0, 0, height());
-    fade.setColorAt(0, kPauseGreen);
-    fade.setColorAt(1, Qt::black);
-    painter.fillRect(rect(), fade);
-  }
+  if (plain_) painter.fillRect(rect(), kPauseGreen);
+  else paintFade(painter, size(), kPauseGreen, false);
   painter.drawPixmap(placement_.second, second_);
   painter.drawPixmap(QPoint(glideX_, placement_.first.y()), first_);
 }

@@ -8,9 +8,6 @@
 
 namespace kes {
 
-// Background colour of the default table.
-inline const QColor kTableGreen{0, 96, 0};
-
 // Paints the whole table: background, every placed pile with its cards, the
 // markers of empty piles, the stock's thickness and the selection marks of
 // the pairing games. Cards in `hidden` (held by the pointer) are left out.

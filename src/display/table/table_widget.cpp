@@ -13,6 +13,7 @@
 #include "display/geometry/hit_testing.h"
 #include "display/geometry/pile_geometry.h"
 #include "display/geometry/table_layout.h"
+#include "display/table/background_painter.h"
 #include "display/table/table_painter.h"
 #include "datafiles/product_title.h"
 
@@ -183,11 +184,33 @@ void TableWidget::tableChanged() {
 
 void TableWidget::resizeEvent(QResizeEvent*) { relayout(); }
 
+void TableWidget::setBackgroundPaint(BackgroundPaint paint) {
+  backgroundPaint_ = std::move(paint);
+  backgroundChanged();
+}
+
+void TableWidget::backgroundChanged() {
+  backgroundValid_ = false;
+  tableChanged();
+}
+
 void TableWidget::drawResting() {
+  if (!backgroundValid_ || background_.size() != size() * devicePixelRatioF()) {
+    // A background that draws nothing (a picture file gone) leaves what the
+    // surface showed before.
+    if (background_.size() != size() * devicePixelRatioF()) {
+      background_ = QPixmap(size() * devicePixelRatioF());
+      background_.setDevicePixelRatio(devicePixelRatioF());
+      background_.fill(Qt::black);
+    }
+    QPainter p(&background_);
+    if (backgroundPaint_) backgroundPaint_(p, size());
+    else p.fillRect(rect(), qColourOf(kDefaultGreen));
+    backgroundValid_ = true;
+    restingValid_ = false;
+  }
   if (!restingValid_ || resting_.size() != size() * devicePixelRatioF()) {
-    resting_ = QPixmap(size() * devicePixelRatioF());
-    resting_.setDevicePixelRatio(devicePixelRatioF());
-    resting_.fill(kTableGreen);
+    resting_ = background_.copy();
     QPainter p(&resting_);
     p.setRenderHint(QPainter::Antialiasing);
     p.setRenderHint(QPainter::SmoothPixmapTransform);

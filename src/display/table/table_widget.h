@@ -72,6 +72,12 @@ class TableWidget : public QWidget {
   void relayout();
   // The table changed: the picture of the resting cards is drawn anew.
   void tableChanged();
+  // Paints the background the cards rest on over a surface of a size; the
+  // default green until one is given.
+  using BackgroundPaint = std::function<void(QPainter&, const QSize&)>;
+  void setBackgroundPaint(BackgroundPaint paint);
+  // The background settings changed: it is painted anew.
+  void backgroundChanged();
   TableView view() const { return {session_.state(), metrics_}; }
   const TableMetrics& metrics() const { return metrics_; }
 
@@ -120,6 +126,9 @@ class TableWidget : public QWidget {
   GameSession& session_;
   CardImages& images_;
   TableMetrics metrics_;
+  BackgroundPaint backgroundPaint_;
+  QPixmap background_;  // the background alone, which erasing copies from
+  bool backgroundValid_ = false;
   QPixmap resting_;  // the table without the held cards
   bool restingValid_ = false;
 
