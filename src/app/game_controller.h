@@ -6,6 +6,7 @@
 #include <optional>
 
 #include "app/startup/app_context.h"
+#include "app/winning_sequence.h"
 #include "datafiles/catalogue_file.h"
 #include "datafiles/data_dirs.h"
 #include "display/resources/resource_library.h"
@@ -56,6 +57,8 @@ class GameController : public QObject, public ResultListener {
   // The face set and back design the preferences ask for.
   int faceSet() const;
   int backDesign() const;
+  // The animation switches and the move speed the preferences ask for.
+  void applyAnimationPreferences();
 
   // Where questions and information go; message boxes unless replaced.
   void setQuestion(Question question) { question_ = std::move(question); }
@@ -108,6 +111,7 @@ class GameController : public QObject, public ResultListener {
   std::unique_ptr<TableEvents> events_;
   std::unique_ptr<GameSession> session_;
   TableWidget* table_ = nullptr;
+  std::unique_ptr<WinningSequence> winning_;
   std::string dealNumber_;
 };
 
