@@ -289,6 +289,28 @@ class TableAnimationTest : public QObject {
     QCOMPARE(shows.count(), 0);
   }
 
+  void aCloseAskedForDuringTheShowHappensInsteadOfTheMessage() {
+    kes::TfrmMain window;
+    window.setQuestion([](const QString&) { return true; });
+    kes::GameController controller(window, dirs());
+    QStringList messages;
+    controller.setInformation([&messages](const QString& text) { messages << text; });
+    kes::AnimationSettings settings = quick();
+    settings.dealAnimation = false;
+    open(window, controller, settings);
+    QVERIFY(controller.startGame(1, "0000000000001"));
+    kes::TableWidget& table = controller.table();
+    oneMoveFromWinning(controller);
+    QTest::mouseDClick(&table, Qt::LeftButton, {}, topCardCentre(table, 0));
+    QTRY_VERIFY_WITH_TIMEOUT(table.winningAnimationRunning(), 10000);
+    window.close();
+    QVERIFY(window.isVisible());
+    table.stopWinningAnimation();
+    QTRY_VERIFY(!window.isVisible());
+    QTest::qWait(50);
+    QVERIFY(messages.isEmpty());
+  }
+
   void aNewDealBeforeTheLastCardLandsCancelsTheShowAndTheMessage() {
     kes::TfrmMain window;
     kes::GameController controller(window, dirs());
