@@ -10,6 +10,7 @@
 
 #include "engine/deal_generator.h"
 
+#include "app/animation_preferences.h"
 #include "app/game_caption.h"
 #include "app/game_numbers.h"
 #include "app/play_preferences.h"
@@ -88,10 +89,16 @@ GameController::GameController(TfrmMain& window, const DataDirs& dirs, AppContex
   events_->onChange = [this] { table_->tableChanged(); };
   events_->onCardMoved = [this](int card, PileId from, PileId to) { table_->cardMoved(card, from, to); };
   events_->onPause = [this](int milliseconds) { table_->pauseFor(milliseconds); };
+  events_->onWasteTurnover = [this](bool starting) { table_->wasteTurnover(starting); };
+  events_->onInformation = [this](const QString& text) { table_->showInformation(text); };
+  events_->onMarkPiles = [this](const std::vector<PileId>& piles, bool marked) { table_->markPiles(piles, marked); };
+  applyAnimationPreferences();
+  winning_ = std::make_unique<WinningSequence>(
+      *table_, WinningSequence::Hooks{[this](bool running) { window_.setWinningAnimationRunning(running); },
+                                      [this] { return window_.isClosePending(); },
+                                      [this] { information_(QStringLiteral("You won the game!")); }});
   events_->onGameEnded = [this](bool won) {
-    if (!won) return;
-    // A short breath after the last card, then one of the two shows.
-    QTimer::singleShot(200, table_, [this] { table_->playWinningAnimation(1 + QRandomGenerator::global()->bounded(2)); });
+    if (won) winning_->begin();
   };
   connect(table_, &TableWidget::changed, this, &GameController::refreshWindow);
   window.setClockRefresh([this] { refreshWindow(); });
@@ -116,6 +123,9 @@ GameController::~GameController() {
   events_->onCardMoved = nullptr;
   events_->onPause = nullptr;
   events_->onGameEnded = nullptr;
+  events_->onWasteTurnover = nullptr;
+  events_->onInformation = nullptr;
+  events_->onMarkPiles = nullptr;
 }
 
 std::string GameController::randomDealNumber() {
@@ -203,6 +213,8 @@ int GameController::faceSet() const { return recordNumber(app_.config, Field::Fa
 
 int GameController::backDesign() const { return recordNumber(app_.config, Field::BackDesign, kDefaultBackDesign, 999); }
 
+void GameController::applyAnimationPreferences() { table_->animation = animationSettingsOf(app_.config); }
+
 void GameController::setCardSize(CardSize size) {
   images_->load(size, faceSet(), backDesign());
   table_->relayout();
@@ -247,6 +259,7 @@ void GameController::restartGame() {
   if (!confirmAbandon(question)) return;
   table_->recordPlaces();
   session_->restart();
+  table_->clearInformation();
   table_->tableChanged();
 }
 
@@ -312,10 +325,10 @@ void GameController::setPaused(bool paused) {
     session_->clock().resume();
 }
 
-void GameController::recordResult(const GameState&, bool won, int) {
-  // Statistics come with their own part of the program; the outcome shows.
+void GameController::recordResult(const GameState&, bool, int) {
+  // Statistics come with their own part of the program; the won-game
+  // message follows the winning animation.
   refreshWindow();
-  if (won) information_(QStringLiteral("You won the game!"));
 }
 
 void GameController::refreshWindow() {

@@ -7,6 +7,7 @@
 
 #include "app/startup/app_context.h"
 #include "app/table_background.h"
+#include "app/winning_sequence.h"
 #include "datafiles/catalogue_file.h"
 #include "datafiles/data_dirs.h"
 #include "display/resources/resource_library.h"
@@ -63,6 +64,8 @@ class GameController : public QObject, public ResultListener {
   // The record the preferences live in (the controller's own when it has no
   // start-up context).
   ConfigRecord& config() { return app_.config; }
+  // The animation switches and the move speed the preferences ask for.
+  void applyAnimationPreferences();
 
   // Where questions and information go; message boxes unless replaced.
   void setQuestion(Question question) { question_ = std::move(question); }
@@ -117,6 +120,7 @@ class GameController : public QObject, public ResultListener {
   std::unique_ptr<TableEvents> events_;
   std::unique_ptr<GameSession> session_;
   TableWidget* table_ = nullptr;
+  std::unique_ptr<WinningSequence> winning_;
   std::string dealNumber_;
 };
 

@@ -74,6 +74,8 @@ class TfrmMain : public QMainWindow {
   void setDemoBarShown(bool shown);
   void setWinningAnimationRunning(bool running);
   bool isWinningAnimationRunning() const { return winningAnimation_; }
+  // The window was asked to close while the winning animation ran.
+  bool isClosePending() const { return closePending_; }
 
   // The pile-size tip at a point of the table; a count of 0 hides it.
   void showPileSizeTip(QPoint at, int count);

@@ -25,6 +25,10 @@ class EngineEvents {
   virtual void cardTurned(int /*card*/, bool /*faceUp*/) {}
   // A pile was replaced wholesale (undo, redo, redeal, restart).
   virtual void pileReplaced(PileId /*pile*/) {}
+  // The waste is being turned back into the stock: the card moves reported
+  // between the start (true) and the end (false) are the turnover's, which
+  // the player may want shown card by card.
+  virtual void wasteTurnover(bool /*starting*/) {}
   // A sound file name ("Foundation.wav") with the preference key that switches it.
   virtual void sound(const std::string& /*file*/, const std::string& /*switchKey*/) {}
   virtual void pause(int /*milliseconds*/) {}

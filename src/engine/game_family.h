@@ -14,6 +14,7 @@ enum : int {
   PairsSum = 7,
   NeighbourPairs = 8,
   PokerGrid = 9,
+  Counting = 10,
   AcesFromReserve = 11,
   DiscardAdjacentWrap = 12,
   PairsEqual = 14,

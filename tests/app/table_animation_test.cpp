@@ -14,6 +14,49 @@ QPoint topCardCentre(kes::TableWidget& table, int pile) {
   return {kes::cardLeft(view, id, 0, false) + view.width() / 2, kes::cardTop(view, id, 0, false) + view.height() / 2};
 }
 
+// The centre of a pile's place on the table widget.
+QPoint pileCentre(kes::TableWidget& table, kes::PileId pile) {
+  const kes::TableView view = table.view();
+  return {kes::pileOriginX(view, pile) + view.width() / 2, kes::pileOriginY(view, pile) + view.height() / 2};
+}
+
+// Turns the whole stock onto the waste; returns the waste, bottom card first.
+std::vector<int> stockOntoWaste(kes::GameController& controller) {
+  kes::GameState& g = controller.session().state();
+  kes::Pile& stock = g.table.pile(kes::PileId::stock());
+  while (!stock.empty()) {
+    const int card = stock.top();
+    stock.remove(card);
+    g.table.appendCard(kes::PileId::waste(), card, true);
+  }
+  controller.table().tableChanged();
+  const kes::Pile& waste = g.table.pile(kes::PileId::waste());
+  std::vector<int> cards;
+  for (int i = 0; i < waste.size(); ++i) cards.push_back(waste.cardAt(i));
+  return cards;
+}
+
+// Every card but the king of spades on its foundation, the king alone on
+// the first tableau pile: one double-click wins.
+void oneMoveFromWinning(kes::GameController& controller) {
+  kes::GameState& g = controller.session().state();
+  for (int t = 0; t < g.tableauCount(); ++t) g.table.pile(kes::PileId::tableau(t)).clear();
+  for (int r = 0; r < g.reserveCount(); ++r) g.table.pile(kes::PileId::reserve(r)).clear();
+  for (int suit = 0; suit < 4; ++suit) {
+    kes::Pile& home = g.table.pile(kes::PileId::foundation(suit));
+    home.clear();
+    for (int rank = 1; rank <= 13; ++rank) {
+      const int card = 13 * suit + rank;
+      if (card == 52) continue;
+      home.append(card);
+      g.table.cards.setFaceUp(card, true);
+    }
+  }
+  g.table.pile(kes::PileId::tableau(0)).append(52);
+  g.table.cards.setFaceUp(52, true);
+  controller.table().tableChanged();
+}
+
 // Lays a card on top of the first tableau pile by hand.
 void putOnFirstPile(kes::GameController& controller, int card) {
   kes::GameState& g = controller.session().state();
@@ -130,6 +173,163 @@ class TableAnimationTest : public QObject {
     QTest::mouseRelease(&table, Qt::LeftButton, {}, topCardCentre(table, 3));
     QCOMPARE(g.table.pile(kes::PileId::tableau(0)).codes(), before);
     QVERIFY(g.history.undo.empty());
+  }
+
+  // The turnover: the waste's cards fly to the stock one after the other,
+  // the top card first, then the card turned from the new stock flies back.
+  void aRedealIsShownCardByCard() {
+    kes::TfrmMain window;
+    kes::GameController controller(window, dirs());
+    kes::AnimationSettings settings = quick();
+    settings.dealAnimation = false;
+    settings.moveSpeed = 0;
+    open(window, controller, settings);
+    QVERIFY(controller.startGame(2, "0000000000001"));
+    kes::TableWidget& table = controller.table();
+    const std::vector<int> waste = stockOntoWaste(controller);
+    QCOMPARE(waste.size(), std::size_t{24});
+    QSignalSpy landed(&table.animationQueue(), &kes::AnimationQueue::landed);
+    const QPoint stock = pileCentre(table, kes::PileId::stock());
+    QTest::mousePress(&table, Qt::LeftButton, {}, stock);
+    QTest::mouseRelease(&table, Qt::LeftButton, {}, stock);
+    QVERIFY(table.animating());
+    QCOMPARE(table.animationQueue().flying()->card, waste.back());
+    QTRY_VERIFY_WITH_TIMEOUT(!table.animating(), 20000);
+    std::vector<int> flown;
+    for (const QList<QVariant>& signal : landed) flown.push_back(signal.at(0).toInt());
+    std::vector<int> expected(waste.rbegin(), waste.rend());
+    expected.push_back(waste.front());  // the new stock's top card, turned
+    QCOMPARE(flown, expected);
+    const kes::Pile& turned = controller.session().state().table.pile(kes::PileId::waste());
+    QCOMPARE(turned.size(), 1);
+    QCOMPARE(turned.top(), waste.front());
+  }
+
+  void withoutRedealAnimationOnlyTheTurnedCardFlies() {
+    kes::TfrmMain window;
+    kes::GameController controller(window, dirs());
+    kes::AnimationSettings settings = quick();
+    settings.dealAnimation = false;
+    settings.redealAnimation = false;
+    settings.moveSpeed = 0;
+    open(window, controller, settings);
+    QVERIFY(controller.startGame(2, "0000000000001"));
+    kes::TableWidget& table = controller.table();
+    const std::vector<int> waste = stockOntoWaste(controller);
+    QSignalSpy landed(&table.animationQueue(), &kes::AnimationQueue::landed);
+    const QPoint stock = pileCentre(table, kes::PileId::stock());
+    QTest::mousePress(&table, Qt::LeftButton, {}, stock);
+    QTest::mouseRelease(&table, Qt::LeftButton, {}, stock);
+    QTRY_VERIFY_WITH_TIMEOUT(!table.animating(), 20000);
+    QCOMPARE(landed.count(), 1);
+    QCOMPARE(landed.at(0).at(0).toInt(), waste.front());
+    QCOMPARE(controller.session().state().table.pile(kes::PileId::stock()).size(), 23);
+  }
+
+  // Waiting cards of a turnover lie in the waste's order: the next to fly on top.
+  void cardsWaitingInTheWasteKeepTheirOrder() {
+    kes::TfrmMain window;
+    kes::GameController controller(window, dirs());
+    kes::AnimationSettings settings = quick();
+    settings.dealAnimation = false;
+    open(window, controller, settings);
+    QVERIFY(controller.startGame(2, "0000000000001"));
+    kes::TableWidget& table = controller.table();
+    const std::vector<int> waste = stockOntoWaste(controller);
+    const QPoint stock = pileCentre(table, kes::PileId::stock());
+    QTest::mousePress(&table, Qt::LeftButton, {}, stock);
+    QTest::mouseRelease(&table, Qt::LeftButton, {}, stock);
+    const std::vector<const kes::CardFlight*> waiting = table.animationQueue().waiting();
+    QVERIFY(waiting.size() >= 2);
+    // Drawn last, on top: the card beneath the one in the air; first the
+    // waste's bottom card.
+    QCOMPARE(waiting.back()->card, waste[waste.size() - 2]);
+    QCOMPARE(waiting.front()->card, waste.front());
+    table.finishAnimation();
+  }
+
+  void aWonGameShowsTheMessageAfterTheWinningShow() {
+    kes::TfrmMain window;
+    kes::GameController controller(window, dirs());
+    QStringList messages;
+    controller.setInformation([&messages](const QString& text) { messages << text; });
+    kes::AnimationSettings settings = quick();
+    settings.dealAnimation = false;
+    open(window, controller, settings);
+    QVERIFY(controller.startGame(1, "0000000000001"));
+    kes::TableWidget& table = controller.table();
+    oneMoveFromWinning(controller);
+    QTest::mouseDClick(&table, Qt::LeftButton, {}, topCardCentre(table, 0));
+    QTRY_VERIFY_WITH_TIMEOUT(table.winningAnimationRunning(), 10000);
+    QVERIFY(window.isWinningAnimationRunning());
+    QVERIFY(messages.isEmpty());
+    QTest::keyClick(&table, Qt::Key_Space);
+    QVERIFY(!window.isWinningAnimationRunning());
+    QTRY_COMPARE(messages, QStringList{QStringLiteral("You won the game!")});
+  }
+
+  void withoutTheWinningShowTheMessageFollowsAtOnce() {
+    kes::TfrmMain window;
+    kes::GameController controller(window, dirs());
+    QStringList messages;
+    controller.setInformation([&messages](const QString& text) { messages << text; });
+    kes::AnimationSettings settings = quick();
+    settings.dealAnimation = false;
+    settings.cardsAnimate = false;
+    settings.winningAnimation = false;
+    open(window, controller, settings);
+    QVERIFY(controller.startGame(1, "0000000000001"));
+    kes::TableWidget& table = controller.table();
+    oneMoveFromWinning(controller);
+    QSignalSpy shows(&table, &kes::TableWidget::winningAnimationEnded);
+    QTest::mouseDClick(&table, Qt::LeftButton, {}, topCardCentre(table, 0));
+    // Only the short breath after the last card comes before it.
+    QTRY_COMPARE_WITH_TIMEOUT(messages, QStringList{QStringLiteral("You won the game!")}, 5000);
+    QVERIFY(!table.winningAnimationRunning());
+    QCOMPARE(shows.count(), 0);
+  }
+
+  void aCloseAskedForDuringTheShowHappensInsteadOfTheMessage() {
+    kes::TfrmMain window;
+    window.setQuestion([](const QString&) { return true; });
+    kes::GameController controller(window, dirs());
+    QStringList messages;
+    controller.setInformation([&messages](const QString& text) { messages << text; });
+    kes::AnimationSettings settings = quick();
+    settings.dealAnimation = false;
+    open(window, controller, settings);
+    QVERIFY(controller.startGame(1, "0000000000001"));
+    kes::TableWidget& table = controller.table();
+    oneMoveFromWinning(controller);
+    QTest::mouseDClick(&table, Qt::LeftButton, {}, topCardCentre(table, 0));
+    QTRY_VERIFY_WITH_TIMEOUT(table.winningAnimationRunning(), 10000);
+    window.close();
+    QVERIFY(window.isVisible());
+    table.stopWinningAnimation();
+    QTRY_VERIFY(!window.isVisible());
+    QTest::qWait(50);
+    QVERIFY(messages.isEmpty());
+  }
+
+  void aNewDealBeforeTheLastCardLandsCancelsTheShowAndTheMessage() {
+    kes::TfrmMain window;
+    kes::GameController controller(window, dirs());
+    QStringList messages;
+    controller.setInformation([&messages](const QString& text) { messages << text; });
+    kes::AnimationSettings settings = quick();
+    settings.dealAnimation = false;
+    open(window, controller, settings);
+    QVERIFY(controller.startGame(1, "0000000000001"));
+    kes::TableWidget& table = controller.table();
+    oneMoveFromWinning(controller);
+    QTest::mouseDClick(&table, Qt::LeftButton, {}, topCardCentre(table, 0));
+    QVERIFY(table.animating());
+    controller.newGame();
+    QVERIFY(controller.session().state().inProgress);
+    QVERIFY(!table.winningAnimationRunning());
+    QTest::qWait(300);
+    QVERIFY(!table.winningAnimationRunning());
+    QVERIFY(messages.isEmpty());
   }
 
   void theWinningShowCanBeSwitchedOff() {

@@ -65,6 +65,29 @@ TEST_F(ExecutorFixture, TurnoverNeedsAReleaseAndTurnsAgainAtOnce) {
   EXPECT_FALSE(g.table.isFaceUp(5));
 }
 
+// What the display hears of a turnover: the moves from the waste to the
+// stock, top card first, between its start and its end, and the turn that
+// follows outside them.
+struct TurnoverLog : EngineEvents {
+  std::vector<std::string> lines;
+  void cardMoved(int card, PileId from, PileId to) override {
+    lines.push_back(std::to_string(card) + (from == PileId::waste() ? " waste" : " stock") +
+                    (to == PileId::stock() ? ">stock" : ">waste"));
+  }
+  void wasteTurnover(bool starting) override { lines.push_back(starting ? "start" : "end"); }
+};
+
+TEST_F(ExecutorFixture, TurnoverIsReportedBetweenItsStartAndEnd) {
+  stock({5, 6, 7});
+  for (int i = 0; i < 3; ++i) stockPress(g, ev);
+  TurnoverLog log;
+  stockPress(g, log);
+  EXPECT_TRUE(log.lines.empty());
+  executeMove(g, log, 0, MoveAction::to(ActionKind::StockToWaste));
+  EXPECT_EQ(log.lines, (std::vector<std::string>{"start", "5 waste>stock", "6 waste>stock", "7 waste>stock", "end",
+                                                 "7 stock>waste"}));
+}
+
 TEST_F(ExecutorFixture, PassesLimitTheTurnovers) {
   test::setParams(g, {{Param::StockPasses, 3}});
   stock({5, 6});

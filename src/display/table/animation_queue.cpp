@@ -1,5 +1,7 @@
 #include "display/table/animation_queue.h"
 
+#include <algorithm>
+
 namespace kes {
 
 AnimationQueue::AnimationQueue(QObject* parent) : QObject(parent) {
@@ -9,18 +11,37 @@ AnimationQueue::AnimationQueue(QObject* parent) : QObject(parent) {
 
 void AnimationQueue::addFlight(CardFlight flight) {
   if (flight.frames.empty()) return;
-  items_.push_back({std::move(flight), 0});
+  items_.push_back({std::move(flight), 0, {}});
   if (items_.size() == 1) start();
 }
 
 void AnimationQueue::addPause(int milliseconds) {
   if (milliseconds <= 0) return;
-  items_.push_back({{}, milliseconds});
+  items_.push_back({{}, milliseconds, {}});
   if (items_.size() == 1) start();
 }
 
-// The item at the front begins: a pause waits, a flight shows its start.
+void AnimationQueue::addStep(std::function<void()> step) {
+  if (!step) return;
+  if (items_.empty() && !runningSteps_) return step();
+  items_.push_back({{}, 0, std::move(step)});
+}
+
+// The steps at the front run; then the next item begins: a pause waits, a
+// flight shows its start. A step may queue more; they wait their turn.
 void AnimationQueue::start() {
+  if (runningSteps_) return;
+  runningSteps_ = true;
+  while (!items_.empty() && items_.front().step) {
+    const std::function<void()> step = std::move(items_.front().step);
+    items_.pop_front();
+    step();
+  }
+  runningSteps_ = false;
+  if (items_.empty()) {
+    emit finished();
+    return;
+  }
   frame_ = 0;
   const Item& item = items_.front();
   if (!item.flight.card) {
@@ -44,14 +65,17 @@ void AnimationQueue::next() {
   const int card = items_.front().flight.card;
   items_.pop_front();
   if (card) emit landed(card);
-  if (!items_.empty()) return start();
-  emit finished();
+  start();
 }
 
 void AnimationQueue::finish() {
   if (items_.empty()) return;
   timer_.stop();
-  items_.clear();
+  while (!items_.empty()) {
+    const std::function<void()> step = std::move(items_.front().step);
+    items_.pop_front();
+    if (step) step();
+  }
   emit finished();
 }
 
@@ -82,6 +106,8 @@ std::vector<const CardFlight*> AnimationQueue::waiting() const {
     const CardFlight& f = items_[i].flight;
     if (f.card && f.shownWhileWaiting && seen.insert(f.card).second) shown.push_back(&f);
   }
+  std::stable_sort(shown.begin(), shown.end(),
+                   [](const CardFlight* a, const CardFlight* b) { return a->sourceLevel < b->sourceLevel; });
   return shown;
 }
 

@@ -4,6 +4,7 @@
 #include <QPoint>
 #include <QTimer>
 #include <deque>
+#include <functional>
 #include <set>
 #include <vector>
 
@@ -19,6 +20,9 @@ struct CardFlight {
   // Shown at its start while it waits its turn (a move the player sees
   // coming); the cards of a deal appear only when they fly.
   bool shownWhileWaiting = true;
+  // Where the card lay in the pile it leaves (0 = bottom): cards waiting
+  // at the same place are drawn bottom first.
+  int sourceLevel = 0;
 };
 
 // What the table plays in order, one item after the other, from a timer so
@@ -31,6 +35,9 @@ class AnimationQueue : public QObject {
 
   void addFlight(CardFlight flight);
   void addPause(int milliseconds);
+  // Runs `step` when everything queued before it has played; at once when
+  // nothing is playing. Ending the queue early still runs every step, in order.
+  void addStep(std::function<void()> step);
   bool running() const { return !items_.empty(); }
   // Ends every item at once: the cards are where the table says.
   void finish();
@@ -42,7 +49,8 @@ class AnimationQueue : public QObject {
   // The picture in the air now, if any.
   const CardFlight* flying() const;
   QPoint flyingAt() const;
-  // Flights waiting their turn that are shown at their start.
+  // Flights waiting their turn that are shown at their start, in the order
+  // they are drawn.
   std::vector<const CardFlight*> waiting() const;
 
  signals:
@@ -54,15 +62,18 @@ class AnimationQueue : public QObject {
  private:
   struct Item {
     CardFlight flight;
-    int pause = 0;  // for a pause item; flight.card is 0
+    int pause = 0;                // for a pause item; flight.card is 0
+    std::function<void()> step;   // for a step item
   };
   void start();
   void tick();
   void next();
+  void runSteps();
 
   std::deque<Item> items_;
   std::size_t frame_ = 0;
   int moveSpeed_ = 10;
+  bool runningSteps_ = false;
   QTimer timer_;
 };
 

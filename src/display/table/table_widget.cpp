@@ -14,6 +14,7 @@
 #include "display/geometry/pile_geometry.h"
 #include "display/geometry/table_layout.h"
 #include "display/table/background_painter.h"
+#include "display/table/family_indicator_painter.h"
 #include "display/table/table_painter.h"
 #include "datafiles/product_title.h"
 
@@ -24,8 +25,7 @@ void TableEvents::message(const std::string& text) {
 }
 
 void TableEvents::tableInformation(const std::string& text) {
-  information = QString::fromStdString(text);
-  changed();
+  if (onInformation) onInformation(QString::fromStdString(text));
 }
 
 void TableEvents::beep() { QApplication::beep(); }
@@ -67,17 +67,21 @@ QPoint TableWidget::cardPlace(int card) const {
 
 void TableWidget::recordPlaces() {
   places_.clear();
+  levels_.clear();
   const GameState& g = session_.state();
   if (!g.params.loaded()) return;
   for (int ordinal = 0; ordinal < kPileCount; ++ordinal) {
     const PileId pile = PileId::fromOrdinal(ordinal);
     if (!g.onTable(pile)) continue;
     const Pile& cards = g.table.pile(pile);
-    for (int i = 0; i < cards.size(); ++i) places_[cards.cardAt(i)] = cardPlace(cards.cardAt(i));
+    for (int i = 0; i < cards.size(); ++i) {
+      places_[cards.cardAt(i)] = cardPlace(cards.cardAt(i));
+      levels_[cards.cardAt(i)] = i;
+    }
   }
 }
 
-void TableWidget::queueFlight(int card, QPoint from, QPoint to, bool fine, bool shownWhileWaiting) {
+void TableWidget::queueFlight(int card, QPoint from, QPoint to, bool fine, bool shownWhileWaiting, int sourceLevel) {
   FlightRequest r;
   r.fromX = from.x();
   r.fromY = from.y();
@@ -89,21 +93,59 @@ void TableWidget::queueFlight(int card, QPoint from, QPoint to, bool fine, bool 
   r.cardWidth = images_.size().width;
   r.cardHeight = images_.size().height;
   queue_.setMoveSpeed(animation.moveSpeed);
-  queue_.addFlight({card, session_.state().table.isFaceUp(card), flightPath(r), shownWhileWaiting});
+  queue_.addFlight({card, session_.state().table.isFaceUp(card), flightPath(r), shownWhileWaiting, sourceLevel});
   restingValid_ = false;
 }
 
+// The card's new place is noted also when it does not fly, so that a later
+// move of it starts where it lies now.
 void TableWidget::cardMoved(int card, PileId from, PileId to) {
-  if (!animation.cardsAnimate || card < 1 || !session_.state().params.loaded()) return;
+  if (card < 1 || !session_.state().params.loaded()) return;
   const TableView v = view();
   const auto known = places_.find(card);
   const QPoint start = known != places_.end() ? known->second : QPoint(pileOriginX(v, from), pileOriginY(v, from));
   const QPoint end = session_.state().onTable(to) ? cardPlace(card) : QPoint(-10000, -10000);
   places_[card] = end;
-  queueFlight(card, start, end, false, true);
+  const auto level = levels_.find(card);
+  const int sourceLevel = level != levels_.end() ? level->second : 0;
+  levels_[card] = session_.state().table.pile(to).size() - 1;
+  if (!(turnover_ ? animation.redealAnimation : animation.cardsAnimate)) return;
+  turnoverFlew_ = turnoverFlew_ || turnover_;
+  queueFlight(card, start, end, false, true, sourceLevel);
 }
 
 void TableWidget::pauseFor(int milliseconds) { queue_.addPause(milliseconds); }
+
+namespace {
+// The turned-over stock rests a moment before play goes on.
+constexpr int kPauseAfterTurnover = 100;
+}  // namespace
+
+void TableWidget::wasteTurnover(bool starting) {
+  turnover_ = starting;
+  if (starting || !turnoverFlew_) return;
+  turnoverFlew_ = false;
+  queue_.addPause(kPauseAfterTurnover);
+}
+
+void TableWidget::showInformation(const QString& text) {
+  queue_.addStep([this, text] {
+    information_.setText(text);
+    tableChanged();
+  });
+}
+
+void TableWidget::markPiles(const std::vector<PileId>& piles, bool marked) {
+  queue_.addStep([this, piles, marked] {
+    information_.mark(piles, marked);
+    tableChanged();
+  });
+}
+
+void TableWidget::clearInformation() {
+  information_.clear();
+  tableChanged();
+}
 
 namespace {
 
@@ -147,6 +189,7 @@ std::vector<int> dealOrder(const GameState& g, std::optional<PileId> source) {
 
 void TableWidget::animateDeal() {
   queue_.finish();
+  information_.clear();
   const GameState& g = session_.state();
   if (!animation.dealAnimation || !g.params.loaded() || !g.inProgress) return recordPlaces();
   const std::optional<PileId> source = dealSource(g);
@@ -216,7 +259,11 @@ void TableWidget::drawResting() {
     p.setRenderHint(QPainter::SmoothPixmapTransform);
     std::set<int> hidden = queue_.pendingCards();
     hidden.insert(held_.begin(), held_.end());
-    if (session_.state().params.loaded()) paintTable(p, view(), images_, hidden);
+    if (session_.state().params.loaded()) {
+      paintTable(p, view(), images_, hidden);
+      paintInformation(p, view(), information_, width());
+      paintFamilyIndicators(p, view());
+    }
     restingValid_ = true;
   }
 }
@@ -276,7 +323,9 @@ void TableWidget::playWinningAnimation(int style) {
 
 void TableWidget::stopWinningAnimation() {
   showerTimer_.stop();
+  if (!shower_) return;
   shower_.reset();
+  emit winningAnimationEnded();
 }
 
 // Cards land on the table surface until the next pause, which lets the

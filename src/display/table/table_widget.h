@@ -12,7 +12,9 @@
 #include "display/geometry/table_metrics.h"
 #include "display/geometry/winning_shower.h"
 #include "display/table/animation_queue.h"
+#include "display/table/animation_settings.h"
 #include "display/table/card_images.h"
+#include "display/table/table_information.h"
 #include "engine/game_session.h"
 
 namespace kes {
@@ -30,15 +32,23 @@ class TableEvents : public EngineEvents {
   }
   void cardTurned(int, bool) override { changed(); }
   void pileReplaced(PileId) override { changed(); }
+  void wasteTurnover(bool starting) override {
+    if (onWasteTurnover) onWasteTurnover(starting);
+  }
   void message(const std::string& text) override;
   void tableInformation(const std::string& text) override;
+  void markPiles(const std::vector<PileId>& piles, bool marked) override {
+    if (onMarkPiles) onMarkPiles(piles, marked);
+  }
   void beep() override;
 
   std::function<void()> onChange;
   std::function<void(int, PileId, PileId)> onCardMoved;
   std::function<void(int)> onPause;
   std::function<void(bool)> onGameEnded;
-  QString information;
+  std::function<void(bool)> onWasteTurnover;
+  std::function<void(const QString&)> onInformation;
+  std::function<void(const std::vector<PileId>&, bool)> onMarkPiles;
 
  private:
   void changed() {
@@ -48,15 +58,6 @@ class TableEvents : public EngineEvents {
     if (onGameEnded) onGameEnded(won);
   }
   QWidget& table_;
-};
-
-// How cards move on their own; the preferences set these.
-struct AnimationSettings {
-  bool cardsAnimate = true;   // moves fly to their place
-  bool dealAnimation = true;  // the deal flies from the source pile
-  int moveSpeed = 10;         // milliseconds per step of a flight
-  int shadowSize = 9;         // how far a landing card is raised
-  bool winningAnimation = true;
 };
 
 // The card table: paints the game and turns the mouse into the player's
@@ -88,11 +89,23 @@ class TableWidget : public QWidget {
   // A card reached a new pile: it flies there from its last place.
   void cardMoved(int card, PileId from, PileId to);
   void pauseFor(int milliseconds);
+  // The waste is turned back into the stock: its cards fly one by one
+  // when redeals are animated, else they are there at once.
+  void wasteTurnover(bool starting);
+  // Runs `step` once the moves and pauses queued so far have played.
+  void whenIdle(std::function<void()> step) { queue_.addStep(std::move(step)); }
+  // The information area of the table and the marked cells, shown in turn
+  // with the moves and pauses before them.
+  void showInformation(const QString& text);
+  void markPiles(const std::vector<PileId>& piles, bool marked);
+  void clearInformation();
+  const TableInformation& information() const { return information_; }
   // Every card of a new deal flies from the source pile to its place.
   void animateDeal();
   // Moves and pauses still playing; the table ignores the mouse meanwhile.
   bool animating() const { return queue_.running(); }
   void finishAnimation() { queue_.finish(); }
+  const AnimationQueue& animationQueue() const { return queue_; }
   // The show of cards after a won game, style 1 (scattered) or 2 (rows);
   // a key press or a click stops it.
   void playWinningAnimation(int style);
@@ -101,6 +114,8 @@ class TableWidget : public QWidget {
 
  signals:
   void changed();
+  // The winning animation ended, run out or stopped.
+  void winningAnimationEnded();
 
  protected:
   void paintEvent(QPaintEvent*) override;
@@ -119,7 +134,7 @@ class TableWidget : public QWidget {
   bool overStock(QPoint pointer) const;
   QPoint cardPlace(int card) const;
   void paintFlights(QPainter& p) const;
-  void queueFlight(int card, QPoint from, QPoint to, bool fine, bool shownWhileWaiting);
+  void queueFlight(int card, QPoint from, QPoint to, bool fine, bool shownWhileWaiting, int sourceLevel = 0);
   void throwShowerCards();
   void drawResting();
 
@@ -144,6 +159,10 @@ class TableWidget : public QWidget {
   std::unique_ptr<WinningShower> shower_;
   QTimer showerTimer_;
   std::map<int, QPoint> places_;  // where each card was last seen
+  std::map<int, int> levels_;     // and how deep in its pile (0 = bottom)
+  bool turnover_ = false;         // card moves belong to a waste turnover
+  bool turnoverFlew_ = false;
+  TableInformation information_;
 };
 
 }  // namespace kes
