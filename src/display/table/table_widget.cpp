@@ -35,7 +35,7 @@ TableWidget::TableWidget(GameSession& session, CardImages& images, QWidget* pare
   setAttribute(Qt::WA_OpaquePaintEvent);
   setMouseTracking(true);
   setMinimumSize(320, 240);
-  setCursor(Qt::OpenHandCursor);
+  setCursor(normalCursor_);
   connect(&queue_, &AnimationQueue::frameChanged, this, qOverload<>(&QWidget::update));
   connect(&queue_, &AnimationQueue::landed, this, [this] {
     restingValid_ = false;
@@ -166,6 +166,7 @@ void TableWidget::relayout() {
   request.area = windowTableArea(width(), height(), height());
   request.screen = ScreenSize{screen.width(), screen.height()};
   request.card = images_.size();
+  request.scrollPosition = metrics_.scrollOffset;
   const LayoutReport report = layoutTable(g, request);
   metrics_.card = images_.size();
   metrics_.steps = fanningSteps(metrics_.card, g.params, metrics_.steps);
@@ -177,6 +178,7 @@ void TableWidget::relayout() {
 
 void TableWidget::tableChanged() {
   restingValid_ = false;
+  refreshScrollBar();
   update();
   emit changed();
 }
@@ -184,8 +186,9 @@ void TableWidget::tableChanged() {
 void TableWidget::resizeEvent(QResizeEvent*) { relayout(); }
 
 void TableWidget::drawResting() {
-  if (!restingValid_ || resting_.size() != size() * devicePixelRatioF()) {
-    resting_ = QPixmap(size() * devicePixelRatioF());
+  const QSize surface(width(), restingHeight());
+  if (!restingValid_ || resting_.size() != surface * devicePixelRatioF()) {
+    resting_ = QPixmap(surface * devicePixelRatioF());
     resting_.setDevicePixelRatio(devicePixelRatioF());
     resting_.fill(kTableGreen);
     QPainter p(&resting_);
@@ -193,7 +196,9 @@ void TableWidget::drawResting() {
     p.setRenderHint(QPainter::SmoothPixmapTransform);
     std::set<int> hidden = queue_.pendingCards();
     hidden.insert(held_.begin(), held_.end());
-    if (session_.state().params.loaded()) paintTable(p, view(), images_, hidden);
+    TableMetrics unscrolled = metrics_;
+    unscrolled.scrollOffset = 0;
+    if (session_.state().params.loaded()) paintTable(p, {session_.state(), unscrolled}, images_, hidden);
     restingValid_ = true;
   }
 }
@@ -201,7 +206,8 @@ void TableWidget::drawResting() {
 void TableWidget::paintEvent(QPaintEvent*) {
   drawResting();
   QPainter p(this);
-  p.drawPixmap(0, 0, resting_);
+  p.fillRect(rect(), kTableGreen);
+  p.drawPixmap(0, -metrics_.scrollOffset, resting_);
   p.setRenderHint(QPainter::Antialiasing);
   if (shownCard_) paintCard(p, images_, shownCard_, true, shownCorner_.x(), shownCorner_.y());
   paintFlights(p);
@@ -236,7 +242,6 @@ void TableWidget::liftHeld(PileId pile, int card, const Rect& rect, QPoint point
   heldCorner_ = QPoint(rect.left, rect.top);
   grabOffset_ = pointer - heldCorner_;
   dragMoved_ = false;
-  setCursor(Qt::ClosedHandCursor);
   tableChanged();
 }
 
@@ -262,6 +267,7 @@ void TableWidget::throwShowerCards() {
   if (!shower_) return;
   {
     QPainter p(&resting_);
+    p.translate(0, metrics_.scrollOffset);  // the cards land where the window shows them
     int pause = 0;
     while (!shower_->done() && pause == 0) {
       const ShowerCard c = shower_->next();
@@ -285,6 +291,7 @@ void TableWidget::mousePressEvent(QMouseEvent* e) {
     pressIgnored_ = true;
     return;
   }
+  emit pressed();
   // A press while cards move is ignored up to its release.
   pressIgnored_ = animating();
   if (pressIgnored_ || !session_.state().inProgress) return;
@@ -316,12 +323,16 @@ void TableWidget::mouseMoveEvent(QMouseEvent* e) {
   if (pressIgnored_ || animating()) return;
   const QPoint at = e->position().toPoint();
   if (!held_.empty()) {
+    if (!dragMoved_) setCursor(dragCursor_);
     dragMoved_ = true;
+    autoScroll(at);
     heldCorner_ = at - grabOffset_;
     update();
   } else if (session_.state().drag.redealArmed && !overStock(at)) {
     session_.disarmRedeal();
     tableChanged();
+  } else if (session_.state().inProgress) {
+    emit pointerMoved(at);
   }
 }
 
@@ -345,7 +356,7 @@ void TableWidget::mouseReleaseEvent(QMouseEvent*) {
   const int step = metrics_.steps.downFaceUp > 0 ? metrics_.steps.downFaceUp : images_.size().height / 4;
   for (std::size_t i = 0; i < held_.size(); ++i) places_[held_[i]] = heldCorner_ + QPoint(0, static_cast<int>(i) * step);
   held_.clear();
-  setCursor(Qt::OpenHandCursor);
+  setCursor(normalCursor_);
   shownCard_ = 0;
   session_.release(targets);
   tableChanged();
