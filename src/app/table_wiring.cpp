@@ -27,7 +27,8 @@ void connectTableToWindow(TableWidget& table, TfrmMain& window, GameSession& ses
 }
 
 void applyCursorSet(TableWidget& table, TfrmMain& window, const CursorTable& cursors, int cursorSet) {
-  window.setCursor(cursors.cursor(cursorSet));
+  // The window's client area; the menus keep the platform's pointer.
+  if (QWidget* client = window.centralWidget()) client->setCursor(cursors.cursor(cursorSet));
   table.setCursors(cursors.cursor(cursorSet), cursors.dragging(cursorSet));
 }
 
