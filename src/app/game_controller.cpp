@@ -16,11 +16,13 @@
 #include "app/play_preferences.h"
 #include "app/small_screen.h"
 #include "app/startup/preference_table.h"
+#include "app/table_wiring.h"
 #include "datafiles/catalogue_params.h"
 #include "datafiles/config_field.h"
 #include "datafiles/game_list.h"
 #include "datafiles/product_title.h"
 #include "datafiles/settings_file.h"
+#include "display/resources/cursor_table.h"
 #include "main_window.h"
 #include "select_game_number.h"
 
@@ -60,13 +62,15 @@ int primaryScreenWidth() {
 
 }  // namespace
 
-GameController::GameController(TfrmMain& window, const DataDirs& dirs, AppContext* app, SettingsFile* settings)
+GameController::GameController(TfrmMain& window, const DataDirs& dirs, AppContext* app, SettingsFile* settings,
+                               std::unique_ptr<ResourceLibrary> library)
     : window_(window),
       dirs_(dirs),
       ownApp_(app ? nullptr : std::make_unique<AppContext>()),
       app_(app ? *app : *ownApp_),
       settings_(settings),
-      displayWidth_(primaryScreenWidth) {
+      displayWidth_(primaryScreenWidth),
+      library_(std::move(library)) {
   question_ = [this](const QString& text) {
     return QMessageBox::question(&window_, QString::fromUtf8(kProductTitle), text,
                                  QMessageBox::Ok | QMessageBox::Cancel) == QMessageBox::Ok;
@@ -77,7 +81,7 @@ GameController::GameController(TfrmMain& window, const DataDirs& dirs, AppContex
   const auto catalogueFilePath = catalogueFile(dirs.install);
   catalogue_ = readCatalogue(catalogueFilePath);
   if (!catalogue_) error_ = QString::fromStdString(missingCatalogueMessage(catalogueFilePath));
-  library_ = std::make_unique<ResourceLibrary>(QString::fromStdString(dirs.install.string()));
+  if (!library_) library_ = std::make_unique<ResourceLibrary>(QString::fromStdString(dirs.install.string()));
   if (!library_->isOpen() && error_.isEmpty()) error_ = libraryOpenFailureMessage(library_->filePath());
   images_ = std::make_unique<CardImages>(*library_, QString::fromStdString(dirs.install.string()));
   images_->load(kBigCards, faceSet(), backDesign());
@@ -86,6 +90,9 @@ GameController::GameController(TfrmMain& window, const DataDirs& dirs, AppContex
   table_ = new TableWidget(*session_, *images_);
   window.setTableView(table_);
   setUpBackground();
+  connectTableToWindow(*table_, window, *session_, app_.config);
+  cursors_ = std::make_unique<CursorTable>(*library_);
+  applyCursorSet(*table_, window, *cursors_, app_.window.cursorSet);
   events_->onChange = [this] { table_->tableChanged(); };
   events_->onCardMoved = [this](int card, PileId from, PileId to) { table_->cardMoved(card, from, to); };
   events_->onPause = [this](int milliseconds) { table_->pauseFor(milliseconds); };
@@ -126,6 +133,7 @@ GameController::~GameController() {
   events_->onWasteTurnover = nullptr;
   events_->onInformation = nullptr;
   events_->onMarkPiles = nullptr;
+  window_.setPileSizeLookup(nullptr);
 }
 
 std::string GameController::randomDealNumber() {

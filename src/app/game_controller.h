@@ -17,6 +17,7 @@
 
 namespace kes {
 
+class CursorTable;
 class SettingsFile;
 class TfrmMain;
 
@@ -33,7 +34,9 @@ class GameController : public QObject, public ResultListener {
   using Question = std::function<bool(const QString& text)>;
   using Information = std::function<void(const QString& text)>;
 
-  GameController(TfrmMain& window, const DataDirs& dirs, AppContext* app = nullptr, SettingsFile* settings = nullptr);
+  // The resource library start-up opened, or none to open it here.
+  GameController(TfrmMain& window, const DataDirs& dirs, AppContext* app = nullptr, SettingsFile* settings = nullptr,
+                 std::unique_ptr<ResourceLibrary> library = nullptr);
   ~GameController() override;
 
   // Whether the catalogue and the resource library could be read; the
@@ -115,6 +118,7 @@ class GameController : public QObject, public ResultListener {
   QString error_;
   std::optional<CatalogueText> catalogue_;
   std::unique_ptr<ResourceLibrary> library_;
+  std::unique_ptr<CursorTable> cursors_;
   std::unique_ptr<CardImages> images_;
   std::unique_ptr<TableBackground> background_;
   std::unique_ptr<TableEvents> events_;

@@ -14,6 +14,8 @@
 #include "app/window/panel_placement.h"
 #include "app/window/pause_screen.h"
 #include "app/window/toolbar.h"
+#include "display/geometry/table_area.h"
+#include "display/geometry/table_scrolling.h"
 #include "engine/game_clock.h"
 #include "product.h"
 
@@ -130,14 +132,15 @@ void TfrmMain::buildTableArea() {
   tableArea_->setObjectName("pnlTableArea");
   tableArea_->installEventFilter(this);
   tableArea_->setMinimumSize(1, 1);
-  scrBarMain_ = new QScrollBar(Qt::Vertical, body);
+  // The bar stands over the table's right edge, which the layout keeps free.
+  scrBarMain_ = new QScrollBar(Qt::Vertical, tableArea_);
   scrBarMain_->setObjectName("scrBarMain");
-  scrBarMain_->setSingleStep(2);
-  scrBarMain_->setPageStep(50);
+  scrBarMain_->setSingleStep(kScrollSmallChange);
+  scrBarMain_->setPageStep(kScrollLargeChange);
+  scrBarMain_->setRange(0, kHiddenScrollMaximum);
   scrBarMain_->hide();
   connect(scrBarMain_, &QScrollBar::valueChanged, this, &TfrmMain::tableScrolled);
   row->addWidget(tableArea_, 1);
-  row->addWidget(scrBarMain_);
   qobject_cast<QVBoxLayout*>(central_->layout())->addWidget(body, 1);
 
   auto* placeholder = new QWidget(tableArea_);
@@ -181,6 +184,7 @@ void TfrmMain::setTableView(QWidget* view) {
 
 void TfrmMain::onTableAreaResized() {
   tableView_->setGeometry(tableArea_->rect());
+  scrBarMain_->setGeometry(tableArea_->width() - kScrollBarWidth, 0, kScrollBarWidth, tableArea_->height());
   if (pauseScreen_->active()) pauseScreen_->setGeometry(tableArea_->rect());
   emit tableResized(tableArea_->size());
 }
@@ -214,6 +218,11 @@ void TfrmMain::hidePileSizeTip() { pnlPilesSize_->hide(); }
 
 void TfrmMain::notePointerMove(QPoint at) {
   if (pointerRest_.moved(at, ticks_())) hidePileSizeTip();
+}
+
+void TfrmMain::clearPointerRest() {
+  pointerRest_.clear();
+  hidePileSizeTip();
 }
 
 void TfrmMain::considerPileSizeTip() {

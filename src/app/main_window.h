@@ -84,6 +84,8 @@ class TfrmMain : public QMainWindow {
   // in progress and no card is held) and says how many cards lie in the
   // pile at a point (0 for none).
   void notePointerMove(QPoint at);
+  // A press on the table: no rest is pending and the tip goes.
+  void clearPointerRest();
   void setPileSizeLookup(std::function<int(QPoint)> lookup) { pileSizeLookup_ = std::move(lookup); }
   void setShowPileSizes(bool on) { showPileSizes_ = on; }
   // The millisecond tick count the pointer rest is measured with.

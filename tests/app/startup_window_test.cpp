@@ -4,11 +4,22 @@
 
 #include "app/startup/advice_box.h"
 #include "app/startup/message_box_ui.h"
+#include "app/startup/program_start.h"
 #include "app/startup/splash_window.h"
 #include "recording_startup_ui.h"
 #include "test_temp_dir.h"
 
 namespace {
+
+namespace fs = std::filesystem;
+
+// An installation folder with a catalogue, and KES.RGF when asked for.
+void giveInstallFolder(const fs::path& install, bool withLibrary) {
+  const fs::path built = qEnvironmentVariable("KESTROVA_TEST_DATA").toStdString();
+  fs::create_directories(install);
+  fs::copy_file(built / "GAMES.DAT", install / "GAMES.DAT");
+  if (withLibrary) fs::copy_file(built / "KES.RGF", install / "KES.RGF");
+}
 
 // More than one colour: something was drawn.
 bool hasPicture(const QImage& image) {
@@ -44,6 +55,37 @@ class StartupWindowTest : public QObject {
     QCOMPARE(box->standardButtons(), QMessageBox::StandardButtons(QMessageBox::Ok));
     QVERIFY(hasPicture(kes::advicePixmap(kes::AdvicePicture::Color).toImage()));
     QVERIFY(hasPicture(kes::advicePixmap(kes::AdvicePicture::Screen640x480).toImage()));
+  }
+
+  void aMissingResourceLibraryEndsStartUpBeforeAnythingElse() {
+    const kes::TempDir tmp;
+    const fs::path install = tmp.path() / "Install";
+    const fs::path home = tmp.path() / "Home";
+    giveInstallFolder(install, false);
+    kes::testing::RecordingStartupUi ui;
+    const kes::ProgramStart start = kes::startProgram({kes::DataDirs{install, home}, {}}, ui);
+    QVERIFY(!start);
+    QVERIFY(!start.app);
+    const QString path = QString::fromStdString((install / "KES.RGF").string()).toLower();
+    QVERIFY(path.endsWith("/install/kes.rgf"));
+    QCOMPARE(ui.informations, std::vector<std::string>{"Can't find/load " + path.toStdString()});
+    QVERIFY(ui.errors.empty());
+    // Neither the data folder nor the settings were touched.
+    QVERIFY(!fs::exists(home / "DATA"));
+  }
+
+  void startUpGoesOnOnceTheLibraryIsOpen() {
+    const kes::TempDir tmp;
+    const fs::path install = tmp.path() / "install";
+    const fs::path home = tmp.path() / "home";
+    giveInstallFolder(install, true);
+    kes::testing::RecordingStartupUi ui;
+    const kes::ProgramStart start = kes::startProgram({kes::DataDirs{install, home}, {}}, ui);
+    QVERIFY(start);
+    QVERIFY(start.library->isOpen());
+    QVERIFY(start.library->has("CUR_ARROW2A"));
+    QVERIFY(ui.informations.empty() && ui.errors.empty());
+    QVERIFY(fs::is_directory(home / "DATA"));
   }
 
   void lineBreaksOfMessagesBecomeTheBoxes() {

@@ -6,6 +6,7 @@
 
 #include "datafiles/catalogue_file.h"
 #include "datafiles/game_list.h"
+#include "display/resources/cursor_table.h"
 #include "display/resources/resource_library.h"
 #include "display/resources/resource_names.h"
 #include "test_temp_dir.h"
@@ -53,6 +54,25 @@ class ResourceLibraryTest : public QObject {
     // Numbers between and around the two ranges name no cursor.
     for (int number : {0, 9, 16, 19, 26})
       QVERIFY2(kes::cursorName(number).isEmpty(), qPrintable(QString::number(number)));
+  }
+
+  void theCursorTableRegistersTheTwelveCursorsByNumber() {
+    const kes::ResourceLibrary library(installDir());
+    QVERIFY(library.isOpen());
+    const kes::CursorTable cursors(library);
+    for (const int number : kes::kCursorNumbers) {
+      const QCursor cursor = cursors.cursor(number);
+      QCOMPARE(cursor.shape(), Qt::BitmapCursor);
+      const QCursor stored = library.cursor(kes::cursorName(number));
+      QCOMPARE(cursor.pixmap().toImage(), stored.pixmap().toImage());
+      QCOMPARE(cursor.hotSpot(), stored.hotSpot());
+    }
+    // A set's pointer while dragging is its number plus 10: the "B" cursor.
+    QCOMPARE(cursors.dragging(12).pixmap().toImage(), library.cursor("CUR_RIGHT_HAND1B").pixmap().toImage());
+    // Cursor set 0 (none chosen) and numbers outside the table are the standard arrow.
+    QCOMPARE(cursors.cursor(0).shape(), Qt::ArrowCursor);
+    QCOMPARE(cursors.cursor(16).shape(), Qt::ArrowCursor);
+    QCOMPARE(cursors.cursor(19).shape(), Qt::ArrowCursor);
   }
 
   void opensTheLibraryOfTheInstallationFolder() {

@@ -7,6 +7,7 @@
 #include "app/main_window.h"
 #include "app/startup/initialize_startup.h"
 #include "app/startup/message_box_ui.h"
+#include "app/startup/program_start.h"
 #include "app/startup/splash_window.h"
 #include "app/window/window_options.h"
 #include "app/window/window_placement.h"
@@ -61,13 +62,14 @@ int programMain(QApplication& application) {
     splash.showAndPaint();
     // Boxes shown while starting stand over the splash window, not behind it.
     ui.setParent(&splash);
-    app = initializeStartup({dataDirsFromArguments(QApplication::arguments()), displayInfo()}, ui);
-    if (!app) return 1;
+    ProgramStart start = startProgram({dataDirsFromArguments(QApplication::arguments()), displayInfo()}, ui);
+    if (!start) return 1;
+    app = std::move(start.app);
     window = std::make_unique<TfrmMain>();
     settings = std::make_unique<SettingsFile>(app->settingsPath(), ui);
     window->setSettingsFile(settings.get());
     window->applyOptions(readWindowOptions(*settings));
-    controller = std::make_unique<GameController>(*window, app->dirs, app.get(), settings.get());
+    controller = std::make_unique<GameController>(*window, app->dirs, app.get(), settings.get(), std::move(start.library));
     if (!controller->ready()) {
       ui.error(controller->error().toStdString());
       return 1;

@@ -76,12 +76,6 @@ void paintSelection(QPainter& p, const TableView& view) {
 
 }  // namespace
 
-int stockThickness(int cards) {
-  if (cards <= 1) return 0;
-  if (cards == 2) return 1;
-  return cards / 7 + 1;
-}
-
 void paintCard(QPainter& p, const CardImages& images, int card, bool faceUp, int x, int y) {
   if (card < 1 || x < -9999 || y < -9999) return;
   const CardSize& s = images.size();

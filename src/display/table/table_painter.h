@@ -3,6 +3,7 @@
 #include <QPainter>
 #include <set>
 
+#include "display/geometry/stock_thickness.h"
 #include "display/geometry/table_metrics.h"
 #include "display/table/card_images.h"
 
@@ -15,8 +16,5 @@ void paintTable(QPainter& painter, const TableView& view, const CardImages& imag
 
 // One card with rounded corners at (x, y): its face, or its back when face down.
 void paintCard(QPainter& painter, const CardImages& images, int card, bool faceUp, int x, int y);
-
-// Thickness of a stock-family pile of c cards, in pixels.
-int stockThickness(int cards);
 
 }  // namespace kes

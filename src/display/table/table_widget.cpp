@@ -36,7 +36,7 @@ TableWidget::TableWidget(GameSession& session, CardImages& images, QWidget* pare
   setAttribute(Qt::WA_OpaquePaintEvent);
   setMouseTracking(true);
   setMinimumSize(320, 240);
-  setCursor(Qt::OpenHandCursor);
+  setCursor(normalCursor_);
   connect(&queue_, &AnimationQueue::frameChanged, this, qOverload<>(&QWidget::update));
   connect(&queue_, &AnimationQueue::landed, this, [this] {
     restingValid_ = false;
@@ -210,6 +210,7 @@ void TableWidget::relayout() {
   request.area = windowTableArea(width(), height(), height());
   request.screen = ScreenSize{screen.width(), screen.height()};
   request.card = images_.size();
+  request.scrollPosition = metrics_.scrollOffset;
   const LayoutReport report = layoutTable(g, request);
   metrics_.card = images_.size();
   metrics_.steps = fanningSteps(metrics_.card, g.params, metrics_.steps);
@@ -221,6 +222,7 @@ void TableWidget::relayout() {
 
 void TableWidget::tableChanged() {
   restingValid_ = false;
+  refreshScrollBar();
   update();
   emit changed();
 }
@@ -238,31 +240,37 @@ void TableWidget::backgroundChanged() {
 }
 
 void TableWidget::drawResting() {
-  if (!backgroundValid_ || background_.size() != size() * devicePixelRatioF()) {
+  const QSize surface(width(), restingHeight());
+  const QSize pixels = surface * devicePixelRatioF();
+  if (!backgroundValid_ || background_.size() != pixels) {
     // A background that draws nothing (a picture file gone) leaves what the
     // surface showed before.
-    if (background_.size() != size() * devicePixelRatioF()) {
-      background_ = QPixmap(size() * devicePixelRatioF());
+    if (background_.size() != pixels) {
+      background_ = QPixmap(pixels);
       background_.setDevicePixelRatio(devicePixelRatioF());
       background_.fill(Qt::black);
     }
     QPainter p(&background_);
-    if (backgroundPaint_) backgroundPaint_(p, size());
-    else p.fillRect(rect(), qColourOf(kDefaultGreen));
+    if (backgroundPaint_) backgroundPaint_(p, surface);
+    else p.fillRect(QRect(QPoint(0, 0), surface), qColourOf(kDefaultGreen));
     backgroundValid_ = true;
     restingValid_ = false;
   }
-  if (!restingValid_ || resting_.size() != size() * devicePixelRatioF()) {
+  if (!restingValid_ || resting_.size() != pixels) {
     resting_ = background_.copy();
     QPainter p(&resting_);
     p.setRenderHint(QPainter::Antialiasing);
     p.setRenderHint(QPainter::SmoothPixmapTransform);
     std::set<int> hidden = queue_.pendingCards();
     hidden.insert(held_.begin(), held_.end());
+    // The picture is in table coordinates; painting shifts it by the scroll.
+    TableMetrics unscrolled = metrics_;
+    unscrolled.scrollOffset = 0;
+    const TableView table{session_.state(), unscrolled};
     if (session_.state().params.loaded()) {
-      paintTable(p, view(), images_, hidden);
-      paintInformation(p, view(), information_, width());
-      paintFamilyIndicators(p, view());
+      paintTable(p, table, images_, hidden);
+      paintInformation(p, table, information_, width());
+      paintFamilyIndicators(p, table);
     }
     restingValid_ = true;
   }
@@ -271,7 +279,7 @@ void TableWidget::drawResting() {
 void TableWidget::paintEvent(QPaintEvent*) {
   drawResting();
   QPainter p(this);
-  p.drawPixmap(0, 0, resting_);
+  p.drawPixmap(0, -metrics_.scrollOffset, resting_);
   p.setRenderHint(QPainter::Antialiasing);
   if (shownCard_) paintCard(p, images_, shownCard_, true, shownCorner_.x(), shownCorner_.y());
   paintFlights(p);
@@ -306,7 +314,6 @@ void TableWidget::liftHeld(PileId pile, int card, const Rect& rect, QPoint point
   heldCorner_ = QPoint(rect.left, rect.top);
   grabOffset_ = pointer - heldCorner_;
   dragMoved_ = false;
-  setCursor(Qt::ClosedHandCursor);
   tableChanged();
 }
 
@@ -334,6 +341,7 @@ void TableWidget::throwShowerCards() {
   if (!shower_) return;
   {
     QPainter p(&resting_);
+    p.translate(0, metrics_.scrollOffset);  // the cards land where the window shows them
     int pause = 0;
     while (!shower_->done() && pause == 0) {
       const ShowerCard c = shower_->next();
@@ -357,6 +365,7 @@ void TableWidget::mousePressEvent(QMouseEvent* e) {
     pressIgnored_ = true;
     return;
   }
+  emit pressed();
   // A press while cards move is ignored up to its release.
   pressIgnored_ = animating();
   if (pressIgnored_ || !session_.state().inProgress) return;
@@ -388,12 +397,16 @@ void TableWidget::mouseMoveEvent(QMouseEvent* e) {
   if (pressIgnored_ || animating()) return;
   const QPoint at = e->position().toPoint();
   if (!held_.empty()) {
+    if (!dragMoved_) setCursor(dragCursor_);
     dragMoved_ = true;
+    autoScroll(at);
     heldCorner_ = at - grabOffset_;
     update();
   } else if (session_.state().drag.redealArmed && !overStock(at)) {
     session_.disarmRedeal();
     tableChanged();
+  } else if (session_.state().inProgress) {
+    emit pointerMoved(at);
   }
 }
 
@@ -417,7 +430,7 @@ void TableWidget::mouseReleaseEvent(QMouseEvent*) {
   const int step = metrics_.steps.downFaceUp > 0 ? metrics_.steps.downFaceUp : images_.size().height / 4;
   for (std::size_t i = 0; i < held_.size(); ++i) places_[held_[i]] = heldCorner_ + QPoint(0, static_cast<int>(i) * step);
   held_.clear();
-  setCursor(Qt::OpenHandCursor);
+  setCursor(normalCursor_);
   shownCard_ = 0;
   session_.release(targets);
   tableChanged();

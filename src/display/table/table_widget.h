@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCursor>
 #include <QPixmap>
 #include <QWidget>
 #include <functional>
@@ -10,12 +11,15 @@
 
 #include "display/geometry/rect.h"
 #include "display/geometry/table_metrics.h"
+#include "display/geometry/table_scrolling.h"
 #include "display/geometry/winning_shower.h"
 #include "display/table/animation_queue.h"
 #include "display/table/animation_settings.h"
 #include "display/table/card_images.h"
 #include "display/table/table_information.h"
 #include "engine/game_session.h"
+
+class QScrollBar;
 
 namespace kes {
 
@@ -112,10 +116,23 @@ class TableWidget : public QWidget {
   bool winningAnimationRunning() const { return shower_ != nullptr; }
   void stopWinningAnimation();
 
+  // The vertical scroll bar the window placed beside the table: the table
+  // shows it when its cards reach below the window, sizes it and follows it.
+  void setScrollBar(QScrollBar* bar);
+  // The "VertScrollBar" preference.
+  void setScrollingWanted(bool on);
+  ScrollBarState scrollBarState() const;
+  // The pointer shown over the table, and the one while cards are held.
+  void setCursors(const QCursor& normal, const QCursor& dragging);
+
  signals:
   void changed();
   // The winning animation ended, run out or stopped.
   void winningAnimationEnded();
+  // The pointer moved over the table while a game is on and nothing is held.
+  void pointerMoved(QPoint at);
+  // A button went down on the table.
+  void pressed();
 
  protected:
   void paintEvent(QPaintEvent*) override;
@@ -137,6 +154,10 @@ class TableWidget : public QWidget {
   void queueFlight(int card, QPoint from, QPoint to, bool fine, bool shownWhileWaiting, int sourceLevel = 0);
   void throwShowerCards();
   void drawResting();
+  int restingHeight() const;
+  void refreshScrollBar();
+  void scrollTo(int position);
+  void autoScroll(QPoint pointer);
 
   GameSession& session_;
   CardImages& images_;
@@ -144,7 +165,7 @@ class TableWidget : public QWidget {
   BackgroundPaint backgroundPaint_;
   QPixmap background_;  // the background alone, which erasing copies from
   bool backgroundValid_ = false;
-  QPixmap resting_;  // the table without the held cards
+  QPixmap resting_;  // the table without the held cards, in table coordinates
   bool restingValid_ = false;
 
   std::vector<int> held_;  // bottom card first
@@ -163,6 +184,13 @@ class TableWidget : public QWidget {
   bool turnover_ = false;         // card moves belong to a waste turnover
   bool turnoverFlew_ = false;
   TableInformation information_;
+
+  QScrollBar* scrollBar_ = nullptr;
+  bool scrollingWanted_ = true;
+  int surfaceHeight_ = 0;  // of the table picture while the bar is shown
+  bool rescrolling_ = false;
+  QCursor normalCursor_{Qt::ArrowCursor};
+  QCursor dragCursor_{Qt::ArrowCursor};
 };
 
 }  // namespace kes
