@@ -56,10 +56,7 @@ QPoint TableWidget::cardPlace(int card) const {
   const auto pile = v.game.locateCard(card);
   if (!pile) return {};
   const Pile& cards = v.pile(*pile);
-  if (pile->family == PileFamily::Stock) {
-    const int d = stockThickness(cards.size());
-    return {pileOriginX(v, *pile) - d, pileOriginY(v, *pile) - d};
-  }
+  if (pile->family == PileFamily::Stock) return {pileOriginX(v, *pile), pileOriginY(v, *pile)};
   const int depth = cards.size() - cards.positionOf(card);
   return {cardLeft(v, *pile, depth, true), cardTop(v, *pile, depth, true)};
 }
@@ -94,6 +91,7 @@ void TableWidget::queueFlight(int card, QPoint from, QPoint to, bool fine, bool 
 
 void TableWidget::cardMoved(int card, PileId from, PileId to) {
   if (!animation.cardsAnimate || card < 1 || !session_.state().params.loaded()) return;
+  raiseStockPiles(session_.state(), metrics_.stockDraw);
   const TableView v = view();
   const auto known = places_.find(card);
   const QPoint start = known != places_.end() ? known->second : QPoint(pileOriginX(v, from), pileOriginY(v, from));
@@ -166,7 +164,11 @@ void TableWidget::relayout() {
   request.area = windowTableArea(width(), height(), height());
   request.screen = ScreenSize{screen.width(), screen.height()};
   request.card = images_.size();
+  // A new game starts from an empty table; a new layout of the same game
+  // from the stock family's unraised places.
+  if (g.laidOut) lowerStockPiles(g, metrics_.stockDraw); else resetLayoutForNewGame(g);
   const LayoutReport report = layoutTable(g, request);
+  metrics_.stockDraw = report.stockDraw;
   metrics_.card = images_.size();
   metrics_.steps = fanningSteps(metrics_.card, g.params, metrics_.steps);
   metrics_.screenWidth = screen.width();
@@ -176,6 +178,7 @@ void TableWidget::relayout() {
 }
 
 void TableWidget::tableChanged() {
+  if (session_.state().laidOut) raiseStockPiles(session_.state(), metrics_.stockDraw);
   restingValid_ = false;
   update();
   emit changed();
@@ -184,16 +187,21 @@ void TableWidget::tableChanged() {
 void TableWidget::resizeEvent(QResizeEvent*) { relayout(); }
 
 void TableWidget::drawResting() {
+  images_.setDevicePixelRatio(devicePixelRatioF());
   if (!restingValid_ || resting_.size() != size() * devicePixelRatioF()) {
-    resting_ = QPixmap(size() * devicePixelRatioF());
+    if (background_.size() != size() * devicePixelRatioF()) {
+      background_ = QPixmap(size() * devicePixelRatioF());
+      background_.setDevicePixelRatio(devicePixelRatioF());
+      background_.fill(kTableGreen);
+    }
+    resting_ = background_.copy();
     resting_.setDevicePixelRatio(devicePixelRatioF());
-    resting_.fill(kTableGreen);
     QPainter p(&resting_);
     p.setRenderHint(QPainter::Antialiasing);
     p.setRenderHint(QPainter::SmoothPixmapTransform);
     std::set<int> hidden = queue_.pendingCards();
     hidden.insert(held_.begin(), held_.end());
-    if (session_.state().params.loaded()) paintTable(p, view(), images_, hidden);
+    if (session_.state().params.loaded()) paintTable(p, view(), images_, hidden, &background_);
     restingValid_ = true;
   }
 }

@@ -120,7 +120,8 @@ class TableWidget : public QWidget {
   GameSession& session_;
   CardImages& images_;
   TableMetrics metrics_;
-  QPixmap resting_;  // the table without the held cards
+  QPixmap background_;  // the background alone
+  QPixmap resting_;     // the table without the held cards
   bool restingValid_ = false;
 
   std::vector<int> held_;  // bottom card first
