@@ -172,6 +172,37 @@ class CardDrawingTest : public QObject {
     QCOMPARE(rgb(oneTable, 41, 41), faceRgb(images_, 1, 1, 1));
   }
 
+  // A held card with shadows on: a band of dots 7 pixels wide right of it
+  // from 7 below its top, one 7 high below it from 8 right of its left, and
+  // the two dots beside its cut bottom-right corner; with shadows off, none.
+  void aHeldCardCastsItsShadowFromTheShadowPictures() {
+    const auto held = [&](int shadowSize) {
+      QImage table(300, 300, QImage::Format_RGB32);
+      table.fill(kGreen);
+      QPainter p(&table);
+      kes::paintDragShadow(p, images_, 100, 100, 96, 1, shadowSize);
+      kes::paintCard(p, images_, 7, true, 100, 100);
+      return table;
+    };
+    const QImage shadowed = held(9);
+    const int r = 171, b = 196;
+    const auto darkIn = [&](const QImage& table, QRect area) {
+      int dark = 0;
+      for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x) dark += rgb(table, x, y) == qRgb(0, 0, 0) ? 1 : 0;
+      return dark;
+    };
+    QCOMPARE(darkIn(shadowed, QRect(r, 107, 7, 96)), 7 * 96 / 2);
+    QCOMPARE(darkIn(shadowed, QRect(108, b, 71, 7)), (71 * 7 + 1) / 2);
+    QCOMPARE(darkIn(shadowed, QRect(r, 100, 7, 7)), 0);
+    QCOMPARE(darkIn(shadowed, QRect(100, b, 8, 7)), 0);
+    QCOMPARE(rgb(shadowed, r - 1, b - 2), qRgb(0, 0, 0));
+    QCOMPARE(rgb(shadowed, r - 2, b - 1), qRgb(0, 0, 0));
+    QCOMPARE(rgb(shadowed, r - 1, b - 1), kGreen.rgb());
+    const QImage plain = held(0);
+    QCOMPARE(darkIn(plain, QRect(r, 100, 9, 110)) + darkIn(plain, QRect(100, b, 80, 9)), 0);
+  }
+
   // At a device pixel ratio of 2 the double-size pictures are used: twice
   // the pixels, the same logical size, and a painted card shows detail a
   // pixel-doubled copy could not have; the corners are cut just as finely.

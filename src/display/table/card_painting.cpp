@@ -48,6 +48,30 @@ void paintCard(QPainter& p, const CardImages& images, int card, bool faceUp, int
   if (corners.deck) fillCorner(p, images, CardCorner::BottomRight, x, y, kDeckCornerGrey);
 }
 
+void paintDragShadow(QPainter& p, const CardImages& images, int left, int top, int height, int cards, int shadowSize) {
+  if (shadowSize <= 0 || cards < 1) return;
+  const CardSize& s = images.size();
+  const QPixmap& right = images.shadow(1);
+  const QPixmap& below = images.shadow(2);
+  const int r = left + s.width, b = top + height;
+  if (cards == 1) {
+    p.drawPixmap(r, top + shadowSize - 2, right);
+    p.drawPixmap(left + shadowSize - 1, b, below);
+    const qreal dot = 1.0 / images.scale();
+    p.fillRect(QRectF(r - 1, b - 2, dot, dot), Qt::black);
+    p.fillRect(QRectF(r - 2, b - 1, dot, dot), Qt::black);
+    return;
+  }
+  // A run's right band repeats the card-high picture; the card height is
+  // even, so the dots keep their pattern from one piece to the next.
+  constexpr int kRunShadowTop = 7, kRunShadowLeft = 8;
+  p.save();
+  p.setClipRect(QRect(r, top + kRunShadowTop, static_cast<int>(right.deviceIndependentSize().width()), height));
+  for (int y = top + kRunShadowTop; y < b + kRunShadowTop; y += s.height) p.drawPixmap(r, y, right);
+  p.restore();
+  p.drawPixmap(left + kRunShadowLeft, b, below);
+}
+
 void paintDeckEdge(QPainter& p, const CardImages& images, int x, int y, int d) {
   const CardSize& s = images.size();
   const QPixmap& bottom = images.deckEdge(2);

@@ -39,6 +39,14 @@ void paintCard(QPainter& painter, const CardImages& images, int card, bool faceU
 // "3D_BORDER_" 1 from its column 15 - d, starting 13 pixels above.
 void paintDeckEdge(QPainter& painter, const CardImages& images, int x, int y, int d);
 
+// The shadow of held or flying cards whose picture (one card, or a run of
+// `cards` cards `height` pixels high) stands at (left, top), for a shadow
+// size above 0: right of it a band from "SHADOW_" 1, below it one from
+// "SHADOW_" 2, their dots meshing where they meet; a single card's cut
+// bottom-right corner takes the two shadow dots beside it.
+void paintDragShadow(QPainter& painter, const CardImages& images, int left, int top, int height, int cards,
+                     int shadowSize);
+
 // The light grey of deck corners.
 inline const QColor kDeckCornerGrey{192, 192, 192};
 

@@ -230,7 +230,8 @@ void TableWidget::paintHeld(QPainter& p) const {
   const GameState& g = session_.state();
   const int step = metrics_.steps.downFaceUp > 0 ? metrics_.steps.downFaceUp : images_.size().height / 4;
   const int runHeight = images_.size().height + step * (static_cast<int>(held_.size()) - 1);
-  p.fillRect(heldCorner_.x() + 6, heldCorner_.y() + 6, images_.size().width, runHeight, QColor(0, 0, 0, 70));
+  paintDragShadow(p, images_, heldCorner_.x(), heldCorner_.y(), runHeight, static_cast<int>(held_.size()),
+                  animation.shadowSize);
   for (std::size_t i = 0; i < held_.size(); ++i)
     paintCard(p, images_, held_[i], g.table.isFaceUp(held_[i]), heldCorner_.x(), heldCorner_.y() + static_cast<int>(i) * step);
 }
