@@ -88,6 +88,25 @@ void BM_PaintWholeTable(benchmark::State& state) {
 // FreeCell and Spider.
 BENCHMARK(BM_PaintWholeTable)->Arg(1)->Arg(4)->Unit(benchmark::kMillisecond);
 
+// The same on a screen of two device pixels per pixel, from the double-size pictures.
+void BM_PaintWholeTableDoubleRatio(benchmark::State& state) {
+  DealtTable table(static_cast<int>(state.range(0)));
+  table.images.setDevicePixelRatio(2);
+  QImage surface(2 * kWidth, 2 * kHeight, QImage::Format_RGB32);
+  surface.setDevicePixelRatio(2);
+  QPixmap background(2 * kWidth, 2 * kHeight);
+  background.setDevicePixelRatio(2);
+  background.fill(kTableGreen);
+  for (auto _ : state) {
+    QPainter p(&surface);
+    p.drawPixmap(0, 0, background);
+    paintTable(p, table.view(), table.images, {}, &background);
+    p.end();
+    benchmark::DoNotOptimize(surface.constBits());
+  }
+}
+BENCHMARK(BM_PaintWholeTableDoubleRatio)->Arg(1)->Arg(4)->Unit(benchmark::kMillisecond);
+
 // The top card of tableau pile 1 held by the pointer, moving across the
 // table: the frame restores the card's last place from the cached table and
 // paints the card at its new place, as a repaint of the changed area does.
