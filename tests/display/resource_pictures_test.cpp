@@ -97,7 +97,7 @@ class ResourcePicturesTest : public QObject {
 
   // Thirteen faces, ace to king, in rows of 5, 5 and 3: the bitmap is five
   // cards wide and three high, each face a plain opaque rectangle (the table
-  // rounds the corners when it draws), all of them different.
+  // cuts the corners when it draws), all of them different.
   void faceBitmapsHoldThirteenDifferentFacesInTheGrid() {
     for (const Size& size : kSizes)
       for (int set = 1; set <= 5; ++set)

@@ -166,7 +166,10 @@ void TableWidget::relayout() {
   request.card = images_.size();
   // A new game starts from an empty table; a new layout of the same game
   // from the stock family's unraised places.
-  if (g.laidOut) lowerStockPiles(g, metrics_.stockDraw); else resetLayoutForNewGame(g);
+  if (g.laidOut)
+    lowerStockPiles(g, metrics_.stockDraw);
+  else
+    resetLayoutForNewGame(g);
   const LayoutReport report = layoutTable(g, request);
   metrics_.stockDraw = report.stockDraw;
   metrics_.card = images_.size();
