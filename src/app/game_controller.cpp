@@ -30,6 +30,14 @@ namespace kes {
 
 namespace {
 
+// Without a start-up (tools and tests) the preferences are the defaults a
+// first run would read, not blank fields.
+std::unique_ptr<AppContext> contextWithDefaults() {
+  auto context = std::make_unique<AppContext>();
+  loadPreferences(IniDocument{}, DisplayInfo{}, context->config);
+  return context;
+}
+
 constexpr int kDefaultFaceSet = 1;
 constexpr int kLastFaceSet = 5;
 constexpr const char* kNoGame = "-1";
@@ -66,7 +74,7 @@ GameController::GameController(TfrmMain& window, const DataDirs& dirs, AppContex
                                std::unique_ptr<ResourceLibrary> library)
     : window_(window),
       dirs_(dirs),
-      ownApp_(app ? nullptr : std::make_unique<AppContext>()),
+      ownApp_(app ? nullptr : contextWithDefaults()),
       app_(app ? *app : *ownApp_),
       settings_(settings),
       displayWidth_(primaryScreenWidth),

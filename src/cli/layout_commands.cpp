@@ -110,6 +110,7 @@ int prepareTable(CliContext& ctx, const char* command, const char* usage, bool a
   if (irregularSeed) table.metrics.irregular = IrregularOffsets::drawSeeded(static_cast<std::uint32_t>(*irregularSeed));
   table.metrics.screenWidth = screen->width;
   table.metrics.scrollOffset = report.scrollOffset;
+  table.metrics.stockDraw = report.stockDraw;
   return kExitOk;
 }
 
@@ -139,6 +140,8 @@ int runHit(CliContext& ctx) {
     ctx.err << "hit: the point must be two whole numbers X Y\n" << kHitUsage;
     return kExitUsage;
   }
+  // The stock family is hit where its raised top card is drawn.
+  raiseStockPiles(*table.game, table.metrics.stockDraw);
   const PileHit hit = pileAtPoint(table.view(), *x, *y);
   if (!hit.pile)
     ctx.out << "none\n";

@@ -73,6 +73,9 @@ TEST(HitCommand, NamesThePileAndTheCardUnderThePoint) {
   EXPECT_EQ(hit("2", 640, 140), "Fila7 029\n");  // the bottom card's visible band
   EXPECT_EQ(hit("2", 640, 300), "none\n");       // below the pile
   EXPECT_EQ(hit("2", 100, 40), "Mazzo 032\n");
+  // The stock of 24 cards stands raised by 4 pixels from its place at (84, 30).
+  EXPECT_EQ(hit("2", 80, 26), "Mazzo 032\n");
+  EXPECT_EQ(hit("2", 84 + 70, 30 + 95), "none\n");
   EXPECT_EQ(hit("2", 190, 40), "Mazzo_Vis 000\n");
   EXPECT_EQ(hit("2", 400, 40), "Dest1 000\n");
   // In the pyramid each row lies over the row above.

@@ -69,6 +69,17 @@ bool fullyOpaque(const QImage& picture) {
 
 constexpr QRgb kPureBlue = qRgb(0, 0, 255);
 
+// Whether every 2 x 2 block of the picture is one colour.
+bool isPixelDoubled(const QImage& picture) {
+  const QImage rgb = picture.convertToFormat(QImage::Format_RGB32);
+  for (int y = 0; y + 1 < rgb.height(); y += 2)
+    for (int x = 0; x + 1 < rgb.width(); x += 2) {
+      const QRgb p = rgb.pixel(x, y);
+      if (rgb.pixel(x + 1, y) != p || rgb.pixel(x, y + 1) != p || rgb.pixel(x + 1, y + 1) != p) return false;
+    }
+  return true;
+}
+
 }  // namespace
 
 class ResourcePicturesTest : public QObject {
@@ -86,7 +97,7 @@ class ResourcePicturesTest : public QObject {
 
   // Thirteen faces, ace to king, in rows of 5, 5 and 3: the bitmap is five
   // cards wide and three high, each face a plain opaque rectangle (the table
-  // rounds the corners when it draws), all of them different.
+  // cuts the corners when it draws), all of them different.
   void faceBitmapsHoldThirteenDifferentFacesInTheGrid() {
     for (const Size& size : kSizes)
       for (int set = 1; set <= 5; ++set)
@@ -179,25 +190,56 @@ class ResourcePicturesTest : public QObject {
     }
   }
 
-  // The stock's edges: pure blue (see-through) where the stack does not
-  // reach, the card edges and outline beside the card.
-  void deckEdgesArePureBlueBeyondTheStack() {
+  // The stock's edges as the table takes them: for a thickness d, rows
+  // (columns) 15 - d .. 15 drawn from 13 pixels before the card. Whatever d
+  // is, each row shows an unbroken edge along the whole card from one pixel
+  // in, nothing before that, and the rows end on one diagonal past the
+  // card's far end (the bevel of the stack's corner); row 15 is the outline.
+  void deckEdgesShowAnUnbrokenEdgeForEveryThickness() {
     for (const Size& size : kSizes) {
       const QImage right = library_.image(sized("3D_BORDER_", size.letter, "1")).convertToFormat(QImage::Format_RGB32);
       const QImage bottom = library_.image(sized("3D_BORDER_", size.letter, "2")).convertToFormat(QImage::Format_RGB32);
-      QVERIFY(right.width() >= 16 && right.height() >= size.height + 13);
-      QVERIFY(bottom.height() >= 16 && bottom.width() >= size.width + 13);
-      // Above the stack's top-right corner and below its bottom: see-through.
-      QCOMPARE(right.pixel(15, 0), kPureBlue);
-      QCOMPARE(right.pixel(0, right.height() - 1), kPureBlue);
-      QCOMPARE(bottom.pixel(0, 15), kPureBlue);
-      QCOMPARE(bottom.pixel(bottom.width() - 1, 0), kPureBlue);
-      // Each card of a stack lies one pixel further up and left than the one
-      // below it, so 18 pixels into the strip (5 into the card) all sixteen
-      // columns (rows) show a card's edge or the outline.
-      for (int c = 0; c < 16; ++c) {
-        QVERIFY(right.pixel(c, 18) != kPureBlue);
-        QVERIFY(bottom.pixel(18, c) != kPureBlue);
+      QCOMPARE(right.width(), 16);
+      QCOMPARE(bottom.height(), 16);
+      QVERIFY(right.height() >= size.height + 29);
+      QVERIFY(bottom.width() >= size.width + 29);
+      // Whether the strip shows the stack at `along` in row (column) `across`.
+      const auto stack = [](int across, int along, int length) {
+        return along >= 14 + (across == 15 ? 1 : 0) && along <= 13 + length + 15 - across;
+      };
+      for (int across = 0; across < 16; ++across) {
+        for (int a = 0; a < bottom.width(); ++a)
+          QVERIFY2((bottom.pixel(a, across) != kPureBlue) == stack(across, a, size.width),
+                   qPrintable(QString("%1 %2,%3").arg(size.letter).arg(a).arg(across)));
+        for (int b = 0; b < right.height(); ++b)
+          QVERIFY2((right.pixel(across, b) != kPureBlue) == stack(across, b, size.height),
+                   qPrintable(QString("%1 %2,%3").arg(size.letter).arg(across).arg(b)));
+      }
+      // The outline is darker than the bottom card's edge above it.
+      QVERIFY(qGray(bottom.pixel(30, 15)) < qGray(bottom.pixel(30, 14)));
+      QVERIFY(qGray(right.pixel(15, 30)) < qGray(right.pixel(14, 30)));
+    }
+  }
+
+  // Screens of two device pixels per pixel get pictures drawn at twice the
+  // size: same layout, twice the pixels, and more than a pixel-doubled copy.
+  void cardPicturesHaveDoubleSizeTwins() {
+    for (const Size& size : kSizes) {
+      for (int set = 1; set <= 5; ++set) {
+        const QString name = sized("C", size.letter, three(set) + "S");
+        const QImage twin = library_.image(name + "@2x");
+        QCOMPARE(twin.size(), library_.image(name).size() * 2);
+        QVERIFY2(!isPixelDoubled(cell(twin, {size.letter, 2 * size.width, 2 * size.height}, 12)), qPrintable(name));
+      }
+      for (const QString& name : {sized("W", size.letter, "010"), sized("3D_BORDER_", size.letter, "1"),
+                                  sized("3D_BORDER_", size.letter, "2"), sized("SHADOW_", size.letter, "1"),
+                                  sized("SHADOW_", size.letter, "2")})
+        QCOMPARE(library_.image(name + "@2x").size(), library_.image(name).size() * 2);
+      for (const char* design : {"006", "011"}) {
+        const QImage back(QDir(installDir()).filePath(QString("Images/D%1%2.bmp").arg(size.letter).arg(design)));
+        const QImage twin(QDir(installDir()).filePath(QString("Images/2x/D%1%2.bmp").arg(size.letter).arg(design)));
+        QCOMPARE(twin.size(), back.size() * 2);
+        QVERIFY(!isPixelDoubled(twin));
       }
     }
   }

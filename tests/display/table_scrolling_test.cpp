@@ -45,6 +45,10 @@ TEST(LowestCardBottom, CountsMarkersAndTheRaisedStockButNothingOffTheTable) {
   // A stock of 30 cards below everything stands raised by 30 / 7 + 1 = 5.
   t.place(PileId::stock(), 10, 500);
   for (int card = 60; card < 90; ++card) putCards(t.game, PileId::stock(), {card});
+  StockDrawPlaces layout;
+  layout.x[0] = 10;
+  layout.y[0] = layout.yScrolled[0] = 500;
+  raiseStockPiles(t.game, layout);
   EXPECT_EQ(lowestCardBottom(t.view()), 500 - 5 + 96);
   // A pile that no rule placed is not on the table.
   t.place(PileId::stock(), -10000, -10000);

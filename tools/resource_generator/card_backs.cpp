@@ -20,11 +20,13 @@ int borderWidth(const CardSize& size) { return size.height >= 60 ? 3 : 1; }
 
 // Design 011: two sets of light blue ribbons plaited over a navy field; at
 // each crossing the ribbon on top alternates.
-QImage lattice(const CardSize& size) {
-  const int w = size.width * kOversample;
-  const int h = size.height * kOversample;
-  const int border = borderWidth(size) * kOversample;
-  const int period = (size.height >= 60 ? 12 : 6) * kOversample;
+// At scale 2 the seams stay as fine as they are drawn, half a card pixel.
+QImage lattice(const CardSize& size, int scale) {
+  const int k = kOversample * scale;
+  const int w = size.width * k;
+  const int h = size.height * k;
+  const int border = borderWidth(size) * k;
+  const int period = (size.height >= 60 ? 12 : 6) * k;
   const int ribbon = period / 2;
   const QRgb field = qRgb(22, 38, 104);
   const QRgb over = qRgb(120, 160, 230);
@@ -47,30 +49,31 @@ QImage lattice(const CardSize& size) {
       if ((onA && onB) ? (aOnTop ? edgeA : edgeB) : (edgeA || edgeB)) pixel = seam;
       picture.setPixel(x, y, pixel);
     }
-  return picture.scaled(size.width, size.height, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+  return picture.scaled(size.width * scale, size.height * scale, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
 }
 
 // Design 006: a deep red field with a fine darker check, a gold frame and a
 // gold diamond in the middle, inside a white border.
-QImage solid(const CardSize& size) {
-  const int w = size.width * kOversample;
-  const int h = size.height * kOversample;
-  const int border = borderWidth(size) * kOversample;
+QImage solid(const CardSize& size, int scale) {
+  const int k = kOversample * scale;
+  const int w = size.width * k;
+  const int h = size.height * k;
+  const int border = borderWidth(size) * k;
   QImage picture = newPicture(w, h, Qt::white);
   QPainter painter(&picture);
   smooth(painter);
   const QRect field(border, border, w - 2 * border, h - 2 * border);
   painter.fillRect(field, QColor(150, 18, 28));
   painter.setClipRect(field);
-  painter.setPen(QPen(QColor(120, 10, 20), kOversample));
-  const int step = (size.height >= 60 ? 5 : 4) * kOversample;
+  painter.setPen(QPen(QColor(120, 10, 20), k));
+  const int step = (size.height >= 60 ? 5 : 4) * k;
   for (int d = -h; d < w + h; d += step) {
     painter.drawLine(d, 0, d + h, h);
     painter.drawLine(d, h, d + h, 0);
   }
   const QColor gold(222, 180, 70);
-  const double frameInset = border + (size.height >= 60 ? 3.5 : 2.0) * kOversample;
-  painter.setPen(QPen(gold, kOversample * (size.height >= 60 ? 1.0 : 0.8)));
+  const double frameInset = border + (size.height >= 60 ? 3.5 : 2.0) * k;
+  painter.setPen(QPen(gold, k * (size.height >= 60 ? 1.0 : 0.8)));
   painter.setBrush(Qt::NoBrush);
   painter.drawRect(QRectF(frameInset, frameInset, w - 2 * frameInset, h - 2 * frameInset));
   if (size.height >= 60) {
@@ -87,12 +90,12 @@ QImage solid(const CardSize& size) {
     painter.drawPath(diamond);
   }
   painter.end();
-  return picture.scaled(size.width, size.height, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+  return picture.scaled(size.width * scale, size.height * scale, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
 }
 
 struct BackDesign {
   int number;
-  QImage (*draw)(const CardSize&);
+  QImage (*draw)(const CardSize&, int scale);
 };
 constexpr BackDesign kBacks[] = {{11, lattice}, {6, solid}};
 
@@ -100,16 +103,19 @@ constexpr BackDesign kBacks[] = {{11, lattice}, {6, solid}};
 
 bool makeCardBacks(const QString& imagesDir) {
   QDir().mkpath(imagesDir);
+  QDir().mkpath(QDir(imagesDir).filePath(kDoubleSizeBackFolder));
   for (const BackDesign& back : kBacks)
-    for (const CardSize& size : kCardSizes) {
-      const QString name = QStringLiteral("D") + QChar::fromLatin1(size.letter) +
-                           QString::number(back.number).rightJustified(3, u'0') + QStringLiteral(".bmp");
-      const QString file = QDir(imagesDir).filePath(name);
-      if (!back.draw(size).convertToFormat(QImage::Format_RGB32).save(file, "BMP")) {
-        std::fprintf(stderr, "cannot write %s\n", qPrintable(file));
-        return false;
+    for (const CardSize& size : kCardSizes)
+      for (const int scale : kPictureScales) {
+        const QString name = QStringLiteral("D") + QChar::fromLatin1(size.letter) +
+                             QString::number(back.number).rightJustified(3, u'0') + QStringLiteral(".bmp");
+        const QString folder = scale == 1 ? imagesDir : QDir(imagesDir).filePath(kDoubleSizeBackFolder);
+        const QString file = QDir(folder).filePath(name);
+        if (!back.draw(size, scale).convertToFormat(QImage::Format_RGB32).save(file, "BMP")) {
+          std::fprintf(stderr, "cannot write %s\n", qPrintable(file));
+          return false;
+        }
       }
-    }
   return true;
 }
 

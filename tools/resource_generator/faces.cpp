@@ -28,8 +28,8 @@ QString elementId(Suit suit, int rank) {
 }
 
 // The deck draws rounded corners; the library keeps plain rectangles (the
-// table rounds them when it draws a card), so the corners are filled with the
-// colour of the card's own edge.
+// table cuts the corners when it draws a card), so the corners are filled
+// with the colour of the card's own edge.
 QImage deckFace(QSvgRenderer& deck, const QString& id, int width, int height) {
   QImage art = newPicture(width, height);
   {
@@ -44,7 +44,9 @@ QImage deckFace(QSvgRenderer& deck, const QString& id, int width, int height) {
   return face;
 }
 
-void placeInGrid(QImage& grid, const QImage& face, int index) {
+// The grid is laid out in the faces' own pixels, whatever their scale.
+void placeInGrid(QImage& grid, QImage face, int index) {
+  face.setDevicePixelRatio(1);
   QPainter painter(&grid);
   painter.setCompositionMode(QPainter::CompositionMode_Source);
   painter.drawImage((index % kFaceGridColumns) * face.width(), (index / kFaceGridColumns) * face.height(), face);
@@ -56,23 +58,24 @@ bool makeFaceSet(const QString& decksDir, const FaceSetSource& source, PictureSi
     std::fprintf(stderr, "cannot read the card deck %s\n", qPrintable(deckFile(decksDir, source)));
     return false;
   }
-  for (const CardSize& size : kCardSizes) {
-    for (Suit suit : kSuits) {
-      QImage grid = newPicture(size.width * kFaceGridColumns, size.height * kFaceGridRows);
-      for (int rank = 1; rank <= kFacesPerSuit; ++rank) {
-        const QString id = elementId(suit, rank);
-        const bool deckArt = usesDeckArt(size, source);
-        if (deckArt && !deck.elementExists(id)) {
-          std::fprintf(stderr, "the card deck %s has no card %s\n", source.folder, qPrintable(id));
-          return false;
+  for (const CardSize& size : kCardSizes)
+    for (const int scale : kPictureScales)
+      for (Suit suit : kSuits) {
+        QImage grid = newPicture(size.width * scale * kFaceGridColumns, size.height * scale * kFaceGridRows);
+        for (int rank = 1; rank <= kFacesPerSuit; ++rank) {
+          const QString id = elementId(suit, rank);
+          const bool deckArt = usesDeckArt(size, source);
+          if (deckArt && !deck.elementExists(id)) {
+            std::fprintf(stderr, "the card deck %s has no card %s\n", source.folder, qPrintable(id));
+            return false;
+          }
+          const QImage face = deckArt ? deckFace(deck, id, size.width * scale, size.height * scale)
+                                      : plainFace(suit, rank, size.width, size.height, source, scale);
+          placeInGrid(grid, face, rank - 1);
         }
-        const QImage face = deckArt ? deckFace(deck, id, size.width, size.height)
-                                    : plainFace(suit, rank, size.width, size.height, source);
-        placeInGrid(grid, face, rank - 1);
+        const QString name = faceBitmapName(size.letter, source.number, kSuitLetters[static_cast<std::size_t>(suit)]);
+        sink.add(scaledName(name, scale), grid);
       }
-      sink.add(faceBitmapName(size.letter, source.number, kSuitLetters[static_cast<std::size_t>(suit)]), grid);
-    }
-  }
   return true;
 }
 

@@ -141,8 +141,8 @@ void drawDesign(QPainter& painter, const CardSize& size, const MarkerDesign& mar
   }
 }
 
-QImage marker(const CardSize& size, const MarkerDesign& design) {
-  QImage picture = newPicture(size.width, size.height, kSlot);
+QImage marker(const CardSize& size, const MarkerDesign& design, int scale) {
+  QImage picture = newPicture(size.width, size.height, kSlot, scale);
   QPainter painter(&picture);
   painter.setPen(kSlotEdge);
   painter.drawRect(QRectF(0.5, 0.5, size.width - 1.0, size.height - 1.0));
@@ -155,7 +155,9 @@ QImage marker(const CardSize& size, const MarkerDesign& design) {
 
 void makeMarkers(PictureSink& sink) {
   for (const CardSize& size : kCardSizes) {
-    for (const MarkerDesign& design : kMarkers) sink.add(markerName(size.letter, design.number), marker(size, design));
+    for (const MarkerDesign& design : kMarkers)
+      for (const int scale : kPictureScales)
+        sink.add(scaledName(markerName(size.letter, design.number), scale), marker(size, design, scale));
   }
 }
 

@@ -2,10 +2,15 @@
 
 namespace kes::gen {
 
-QImage newPicture(int width, int height, QColor fill) {
-  QImage picture(width, height, QImage::Format_ARGB32);
+QImage newPicture(int width, int height, QColor fill, int scale) {
+  QImage picture(width * scale, height * scale, QImage::Format_ARGB32);
+  picture.setDevicePixelRatio(scale);
   picture.fill(fill);
   return picture;
+}
+
+QString scaledName(const QString& name, int scale) {
+  return scale == 1 ? name : name + QStringLiteral("@%1x").arg(scale);
 }
 
 void smooth(QPainter& painter) {

@@ -17,8 +17,15 @@ struct CardSize {
 };
 inline constexpr std::array<CardSize, 3> kCardSizes{{{'B', 71, 96}, {'M', 59, 80}, {'L', 25, 32}}};
 
-// A new 32-bit picture with alpha, filled with one colour.
-QImage newPicture(int width, int height, QColor fill = Qt::transparent);
+// A new 32-bit picture with alpha, filled with one colour. At a scale above
+// 1 it holds that many pixels per logical pixel and is painted in logical
+// pixels, for screens of that device pixel ratio.
+QImage newPicture(int width, int height, QColor fill = Qt::transparent, int scale = 1);
+
+// Every picture the table draws cards with is made at these scales; the
+// double-size twin is stored under the name + "@2x".
+inline constexpr std::array<int, 2> kPictureScales{1, 2};
+QString scaledName(const QString& name, int scale);
 
 // A painter on a picture with smooth edges for shapes and text.
 void smooth(QPainter& painter);

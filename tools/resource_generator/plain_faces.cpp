@@ -76,8 +76,8 @@ void paintLarge(QPainter& painter, Suit suit, int rank, double w, double h, cons
 
 }  // namespace
 
-QImage plainFace(Suit suit, int rank, int width, int height, const FaceSetSource& style) {
-  QImage face = newPicture(width, height);
+QImage plainFace(Suit suit, int rank, int width, int height, const FaceSetSource& style, int scale) {
+  QImage face = newPicture(width, height, Qt::transparent, scale);
   QPainter painter(&face);
   paintCard(painter, width, height, style);
   smooth(painter);

@@ -5,14 +5,9 @@
 
 #include "engine/game_state.h"
 #include "display/geometry/layout_request.h"
+#include "display/geometry/stock_thickness.h"
 
 namespace kes {
-
-// Where the stock family is drawn from: x, the stored y, and the y less the
-// scroll position at the time of the layout.
-struct StockDrawPlaces {
-  std::array<std::int16_t, 3> x{}, y{}, yScrolled{};
-};
 
 struct LayoutReport {
   StockDrawPlaces stockDraw;

@@ -3,6 +3,7 @@
 #include "display/geometry/card_size.h"
 #include "display/geometry/fanning.h"
 #include "display/geometry/irregular_offsets.h"
+#include "display/geometry/stock_thickness.h"
 #include "engine/game_state.h"
 
 namespace kes {
@@ -15,6 +16,7 @@ struct TableMetrics {
   bool irregularPiles = true;  // the "Piles_TT" preference
   int screenWidth = 0;         // of the whole display (the grid's column count)
   int scrollOffset = 0;        // `ScrollOffset`: subtracted from every stored y
+  StockDrawPlaces stockDraw;   // the stock family's places before the raise
 };
 
 // The game and its measurements: everything card positions are computed

@@ -29,18 +29,13 @@ std::optional<int> drawnBottom(const TableView& view, PileId pile) {
     if (emptyPileMarker(view.game, pile) == 0) return std::nullopt;
     return pileOriginY(view, pile) + view.height();
   }
-  if (pile.family == PileFamily::Stock) return pileOriginY(view, pile) - stockThickness(cards.size()) + view.height();
+  // A stock pile's stored place is already where its raised top card lies.
+  if (pile.family == PileFamily::Stock) return pileOriginY(view, pile) + view.height();
   if (pile == PileId::tableau(0) && view.kind(PileFamily::Tableau) == Fanning::Grid) return gridBottom(view);
   return pileBottom(view, pile);
 }
 
 }  // namespace
-
-int stockThickness(int cards) {
-  if (cards <= 1) return 0;
-  if (cards == 2) return 1;
-  return cards / 7 + 1;
-}
 
 bool scrollingApplies(bool vertScrollBarWanted, int tableauKind) {
   return vertScrollBarWanted && (tableauKind == Fanning::Down || tableauKind == Fanning::Grid);

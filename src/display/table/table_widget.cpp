@@ -57,10 +57,7 @@ QPoint TableWidget::cardPlace(int card) const {
   const auto pile = v.game.locateCard(card);
   if (!pile) return {};
   const Pile& cards = v.pile(*pile);
-  if (pile->family == PileFamily::Stock) {
-    const int d = stockThickness(cards.size());
-    return {pileOriginX(v, *pile) - d, pileOriginY(v, *pile) - d};
-  }
+  if (pile->family == PileFamily::Stock) return {pileOriginX(v, *pile), pileOriginY(v, *pile)};
   const int depth = cards.size() - cards.positionOf(card);
   return {cardLeft(v, *pile, depth, true), cardTop(v, *pile, depth, true)};
 }
@@ -101,6 +98,7 @@ void TableWidget::queueFlight(int card, QPoint from, QPoint to, bool fine, bool 
 // move of it starts where it lies now.
 void TableWidget::cardMoved(int card, PileId from, PileId to) {
   if (card < 1 || !session_.state().params.loaded()) return;
+  raiseStockPiles(session_.state(), metrics_.stockDraw);
   const TableView v = view();
   const auto known = places_.find(card);
   const QPoint start = known != places_.end() ? known->second : QPoint(pileOriginX(v, from), pileOriginY(v, from));
@@ -211,7 +209,14 @@ void TableWidget::relayout() {
   request.screen = ScreenSize{screen.width(), screen.height()};
   request.card = images_.size();
   request.scrollPosition = metrics_.scrollOffset;
+  // A new game starts from an empty table; a new layout of the same game
+  // from the stock family's unraised places.
+  if (g.laidOut)
+    lowerStockPiles(g, metrics_.stockDraw);
+  else
+    resetLayoutForNewGame(g);
   const LayoutReport report = layoutTable(g, request);
+  metrics_.stockDraw = report.stockDraw;
   metrics_.card = images_.size();
   metrics_.steps = fanningSteps(metrics_.card, g.params, metrics_.steps);
   metrics_.screenWidth = screen.width();
@@ -221,6 +226,7 @@ void TableWidget::relayout() {
 }
 
 void TableWidget::tableChanged() {
+  if (session_.state().laidOut) raiseStockPiles(session_.state(), metrics_.stockDraw);
   restingValid_ = false;
   refreshScrollBar();
   update();
@@ -240,6 +246,7 @@ void TableWidget::backgroundChanged() {
 }
 
 void TableWidget::drawResting() {
+  images_.setDevicePixelRatio(devicePixelRatioF());
   const QSize surface(width(), restingHeight());
   const QSize pixels = surface * devicePixelRatioF();
   if (!backgroundValid_ || background_.size() != pixels) {
@@ -268,7 +275,7 @@ void TableWidget::drawResting() {
     unscrolled.scrollOffset = 0;
     const TableView table{session_.state(), unscrolled};
     if (session_.state().params.loaded()) {
-      paintTable(p, table, images_, hidden);
+      paintTable(p, table, images_, hidden, &background_);
       paintInformation(p, table, information_, width());
       paintFamilyIndicators(p, table);
     }
@@ -300,7 +307,8 @@ void TableWidget::paintHeld(QPainter& p) const {
   const GameState& g = session_.state();
   const int step = metrics_.steps.downFaceUp > 0 ? metrics_.steps.downFaceUp : images_.size().height / 4;
   const int runHeight = images_.size().height + step * (static_cast<int>(held_.size()) - 1);
-  p.fillRect(heldCorner_.x() + 6, heldCorner_.y() + 6, images_.size().width, runHeight, QColor(0, 0, 0, 70));
+  paintDragShadow(p, images_, heldCorner_.x(), heldCorner_.y(), runHeight, static_cast<int>(held_.size()),
+                  animation.shadowSize);
   for (std::size_t i = 0; i < held_.size(); ++i)
     paintCard(p, images_, held_[i], g.table.isFaceUp(held_[i]), heldCorner_.x(), heldCorner_.y() + static_cast<int>(i) * step);
 }
