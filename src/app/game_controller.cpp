@@ -164,6 +164,7 @@ bool GameController::startGame(int game, const std::optional<std::string>& dealN
   const std::string error = session_->start(params, dealNumber_);
   if (settings_) rememberDealNumber(*settings_, dealNumber_);
   window_.SetAutoplayEnabled(params[Param::AutoplayAvailable] != 0);
+  table_->resetScrolling();
   table_->relayout();
   table_->animateDeal();
   updateCaption();
@@ -247,6 +248,7 @@ void GameController::deal(const std::string& dealNumber) {
   setDealNumber(dealNumber);
   session_->deal(dealNumber_);
   if (settings_) rememberDealNumber(*settings_, dealNumber_);
+  table_->resetScrolling();
   table_->relayout();
   table_->animateDeal();
   updateCaption();

@@ -102,6 +102,23 @@ class TableScrollTest : public QObject {
     QCOMPARE(p.table().metrics().scrollOffset, 0);
   }
 
+  // In a window lower than the deal: the next deal starts at the top again.
+  void aNewDealStartsAtTheTopOfTheTable() {
+    Played p;
+    QVERIFY(open(p));
+    p.window.resize(800, 300);
+    QTRY_VERIFY(!p.bar().isHidden());
+    p.bar().setValue(60);
+    QCOMPARE(p.table().metrics().scrollOffset, 60);
+    QVERIFY(p.controller->startGame(1, "0000000000002"));
+    QTRY_VERIFY_WITH_TIMEOUT(!p.table().animating(), 20000);
+    QVERIFY(!p.bar().isHidden());
+    QCOMPARE(p.bar().value(), 0);
+    QCOMPARE(p.table().metrics().scrollOffset, 0);
+    const int lowest = kes::lowestCardBottom(p.table().view());
+    QCOMPARE(p.bar().maximum(), 2 * 96 + lowest - p.table().height() + 100 - 30);
+  }
+
   void withoutThePreferenceTheBarStaysAway() {
     Played p;
     QVERIFY(open(p, false));
