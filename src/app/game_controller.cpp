@@ -221,7 +221,7 @@ void GameController::setUpBackground() {
   background_->scrollBarShown = [this] { return window_.tableScrollBar() && window_.tableScrollBar()->isVisible(); };
   // Told after the paint that found the picture missing has finished.
   background_->information = [this](const QString& text) {
-    QTimer::singleShot(0, table_, [this, text] { information_(text); });
+    QTimer::singleShot(0, this, [this, text] { information_(text); });
   };
   table_->setBackgroundPaint([this](QPainter& painter, const QSize& surface) { background_->paint(painter, surface); });
 }
