@@ -78,12 +78,15 @@ void TableWidget::recordPlaces() {
   }
 }
 
+// Flights are kept in table coordinates, so that a card in the air moves
+// with the table when it scrolls; off-table places stay off the table.
 void TableWidget::queueFlight(int card, QPoint from, QPoint to, bool fine, bool shownWhileWaiting, int sourceLevel) {
+  const auto onTable = [this](int y) { return y < -9999 ? y : y + metrics_.scrollOffset; };
   FlightRequest r;
   r.fromX = from.x();
-  r.fromY = from.y();
+  r.fromY = onTable(from.y());
   r.toX = to.x();
-  r.toY = to.y();
+  r.toY = onTable(to.y());
   r.fine = fine;
   r.landing = !fine;
   r.shadowSize = animation.shadowSize;
@@ -295,11 +298,14 @@ void TableWidget::paintEvent(QPaintEvent*) {
 
 // The moves still to come wait at their start; the card in the air is drawn last.
 void TableWidget::paintFlights(QPainter& p) const {
+  p.save();
+  p.translate(0, -metrics_.scrollOffset);
   for (const CardFlight* f : queue_.waiting()) paintCard(p, images_, f->card, f->faceUp, f->frames.front().x, f->frames.front().y);
   if (const CardFlight* f = queue_.flying()) {
     const QPoint at = queue_.flyingAt();
     paintCard(p, images_, f->card, f->faceUp, at.x(), at.y());
   }
+  p.restore();
 }
 
 void TableWidget::paintHeld(QPainter& p) const {
