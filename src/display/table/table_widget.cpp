@@ -266,6 +266,9 @@ void TableWidget::drawResting() {
     backgroundValid_ = true;
     restingValid_ = false;
   }
+  // The winning show throws its cards onto the resting picture: drawing it
+  // anew meanwhile would wipe them.
+  if (shower_ && resting_.size() == pixels) return;
   if (!restingValid_ || resting_.size() != pixels) {
     resting_ = background_.copy();
     QPainter p(&resting_);
