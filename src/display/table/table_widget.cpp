@@ -248,24 +248,27 @@ void TableWidget::backgroundChanged() {
   tableChanged();
 }
 
+void TableWidget::drawBackground(QSize surface, QSize pixels) {
+  if (backgroundValid_ && background_.size() == pixels) return;
+  // A background that draws nothing (a picture file gone) leaves what the
+  // surface showed before.
+  if (background_.size() != pixels) {
+    background_ = QPixmap(pixels);
+    background_.setDevicePixelRatio(devicePixelRatioF());
+    background_.fill(Qt::black);
+  }
+  QPainter p(&background_);
+  if (backgroundPaint_) backgroundPaint_(p, surface);
+  else p.fillRect(QRect(QPoint(0, 0), surface), qColourOf(kDefaultGreen));
+  backgroundValid_ = true;
+  restingValid_ = false;
+}
+
 void TableWidget::drawResting() {
   images_.setDevicePixelRatio(devicePixelRatioF());
   const QSize surface(width(), restingHeight());
   const QSize pixels = surface * devicePixelRatioF();
-  if (!backgroundValid_ || background_.size() != pixels) {
-    // A background that draws nothing (a picture file gone) leaves what the
-    // surface showed before.
-    if (background_.size() != pixels) {
-      background_ = QPixmap(pixels);
-      background_.setDevicePixelRatio(devicePixelRatioF());
-      background_.fill(Qt::black);
-    }
-    QPainter p(&background_);
-    if (backgroundPaint_) backgroundPaint_(p, surface);
-    else p.fillRect(QRect(QPoint(0, 0), surface), qColourOf(kDefaultGreen));
-    backgroundValid_ = true;
-    restingValid_ = false;
-  }
+  drawBackground(surface, pixels);
   // The winning show throws its cards onto the resting picture: drawing it
   // anew meanwhile would wipe them.
   if (shower_ && resting_.size() == pixels) return;

@@ -155,6 +155,7 @@ class TableWidget : public QWidget {
   void paintFlights(QPainter& p) const;
   void queueFlight(int card, QPoint from, QPoint to, bool fine, bool shownWhileWaiting, int sourceLevel = 0);
   void throwShowerCards();
+  void drawBackground(QSize surface, QSize pixels);
   void drawResting();
   int restingHeight() const;
   void refreshScrollBar();
