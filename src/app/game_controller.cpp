@@ -164,6 +164,7 @@ bool GameController::startGame(int game, const std::optional<std::string>& dealN
   const std::string error = session_->start(params, dealNumber_);
   if (settings_) rememberDealNumber(*settings_, dealNumber_);
   window_.SetAutoplayEnabled(params[Param::AutoplayAvailable] != 0);
+  table_->resetScrolling();
   table_->relayout();
   table_->animateDeal();
   updateCaption();
@@ -220,7 +221,7 @@ void GameController::setUpBackground() {
   background_->scrollBarShown = [this] { return window_.tableScrollBar() && window_.tableScrollBar()->isVisible(); };
   // Told after the paint that found the picture missing has finished.
   background_->information = [this](const QString& text) {
-    QTimer::singleShot(0, table_, [this, text] { information_(text); });
+    QTimer::singleShot(0, this, [this, text] { information_(text); });
   };
   table_->setBackgroundPaint([this](QPainter& painter, const QSize& surface) { background_->paint(painter, surface); });
 }
@@ -247,6 +248,7 @@ void GameController::deal(const std::string& dealNumber) {
   setDealNumber(dealNumber);
   session_->deal(dealNumber_);
   if (settings_) rememberDealNumber(*settings_, dealNumber_);
+  table_->resetScrolling();
   table_->relayout();
   table_->animateDeal();
   updateCaption();

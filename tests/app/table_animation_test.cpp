@@ -175,6 +175,28 @@ class TableAnimationTest : public QObject {
     QVERIFY(g.history.undo.empty());
   }
 
+  // The show begun when the moves before it end keeps the cards it threw
+  // first: the end of the moves does not draw the table anew over them.
+  void theWinningShowKeepsItsFirstCardsWhenTheMovesEnd() {
+    kes::TfrmMain window;
+    kes::GameController controller(window, dirs());
+    kes::AnimationSettings settings = quick();
+    settings.dealAnimation = false;
+    open(window, controller, settings);
+    QVERIFY(controller.startGame(1, "0000000000001"));
+    kes::TableWidget& table = controller.table();
+    QTRY_VERIFY_WITH_TIMEOUT(!table.animating(), 20000);
+    const QImage before = table.grab().toImage();
+    table.pauseFor(20);
+    table.whenIdle([&table] { table.playWinningAnimation(2); });
+    QTRY_VERIFY(table.winningAnimationRunning());
+    const QImage during = table.grab().toImage();
+    // The first row's first cards, left of where the second batch starts.
+    const QRect firstCards(0, 10, 150, 70);
+    QVERIFY(during.copy(firstCards) != before.copy(firstCards));
+    table.stopWinningAnimation();
+  }
+
   // The turnover: the waste's cards fly to the stock one after the other,
   // the top card first, then the card turned from the new stock flies back.
   void aRedealIsShownCardByCard() {

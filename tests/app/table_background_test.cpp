@@ -182,6 +182,18 @@ class TableBackgroundTest : public QObject {
     QCOMPARE(f.information.size(), 1);
   }
 
+  // The message is told after the paint; a controller gone by then tells nothing.
+  void aMessageDueAfterTheControllerWentIsDropped() {
+    Fixture f;
+    f.settings.writeString("Preference", "Customized_Background", (f.data.path() / "gone.bmp").string());
+    f.app.config.put(kes::Field::CustomBackgroundSet, "Y");
+    f.controller->table().backgroundChanged();
+    (void)f.controller->table().grab();
+    f.controller.reset();
+    QCoreApplication::processEvents();
+    QVERIFY(f.information.isEmpty());
+  }
+
   void aDemoShowsTheDemoTile() {
     Fixture f;
     f.app.config.put(kes::Field::UseDefaultBackground, "Y");

@@ -102,6 +102,23 @@ class TableScrollTest : public QObject {
     QCOMPARE(p.table().metrics().scrollOffset, 0);
   }
 
+  // In a window lower than the deal: the next deal starts at the top again.
+  void aNewDealStartsAtTheTopOfTheTable() {
+    Played p;
+    QVERIFY(open(p));
+    p.window.resize(800, 300);
+    QTRY_VERIFY(!p.bar().isHidden());
+    p.bar().setValue(60);
+    QCOMPARE(p.table().metrics().scrollOffset, 60);
+    QVERIFY(p.controller->startGame(1, "0000000000002"));
+    QTRY_VERIFY_WITH_TIMEOUT(!p.table().animating(), 20000);
+    QVERIFY(!p.bar().isHidden());
+    QCOMPARE(p.bar().value(), 0);
+    QCOMPARE(p.table().metrics().scrollOffset, 0);
+    const int lowest = kes::lowestCardBottom(p.table().view());
+    QCOMPARE(p.bar().maximum(), 2 * 96 + lowest - p.table().height() + 100 - 30);
+  }
+
   void withoutThePreferenceTheBarStaysAway() {
     Played p;
     QVERIFY(open(p, false));
@@ -135,6 +152,33 @@ class TableScrollTest : public QObject {
     QTRY_VERIFY_WITH_TIMEOUT(!p.table().animating(), 20000);
     QCOMPARE(p.game().table.pile(PileId::tableau(6)).codes(), QString("%1").arg(card, 3, 10, QChar('0')).toStdString());
     QCOMPARE(p.bar().value(), 100);
+  }
+
+  // A card in the air belongs to the table: scrolling carries it along.
+  void aFlyingCardScrollsWithTheTable() {
+    Played p;
+    QVERIFY(open(p));
+    stackOnFirstPile(p.game());
+    p.table().tableChanged();
+    p.bar().setValue(100);
+    p.table().animation.cardsAnimate = true;
+    // Pile 2's top card let go a little right of and below the empty pile 7.
+    const QPoint from = topCardCentre(p.table(), 1), to = topCardCentre(p.table(), 6);
+    const QPoint off(20, 20);
+    QTest::mousePress(&p.table(), Qt::LeftButton, {}, from);
+    QTest::mouseMove(&p.table(), (from + to) / 2);
+    QTest::mouseMove(&p.table(), to + off);
+    QTest::mouseRelease(&p.table(), Qt::LeftButton, {}, to + off);
+    QVERIFY(p.table().animating());
+    p.bar().setValue(0);
+    const QImage inFlight = p.table().grab().toImage();
+    p.table().finishAnimation();
+    const QImage landed = p.table().grab().toImage();
+    QVERIFY(!p.game().table.pile(PileId::tableau(6)).empty());
+    const kes::TableView view = p.table().view();
+    const QPoint seventh(kes::cardLeft(view, PileId::tableau(6), 0, false), kes::cardTop(view, PileId::tableau(6), 0, false));
+    const QRect inner(4, 4, view.width() - 8, view.height() - 8);
+    QCOMPARE(inFlight.copy(inner.translated(seventh + off)), landed.copy(inner.translated(seventh)));
   }
 
   void aDraggedCardScrollsTheTableAtItsEdgesWithTheDragCursor() {

@@ -78,12 +78,15 @@ void TableWidget::recordPlaces() {
   }
 }
 
+// Flights are kept in table coordinates, so that a card in the air moves
+// with the table when it scrolls; off-table places stay off the table.
 void TableWidget::queueFlight(int card, QPoint from, QPoint to, bool fine, bool shownWhileWaiting, int sourceLevel) {
+  const auto onTable = [this](int y) { return y < -9999 ? y : y + metrics_.scrollOffset; };
   FlightRequest r;
   r.fromX = from.x();
-  r.fromY = from.y();
+  r.fromY = onTable(from.y());
   r.toX = to.x();
-  r.toY = to.y();
+  r.toY = onTable(to.y());
   r.fine = fine;
   r.landing = !fine;
   r.shadowSize = animation.shadowSize;
@@ -245,24 +248,30 @@ void TableWidget::backgroundChanged() {
   tableChanged();
 }
 
+void TableWidget::drawBackground(QSize surface, QSize pixels) {
+  if (backgroundValid_ && background_.size() == pixels) return;
+  // A background that draws nothing (a picture file gone) leaves what the
+  // surface showed before.
+  if (background_.size() != pixels) {
+    background_ = QPixmap(pixels);
+    background_.setDevicePixelRatio(devicePixelRatioF());
+    background_.fill(Qt::black);
+  }
+  QPainter p(&background_);
+  if (backgroundPaint_) backgroundPaint_(p, surface);
+  else p.fillRect(QRect(QPoint(0, 0), surface), qColourOf(kDefaultGreen));
+  backgroundValid_ = true;
+  restingValid_ = false;
+}
+
 void TableWidget::drawResting() {
   images_.setDevicePixelRatio(devicePixelRatioF());
   const QSize surface(width(), restingHeight());
   const QSize pixels = surface * devicePixelRatioF();
-  if (!backgroundValid_ || background_.size() != pixels) {
-    // A background that draws nothing (a picture file gone) leaves what the
-    // surface showed before.
-    if (background_.size() != pixels) {
-      background_ = QPixmap(pixels);
-      background_.setDevicePixelRatio(devicePixelRatioF());
-      background_.fill(Qt::black);
-    }
-    QPainter p(&background_);
-    if (backgroundPaint_) backgroundPaint_(p, surface);
-    else p.fillRect(QRect(QPoint(0, 0), surface), qColourOf(kDefaultGreen));
-    backgroundValid_ = true;
-    restingValid_ = false;
-  }
+  drawBackground(surface, pixels);
+  // The winning show throws its cards onto the resting picture: drawing it
+  // anew meanwhile would wipe them.
+  if (shower_ && resting_.size() == pixels) return;
   if (!restingValid_ || resting_.size() != pixels) {
     resting_ = background_.copy();
     QPainter p(&resting_);
@@ -295,11 +304,14 @@ void TableWidget::paintEvent(QPaintEvent*) {
 
 // The moves still to come wait at their start; the card in the air is drawn last.
 void TableWidget::paintFlights(QPainter& p) const {
+  p.save();
+  p.translate(0, -metrics_.scrollOffset);
   for (const CardFlight* f : queue_.waiting()) paintCard(p, images_, f->card, f->faceUp, f->frames.front().x, f->frames.front().y);
   if (const CardFlight* f = queue_.flying()) {
     const QPoint at = queue_.flyingAt();
     paintCard(p, images_, f->card, f->faceUp, at.x(), at.y());
   }
+  p.restore();
 }
 
 void TableWidget::paintHeld(QPainter& p) const {

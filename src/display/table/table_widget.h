@@ -122,6 +122,8 @@ class TableWidget : public QWidget {
   // The "VertScrollBar" preference.
   void setScrollingWanted(bool on);
   ScrollBarState scrollBarState() const;
+  // A new deal starts at the top of the table with the bar hidden.
+  void resetScrolling();
   // The pointer shown over the table, and the one while cards are held.
   void setCursors(const QCursor& normal, const QCursor& dragging);
 
@@ -153,6 +155,7 @@ class TableWidget : public QWidget {
   void paintFlights(QPainter& p) const;
   void queueFlight(int card, QPoint from, QPoint to, bool fine, bool shownWhileWaiting, int sourceLevel = 0);
   void throwShowerCards();
+  void drawBackground(QSize surface, QSize pixels);
   void drawResting();
   int restingHeight() const;
   void refreshScrollBar();

@@ -30,6 +30,16 @@ ScrollBarState TableWidget::scrollBarState() const {
   return {!scrollBar_->isHidden(), scrollBar_->value(), scrollBar_->maximum()};
 }
 
+void TableWidget::resetScrolling() {
+  surfaceHeight_ = 0;
+  metrics_.scrollOffset = 0;
+  if (!scrollBar_) return;
+  const QSignalBlocker quiet(scrollBar_);
+  scrollBar_->setRange(0, kHiddenScrollMaximum);
+  scrollBar_->setValue(0);
+  scrollBar_->hide();
+}
+
 void TableWidget::setCursors(const QCursor& normal, const QCursor& dragging) {
   normalCursor_ = normal;
   dragCursor_ = dragging;
