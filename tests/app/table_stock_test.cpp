@@ -5,6 +5,7 @@
 #include "app/game_controller.h"
 #include "app/main_window.h"
 #include "display/geometry/stock_thickness.h"
+#include "table_test_support.h"
 #include "test_temp_dir.h"
 
 class TableStockTest : public QObject {
@@ -14,11 +15,8 @@ class TableStockTest : public QObject {
   void aClickOnTheRaisedStockTurnsItAndThePilesFollowTheirCounts() {
     kes::TempDir data;
     kes::TfrmMain window;
-    kes::GameController controller(window, {qEnvironmentVariable("KESTROVA_TEST_DATA").toStdString(), data.path()});
-    QVERIFY(controller.ready());
-    window.resize(1024, 768);
-    window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    kes::GameController controller(window, kes::test::builtDataDirs(data));
+    QVERIFY(kes::test::showTable(window, controller));
     controller.session().state().prefs.autoplay = false;
     controller.table().animation.dealAnimation = false;
     controller.table().animation.cardsAnimate = false;
