@@ -84,6 +84,13 @@ class TableAnimationTest : public QObject {
     return s;
   }
 
+  // Quick flights, the cards dealt at once.
+  static kes::AnimationSettings quickWithoutDeal() {
+    kes::AnimationSettings s = quick();
+    s.dealAnimation = false;
+    return s;
+  }
+
  private slots:
   void theDealFliesAndIgnoresTheMouseMeanwhile() {
     kes::TfrmMain window;
@@ -105,8 +112,7 @@ class TableAnimationTest : public QObject {
   void aCardSentHomeFliesAndEndsOnTheFoundation() {
     kes::TfrmMain window;
     kes::GameController controller(window, dirs());
-    kes::AnimationSettings settings = quick();
-    settings.dealAnimation = false;
+    kes::AnimationSettings settings = quickWithoutDeal();
     open(window, controller, settings);
     QVERIFY(controller.startGame(1, "0000000000001"));
     kes::TableWidget& table = controller.table();
@@ -146,8 +152,7 @@ class TableAnimationTest : public QObject {
   void aKeyOrAClickStopsTheWinningShow() {
     kes::TfrmMain window;
     kes::GameController controller(window, dirs());
-    kes::AnimationSettings settings = quick();
-    settings.dealAnimation = false;
+    kes::AnimationSettings settings = quickWithoutDeal();
     open(window, controller, settings);
     QVERIFY(controller.startGame(1, "0000000000001"));
     kes::TableWidget& table = controller.table();
@@ -173,8 +178,7 @@ class TableAnimationTest : public QObject {
   void aRedealIsShownCardByCard() {
     kes::TfrmMain window;
     kes::GameController controller(window, dirs());
-    kes::AnimationSettings settings = quick();
-    settings.dealAnimation = false;
+    kes::AnimationSettings settings = quickWithoutDeal();
     settings.moveSpeed = 0;
     open(window, controller, settings);
     QVERIFY(controller.startGame(2, "0000000000001"));
@@ -201,8 +205,7 @@ class TableAnimationTest : public QObject {
   void withoutRedealAnimationOnlyTheTurnedCardFlies() {
     kes::TfrmMain window;
     kes::GameController controller(window, dirs());
-    kes::AnimationSettings settings = quick();
-    settings.dealAnimation = false;
+    kes::AnimationSettings settings = quickWithoutDeal();
     settings.redealAnimation = false;
     settings.moveSpeed = 0;
     open(window, controller, settings);
@@ -223,8 +226,7 @@ class TableAnimationTest : public QObject {
   void cardsWaitingInTheWasteKeepTheirOrder() {
     kes::TfrmMain window;
     kes::GameController controller(window, dirs());
-    kes::AnimationSettings settings = quick();
-    settings.dealAnimation = false;
+    kes::AnimationSettings settings = quickWithoutDeal();
     open(window, controller, settings);
     QVERIFY(controller.startGame(2, "0000000000001"));
     kes::TableWidget& table = controller.table();
@@ -245,8 +247,7 @@ class TableAnimationTest : public QObject {
     kes::TfrmMain window;
     kes::GameController controller(window, dirs());
     QStringList messages;
-    kes::AnimationSettings settings = quick();
-    settings.dealAnimation = false;
+    kes::AnimationSettings settings = quickWithoutDeal();
     openOneMoveFromWinning(window, controller, messages, settings);
     kes::TableWidget& table = controller.table();
     QTest::mouseDClick(&table, Qt::LeftButton, {}, topCardCentre(table, 0));
@@ -262,8 +263,7 @@ class TableAnimationTest : public QObject {
     kes::TfrmMain window;
     kes::GameController controller(window, dirs());
     QStringList messages;
-    kes::AnimationSettings settings = quick();
-    settings.dealAnimation = false;
+    kes::AnimationSettings settings = quickWithoutDeal();
     settings.cardsAnimate = false;
     settings.winningAnimation = false;
     openOneMoveFromWinning(window, controller, messages, settings);
@@ -281,8 +281,7 @@ class TableAnimationTest : public QObject {
     window.setQuestion([](const QString&) { return true; });
     kes::GameController controller(window, dirs());
     QStringList messages;
-    kes::AnimationSettings settings = quick();
-    settings.dealAnimation = false;
+    kes::AnimationSettings settings = quickWithoutDeal();
     openOneMoveFromWinning(window, controller, messages, settings);
     kes::TableWidget& table = controller.table();
     QTest::mouseDClick(&table, Qt::LeftButton, {}, topCardCentre(table, 0));
@@ -299,8 +298,7 @@ class TableAnimationTest : public QObject {
     kes::TfrmMain window;
     kes::GameController controller(window, dirs());
     QStringList messages;
-    kes::AnimationSettings settings = quick();
-    settings.dealAnimation = false;
+    kes::AnimationSettings settings = quickWithoutDeal();
     openOneMoveFromWinning(window, controller, messages, settings);
     kes::TableWidget& table = controller.table();
     QTest::mouseDClick(&table, Qt::LeftButton, {}, topCardCentre(table, 0));
@@ -316,8 +314,7 @@ class TableAnimationTest : public QObject {
   void theWinningShowCanBeSwitchedOff() {
     kes::TfrmMain window;
     kes::GameController controller(window, dirs());
-    kes::AnimationSettings settings = quick();
-    settings.dealAnimation = false;
+    kes::AnimationSettings settings = quickWithoutDeal();
     settings.winningAnimation = false;
     open(window, controller, settings);
     QVERIFY(controller.startGame(1, "0000000000001"));

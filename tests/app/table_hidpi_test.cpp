@@ -19,13 +19,9 @@ class TableHiDpiTest : public QObject {
 
  private slots:
   void cardsAreDrawnSharpWhileTheLayoutStaysLogical() {
-    kes::TempDir data;
-    kes::TfrmMain window;
-    kes::GameController controller(window, kes::test::builtDataDirs(data));
-    QVERIFY(kes::test::showTable(window, controller));
-    controller.session().state().prefs.autoplay = false;
-    controller.table().animation.dealAnimation = false;
-    QVERIFY(controller.startGame(2, "0000000000001"));
+    kes::test::ShownGame play;
+    kes::GameController& controller = play.controller;
+    QVERIFY(play.deal(2));
     kes::TableWidget& table = controller.table();
     QCOMPARE(table.devicePixelRatioF(), 2.0);
 

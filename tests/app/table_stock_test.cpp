@@ -13,14 +13,11 @@ class TableStockTest : public QObject {
 
  private slots:
   void aClickOnTheRaisedStockTurnsItAndThePilesFollowTheirCounts() {
-    kes::TempDir data;
-    kes::TfrmMain window;
-    kes::GameController controller(window, kes::test::builtDataDirs(data));
-    QVERIFY(kes::test::showTable(window, controller));
-    controller.session().state().prefs.autoplay = false;
-    controller.table().animation.dealAnimation = false;
+    kes::test::ShownGame play;
+    kes::TfrmMain& window = play.window;
+    kes::GameController& controller = play.controller;
     controller.table().animation.cardsAnimate = false;
-    QVERIFY(controller.startGame(2, "0000000000001"));
+    QVERIFY(play.deal(2));
     kes::TableWidget& table = controller.table();
     const kes::GameState& g = controller.session().state();
     const kes::StockDrawPlaces& layout = table.metrics().stockDraw;

@@ -32,6 +32,22 @@ inline DataDirs builtDataDirs(const TempDir& data) {
   return QTest::qWaitForWindowExposed(&window);
 }
 
+// A window and controller on the built data and a fresh data folder.
+struct ShownGame {
+  TempDir data;
+  TfrmMain window;
+  GameController controller{window, builtDataDirs(data)};
+
+  // Shows the table and deals the first deal of `game` at once, with no
+  // automatic moves to disturb what the test does.
+  [[nodiscard]] bool deal(int game) {
+    if (!showTable(window, controller)) return false;
+    controller.session().state().prefs.autoplay = false;
+    controller.table().animation.dealAnimation = false;
+    return controller.startGame(game, "0000000000001");
+  }
+};
+
 // The centre of the top card of a tableau pile, on the table widget.
 inline QPoint topCardCentre(TableWidget& table, int pile) {
   const TableView view = table.view();
