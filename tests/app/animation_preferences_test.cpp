@@ -5,6 +5,7 @@
 #include "app/main_window.h"
 #include "datafiles/config_field.h"
 #include "display/geometry/pile_geometry.h"
+#include "table_test_support.h"
 #include "test_temp_dir.h"
 
 namespace {
@@ -15,21 +16,10 @@ kes::ConfigRecord recordWith(std::initializer_list<std::pair<const kes::ConfigFi
   return config;
 }
 
-QPoint topCardCentre(kes::TableWidget& table, int pile) {
-  const kes::TableView view = table.view();
-  const kes::PileId id = kes::PileId::tableau(pile);
-  return {kes::cardLeft(view, id, 0, false) + view.width() / 2, kes::cardTop(view, id, 0, false) + view.height() / 2};
-}
+using kes::test::topCardCentre;
 
 // The ace of hearts on top of the first tableau pile.
-void aceOnFirstPile(kes::GameController& controller) {
-  kes::GameState& g = controller.session().state();
-  const auto at = g.locateCard(1);
-  QVERIFY(at);
-  g.table.pile(*at).remove(1);
-  g.table.pile(kes::PileId::tableau(0)).append(1);
-  controller.table().tableChanged();
-}
+void aceOnFirstPile(kes::GameController& controller) { kes::test::moveCardOnto(controller, 1, kes::PileId::tableau(0)); }
 
 }  // namespace
 
@@ -38,7 +28,7 @@ class AnimationPreferencesTest : public QObject {
 
  private:
   kes::TempDir data_;
-  kes::DataDirs dirs() const { return {qEnvironmentVariable("KESTROVA_TEST_DATA").toStdString(), data_.path()}; }
+  kes::DataDirs dirs() const { return kes::test::builtDataDirs(data_); }
 
   // A main window and controller on a start-up context holding `config`.
   struct Table {

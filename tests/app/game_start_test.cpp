@@ -9,15 +9,12 @@
 #include "app/startup/preference_table.h"
 #include "datafiles/config_field.h"
 #include "datafiles/settings_file.h"
+#include "table_test_support.h"
 #include "test_temp_dir.h"
 
 #include <QComboBox>
 
 namespace {
-
-struct IgnoredMessages : kes::MessageSink {
-  void information(const std::string&) override {}
-};
 
 constexpr int kFreeCell = 1;
 constexpr int kSpider = 4;  // needs a wide display
@@ -31,19 +28,12 @@ class GameStartTest : public QObject {
 
  private:
   // One window and controller over the built data, with its own settings.
-  struct Fixture {
-    kes::TempDir data;
-    IgnoredMessages messages;
-    kes::AppContext app;
-    kes::SettingsFile settings{data.path() / "CFG.DAT", messages};
-    kes::TfrmMain window;
-    std::unique_ptr<kes::GameController> controller;
+  struct Fixture : kes::test::ControllerWithSettings {
     QStringList questions;
     bool answer = true;
-    QStringList information;
 
     Fixture() {
-      app.dirs = {qEnvironmentVariable("KESTROVA_TEST_DATA").toStdString(), data.path()};
+      app.dirs = kes::test::builtDataDirs(data);
       app.config.put(kes::Field::PlayerName, "Ann");
       app.config.put(kes::Field::ConfirmQuitGame, "Y");
       app.config.put(kes::Field::CardSize, "B");
@@ -51,12 +41,11 @@ class GameStartTest : public QObject {
       app.config.put(kes::Field::BackDesign, "011");
       app.config.put(kes::Field::UndoMode, "0");
       app.config.put(kes::Field::AutomaticFaceUp, "Y");
-      controller = std::make_unique<kes::GameController>(window, app.dirs, &app, &settings);
+      makeController();
       controller->setQuestion([this](const QString& text) {
         questions << text;
         return answer;
       });
-      controller->setInformation([this](const QString& text) { information << text; });
       controller->setDisplayWidth([] { return 1024; });
     }
     bool enabled(const char* item) const { return window.menuAction(item)->isEnabled(); }

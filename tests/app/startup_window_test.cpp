@@ -21,6 +21,20 @@ void giveInstallFolder(const fs::path& install, bool withLibrary) {
   if (withLibrary) fs::copy_file(built / "KES.RGF", install / "KES.RGF");
 }
 
+// Start-up over a fresh installation folder named `installName`, with a home
+// folder beside it; what start-up would show is recorded.
+struct StartUp {
+  kes::TempDir tmp;
+  fs::path install, home;
+  kes::testing::RecordingStartupUi ui;
+
+  StartUp(const char* installName, const char* homeName, bool withLibrary)
+      : install(tmp.path() / installName), home(tmp.path() / homeName) {
+    giveInstallFolder(install, withLibrary);
+  }
+  kes::ProgramStart run() { return kes::startProgram({kes::DataDirs{install, home}, {}}, ui); }
+};
+
 // More than one colour: something was drawn.
 bool hasPicture(const QImage& image) {
   const QRgb first = image.pixel(0, 0);
@@ -58,34 +72,26 @@ class StartupWindowTest : public QObject {
   }
 
   void aMissingResourceLibraryEndsStartUpBeforeAnythingElse() {
-    const kes::TempDir tmp;
-    const fs::path install = tmp.path() / "Install";
-    const fs::path home = tmp.path() / "Home";
-    giveInstallFolder(install, false);
-    kes::testing::RecordingStartupUi ui;
-    const kes::ProgramStart start = kes::startProgram({kes::DataDirs{install, home}, {}}, ui);
+    StartUp s("Install", "Home", false);
+    const kes::ProgramStart start = s.run();
     QVERIFY(!start);
     QVERIFY(!start.app);
-    const QString path = QString::fromStdString((install / "KES.RGF").string()).toLower();
+    const QString path = QString::fromStdString((s.install / "KES.RGF").string()).toLower();
     QVERIFY(path.endsWith("/install/kes.rgf"));
-    QCOMPARE(ui.informations, std::vector<std::string>{"Can't find/load " + path.toStdString()});
-    QVERIFY(ui.errors.empty());
+    QCOMPARE(s.ui.informations, std::vector<std::string>{"Can't find/load " + path.toStdString()});
+    QVERIFY(s.ui.errors.empty());
     // Neither the data folder nor the settings were touched.
-    QVERIFY(!fs::exists(home / "DATA"));
+    QVERIFY(!fs::exists(s.home / "DATA"));
   }
 
   void startUpGoesOnOnceTheLibraryIsOpen() {
-    const kes::TempDir tmp;
-    const fs::path install = tmp.path() / "install";
-    const fs::path home = tmp.path() / "home";
-    giveInstallFolder(install, true);
-    kes::testing::RecordingStartupUi ui;
-    const kes::ProgramStart start = kes::startProgram({kes::DataDirs{install, home}, {}}, ui);
+    StartUp s("install", "home", true);
+    const kes::ProgramStart start = s.run();
     QVERIFY(start);
     QVERIFY(start.library->isOpen());
     QVERIFY(start.library->has("CUR_ARROW2A"));
-    QVERIFY(ui.informations.empty() && ui.errors.empty());
-    QVERIFY(fs::is_directory(home / "DATA"));
+    QVERIFY(s.ui.informations.empty() && s.ui.errors.empty());
+    QVERIFY(fs::is_directory(s.home / "DATA"));
   }
 
   void lineBreaksOfMessagesBecomeTheBoxes() {

@@ -3,22 +3,14 @@
 #include "app/game_controller.h"
 #include "app/main_window.h"
 #include "display/geometry/pile_geometry.h"
+#include "table_test_support.h"
 #include "test_temp_dir.h"
 
 namespace {
 
-// The centre of the top card of a tableau pile, on the table widget.
-QPoint topCardCentre(kes::TableWidget& table, int pile) {
-  const kes::TableView view = table.view();
-  const kes::PileId id = kes::PileId::tableau(pile);
-  return {kes::cardLeft(view, id, 0, false) + view.width() / 2, kes::cardTop(view, id, 0, false) + view.height() / 2};
-}
+using kes::test::pileCentre;
+using kes::test::topCardCentre;
 
-// The centre of a pile's place on the table widget.
-QPoint pileCentre(kes::TableWidget& table, kes::PileId pile) {
-  const kes::TableView view = table.view();
-  return {kes::pileOriginX(view, pile) + view.width() / 2, kes::pileOriginY(view, pile) + view.height() / 2};
-}
 
 // Turns the whole stock onto the waste; returns the waste, bottom card first.
 std::vector<int> stockOntoWaste(kes::GameController& controller) {
@@ -59,12 +51,7 @@ void oneMoveFromWinning(kes::GameController& controller) {
 
 // Lays a card on top of the first tableau pile by hand.
 void putOnFirstPile(kes::GameController& controller, int card) {
-  kes::GameState& g = controller.session().state();
-  const auto at = g.locateCard(card);
-  QVERIFY(at);
-  g.table.pile(*at).remove(card);
-  g.table.pile(kes::PileId::tableau(0)).append(card);
-  controller.table().tableChanged();
+  kes::test::moveCardOnto(controller, card, kes::PileId::tableau(0));
 }
 
 }  // namespace
@@ -74,20 +61,33 @@ class TableAnimationTest : public QObject {
 
  private:
   kes::TempDir data_;
-  kes::DataDirs dirs() const { return {qEnvironmentVariable("KESTROVA_TEST_DATA").toStdString(), data_.path()}; }
+  kes::DataDirs dirs() const { return kes::test::builtDataDirs(data_); }
 
   void open(kes::TfrmMain& window, kes::GameController& controller, kes::AnimationSettings settings) {
-    QVERIFY2(controller.ready(), qPrintable(controller.error()));
     controller.table().animation = settings;
-    window.resize(1024, 768);
-    window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QVERIFY(kes::test::showTable(window, controller));
     controller.session().state().prefs.autoplay = false;
+  }
+
+  // A game one double-click from winning, with the messages it shows collected.
+  void openOneMoveFromWinning(kes::TfrmMain& window, kes::GameController& controller, QStringList& messages,
+                              kes::AnimationSettings settings) {
+    controller.setInformation([&messages](const QString& text) { messages << text; });
+    open(window, controller, settings);
+    QVERIFY(controller.startGame(1, "0000000000001"));
+    oneMoveFromWinning(controller);
   }
 
   static kes::AnimationSettings quick() {
     kes::AnimationSettings s;
     s.moveSpeed = 1;
+    return s;
+  }
+
+  // Quick flights, the cards dealt at once.
+  static kes::AnimationSettings quickWithoutDeal() {
+    kes::AnimationSettings s = quick();
+    s.dealAnimation = false;
     return s;
   }
 
@@ -112,8 +112,7 @@ class TableAnimationTest : public QObject {
   void aCardSentHomeFliesAndEndsOnTheFoundation() {
     kes::TfrmMain window;
     kes::GameController controller(window, dirs());
-    kes::AnimationSettings settings = quick();
-    settings.dealAnimation = false;
+    kes::AnimationSettings settings = quickWithoutDeal();
     open(window, controller, settings);
     QVERIFY(controller.startGame(1, "0000000000001"));
     kes::TableWidget& table = controller.table();
@@ -153,8 +152,7 @@ class TableAnimationTest : public QObject {
   void aKeyOrAClickStopsTheWinningShow() {
     kes::TfrmMain window;
     kes::GameController controller(window, dirs());
-    kes::AnimationSettings settings = quick();
-    settings.dealAnimation = false;
+    kes::AnimationSettings settings = quickWithoutDeal();
     open(window, controller, settings);
     QVERIFY(controller.startGame(1, "0000000000001"));
     kes::TableWidget& table = controller.table();
@@ -202,8 +200,7 @@ class TableAnimationTest : public QObject {
   void aRedealIsShownCardByCard() {
     kes::TfrmMain window;
     kes::GameController controller(window, dirs());
-    kes::AnimationSettings settings = quick();
-    settings.dealAnimation = false;
+    kes::AnimationSettings settings = quickWithoutDeal();
     settings.moveSpeed = 0;
     open(window, controller, settings);
     QVERIFY(controller.startGame(2, "0000000000001"));
@@ -230,8 +227,7 @@ class TableAnimationTest : public QObject {
   void withoutRedealAnimationOnlyTheTurnedCardFlies() {
     kes::TfrmMain window;
     kes::GameController controller(window, dirs());
-    kes::AnimationSettings settings = quick();
-    settings.dealAnimation = false;
+    kes::AnimationSettings settings = quickWithoutDeal();
     settings.redealAnimation = false;
     settings.moveSpeed = 0;
     open(window, controller, settings);
@@ -252,8 +248,7 @@ class TableAnimationTest : public QObject {
   void cardsWaitingInTheWasteKeepTheirOrder() {
     kes::TfrmMain window;
     kes::GameController controller(window, dirs());
-    kes::AnimationSettings settings = quick();
-    settings.dealAnimation = false;
+    kes::AnimationSettings settings = quickWithoutDeal();
     open(window, controller, settings);
     QVERIFY(controller.startGame(2, "0000000000001"));
     kes::TableWidget& table = controller.table();
@@ -274,13 +269,9 @@ class TableAnimationTest : public QObject {
     kes::TfrmMain window;
     kes::GameController controller(window, dirs());
     QStringList messages;
-    controller.setInformation([&messages](const QString& text) { messages << text; });
-    kes::AnimationSettings settings = quick();
-    settings.dealAnimation = false;
-    open(window, controller, settings);
-    QVERIFY(controller.startGame(1, "0000000000001"));
+    kes::AnimationSettings settings = quickWithoutDeal();
+    openOneMoveFromWinning(window, controller, messages, settings);
     kes::TableWidget& table = controller.table();
-    oneMoveFromWinning(controller);
     QTest::mouseDClick(&table, Qt::LeftButton, {}, topCardCentre(table, 0));
     QTRY_VERIFY_WITH_TIMEOUT(table.winningAnimationRunning(), 10000);
     QVERIFY(window.isWinningAnimationRunning());
@@ -294,15 +285,11 @@ class TableAnimationTest : public QObject {
     kes::TfrmMain window;
     kes::GameController controller(window, dirs());
     QStringList messages;
-    controller.setInformation([&messages](const QString& text) { messages << text; });
-    kes::AnimationSettings settings = quick();
-    settings.dealAnimation = false;
+    kes::AnimationSettings settings = quickWithoutDeal();
     settings.cardsAnimate = false;
     settings.winningAnimation = false;
-    open(window, controller, settings);
-    QVERIFY(controller.startGame(1, "0000000000001"));
+    openOneMoveFromWinning(window, controller, messages, settings);
     kes::TableWidget& table = controller.table();
-    oneMoveFromWinning(controller);
     QSignalSpy shows(&table, &kes::TableWidget::winningAnimationEnded);
     QTest::mouseDClick(&table, Qt::LeftButton, {}, topCardCentre(table, 0));
     // Only the short breath after the last card comes before it.
@@ -316,13 +303,9 @@ class TableAnimationTest : public QObject {
     window.setQuestion([](const QString&) { return true; });
     kes::GameController controller(window, dirs());
     QStringList messages;
-    controller.setInformation([&messages](const QString& text) { messages << text; });
-    kes::AnimationSettings settings = quick();
-    settings.dealAnimation = false;
-    open(window, controller, settings);
-    QVERIFY(controller.startGame(1, "0000000000001"));
+    kes::AnimationSettings settings = quickWithoutDeal();
+    openOneMoveFromWinning(window, controller, messages, settings);
     kes::TableWidget& table = controller.table();
-    oneMoveFromWinning(controller);
     QTest::mouseDClick(&table, Qt::LeftButton, {}, topCardCentre(table, 0));
     QTRY_VERIFY_WITH_TIMEOUT(table.winningAnimationRunning(), 10000);
     window.close();
@@ -337,13 +320,9 @@ class TableAnimationTest : public QObject {
     kes::TfrmMain window;
     kes::GameController controller(window, dirs());
     QStringList messages;
-    controller.setInformation([&messages](const QString& text) { messages << text; });
-    kes::AnimationSettings settings = quick();
-    settings.dealAnimation = false;
-    open(window, controller, settings);
-    QVERIFY(controller.startGame(1, "0000000000001"));
+    kes::AnimationSettings settings = quickWithoutDeal();
+    openOneMoveFromWinning(window, controller, messages, settings);
     kes::TableWidget& table = controller.table();
-    oneMoveFromWinning(controller);
     QTest::mouseDClick(&table, Qt::LeftButton, {}, topCardCentre(table, 0));
     QVERIFY(table.animating());
     controller.newGame();
@@ -357,8 +336,7 @@ class TableAnimationTest : public QObject {
   void theWinningShowCanBeSwitchedOff() {
     kes::TfrmMain window;
     kes::GameController controller(window, dirs());
-    kes::AnimationSettings settings = quick();
-    settings.dealAnimation = false;
+    kes::AnimationSettings settings = quickWithoutDeal();
     settings.winningAnimation = false;
     open(window, controller, settings);
     QVERIFY(controller.startGame(1, "0000000000001"));

@@ -6,13 +6,10 @@
 #include "datafiles/config_field.h"
 #include "datafiles/settings_file.h"
 #include "display/resources/resource_library.h"
+#include "table_test_support.h"
 #include "test_temp_dir.h"
 
 namespace {
-
-struct IgnoredMessages : kes::MessageSink {
-  void information(const std::string&) override {}
-};
 
 // A picture whose every pixel differs from its neighbours', so that a shift
 // of one pixel shows.
@@ -36,15 +33,8 @@ class TableBackgroundTest : public QObject {
  private:
   // A controller over an installation folder of the built library and
   // catalogue with test pictures of its own under Images.
-  struct Fixture {
+  struct Fixture : kes::test::ControllerWithSettings {
     kes::TempDir install;
-    kes::TempDir data;
-    IgnoredMessages messages;
-    kes::AppContext app;
-    kes::SettingsFile settings{data.path() / "CFG.DAT", messages};
-    kes::TfrmMain window;
-    std::unique_ptr<kes::GameController> controller;
-    QStringList information;
     QImage tile = patterned(kTileWidth, kTileHeight, 11);
     QImage full = patterned(150, 120, 77);
 
@@ -61,8 +51,7 @@ class TableBackgroundTest : public QObject {
       app.config.put(kes::Field::BackgroundFixedColour, "0");
       app.config.put(kes::Field::BackgroundColour, "0");
       app.config.put(kes::Field::FadeBackground, "N");
-      controller = std::make_unique<kes::GameController>(window, app.dirs, &app, &settings);
-      controller->setInformation([this](const QString& message) { information << message; });
+      makeController();
     }
 
     // The table as it shows now, after the messages its painting left.

@@ -10,36 +10,18 @@
 #include "display/geometry/pile_geometry.h"
 #include "display/resources/resource_library.h"
 #include "display/resources/resource_names.h"
+#include "picture_test_support.h"
+#include "table_test_support.h"
 #include "test_temp_dir.h"
-
-namespace {
-
-bool isPixelDoubled(const QImage& picture) {
-  for (int y = 0; y + 1 < picture.height(); y += 2)
-    for (int x = 0; x + 1 < picture.width(); x += 2) {
-      const QRgb p = picture.pixel(x, y);
-      if (picture.pixel(x + 1, y) != p || picture.pixel(x, y + 1) != p || picture.pixel(x + 1, y + 1) != p) return false;
-    }
-  return true;
-}
-
-}  // namespace
 
 class TableHiDpiTest : public QObject {
   Q_OBJECT
 
  private slots:
   void cardsAreDrawnSharpWhileTheLayoutStaysLogical() {
-    kes::TempDir data;
-    kes::TfrmMain window;
-    kes::GameController controller(window, {qEnvironmentVariable("KESTROVA_TEST_DATA").toStdString(), data.path()});
-    QVERIFY(controller.ready());
-    window.resize(1024, 768);
-    window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&window));
-    controller.session().state().prefs.autoplay = false;
-    controller.table().animation.dealAnimation = false;
-    QVERIFY(controller.startGame(2, "0000000000001"));
+    kes::test::ShownGame play;
+    kes::GameController& controller = play.controller;
+    QVERIFY(play.deal(2));
     kes::TableWidget& table = controller.table();
     QCOMPARE(table.devicePixelRatioF(), 2.0);
 
@@ -52,7 +34,7 @@ class TableHiDpiTest : public QObject {
     const kes::PileHit hit = kes::pileAtPoint(view, x + 35, y + 48);
     QCOMPARE(hit.card, view.pile(pile).top());
     const QImage card = picture.copy(2 * x, 2 * y, 2 * view.width(), 2 * view.height());
-    QVERIFY(!isPixelDoubled(card));
+    QVERIFY(!kes::test::isPixelDoubled(card));
     // Its pixels are the double-size face's own, not an enlarged small one.
     const int code = hit.card > 52 ? hit.card - 52 : hit.card;
     const int suit = (code - 1) / 13, rank = (code - 1) % 13;

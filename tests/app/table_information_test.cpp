@@ -4,6 +4,7 @@
 #include "app/main_window.h"
 #include "display/geometry/pile_geometry.h"
 #include "display/table/family_indicator_painter.h"
+#include "table_test_support.h"
 #include "test_temp_dir.h"
 
 namespace {
@@ -11,25 +12,17 @@ namespace {
 constexpr int kPokerSquare = 15;
 constexpr int kCalculation = 16;
 
-QPoint pileCentre(kes::TableWidget& table, kes::PileId pile) {
-  const kes::TableView view = table.view();
-  return {kes::pileOriginX(view, pile) + view.width() / 2, kes::pileOriginY(view, pile) + view.height() / 2};
-}
+using kes::test::pileCentre;
 
 // The first row of the grid holds the two to five of hearts in its first
 // four cells, and the six of hearts waits on the waste.
 void fourOfAStraightFlush(kes::GameController& controller) {
   kes::GameState& g = controller.session().state();
-  const auto take = [&](int card) {
-    const auto at = g.locateCard(card);
-    QVERIFY(at);
-    g.table.pile(*at).remove(card);
-  };
   for (int cell = 0; cell < 4; ++cell) {
-    take(2 + cell);
+    QVERIFY(kes::test::takeCard(g, 2 + cell));
     g.table.appendCard(kes::PileId::tableau(cell), 2 + cell, true);
   }
-  take(6);
+  QVERIFY(kes::test::takeCard(g, 6));
   g.table.appendCard(kes::PileId::waste(), 6, true);
   controller.table().tableChanged();
 }
@@ -57,18 +50,23 @@ class TableInformationTest : public QObject {
 
  private:
   kes::TempDir data_;
-  kes::DataDirs dirs() const { return {qEnvironmentVariable("KESTROVA_TEST_DATA").toStdString(), data_.path()}; }
+  kes::DataDirs dirs() const { return kes::test::builtDataDirs(data_); }
 
   void open(kes::TfrmMain& window, kes::GameController& controller, bool cardsAnimate) {
-    QVERIFY2(controller.ready(), qPrintable(controller.error()));
     kes::AnimationSettings settings;
     settings.dealAnimation = false;
     settings.cardsAnimate = cardsAnimate;
     settings.moveSpeed = 0;
     controller.table().animation = settings;
-    window.resize(1024, 768);
-    window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QVERIFY(kes::test::showTable(window, controller));
+  }
+
+  // A poker grid whose first row waits for the six of hearts, dragged there.
+  void openWithTheSixPlaced(kes::TfrmMain& window, kes::GameController& controller, bool cardsAnimate) {
+    open(window, controller, cardsAnimate);
+    QVERIFY(controller.startGame(kPokerSquare, "0000000000001"));
+    fourOfAStraightFlush(controller);
+    placeTheSix(controller.table());
   }
 
  private slots:
@@ -109,11 +107,8 @@ class TableInformationTest : public QObject {
   void theHandIsAnnouncedOnlyOnceTheCardHasLanded() {
     kes::TfrmMain window;
     kes::GameController controller(window, dirs());
-    open(window, controller, true);
-    QVERIFY(controller.startGame(kPokerSquare, "0000000000001"));
+    openWithTheSixPlaced(window, controller, true);
     kes::TableWidget& table = controller.table();
-    fourOfAStraightFlush(controller);
-    placeTheSix(table);
     QVERIFY(table.animationQueue().flying());
     QVERIFY(table.information().text().isEmpty());
     QVERIFY(rowMarked(table, false));
@@ -126,11 +121,8 @@ class TableInformationTest : public QObject {
   void aNewDealClearsTheInformation() {
     kes::TfrmMain window;
     kes::GameController controller(window, dirs());
-    open(window, controller, false);
-    QVERIFY(controller.startGame(kPokerSquare, "0000000000001"));
+    openWithTheSixPlaced(window, controller, false);
     kes::TableWidget& table = controller.table();
-    fourOfAStraightFlush(controller);
-    placeTheSix(table);
     QTRY_VERIFY_WITH_TIMEOUT(!table.animating(), 5000);
     QVERIFY(!table.information().text().isEmpty());
     controller.setQuestion([](const QString&) { return true; });

@@ -5,6 +5,7 @@
 #include "app/game_controller.h"
 #include "app/main_window.h"
 #include "display/geometry/stock_thickness.h"
+#include "table_test_support.h"
 #include "test_temp_dir.h"
 
 class TableStockTest : public QObject {
@@ -12,17 +13,11 @@ class TableStockTest : public QObject {
 
  private slots:
   void aClickOnTheRaisedStockTurnsItAndThePilesFollowTheirCounts() {
-    kes::TempDir data;
-    kes::TfrmMain window;
-    kes::GameController controller(window, {qEnvironmentVariable("KESTROVA_TEST_DATA").toStdString(), data.path()});
-    QVERIFY(controller.ready());
-    window.resize(1024, 768);
-    window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&window));
-    controller.session().state().prefs.autoplay = false;
-    controller.table().animation.dealAnimation = false;
+    kes::test::ShownGame play;
+    kes::TfrmMain& window = play.window;
+    kes::GameController& controller = play.controller;
     controller.table().animation.cardsAnimate = false;
-    QVERIFY(controller.startGame(2, "0000000000001"));
+    QVERIFY(play.deal(2));
     kes::TableWidget& table = controller.table();
     const kes::GameState& g = controller.session().state();
     const kes::StockDrawPlaces& layout = table.metrics().stockDraw;

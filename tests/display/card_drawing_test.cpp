@@ -11,6 +11,7 @@
 #include "display/table/card_images.h"
 #include "display/table/table_painter.h"
 #include "geometry_test_support.h"
+#include "picture_test_support.h"
 
 namespace {
 
@@ -58,15 +59,6 @@ struct DrawnTable : kes::test::Table {
 QRgb rgb(const QImage& picture, int x, int y) { return picture.pixel(x, y) | 0xFF000000u; }
 QRgb faceRgb(const kes::CardImages& images, int card, int x, int y) {
   return rgb(images.face(card).toImage().convertToFormat(QImage::Format_RGB32), x, y);
-}
-
-bool isPixelDoubled(const QImage& picture) {
-  for (int y = 0; y + 1 < picture.height(); y += 2)
-    for (int x = 0; x + 1 < picture.width(); x += 2) {
-      const QRgb p = picture.pixel(x, y);
-      if (picture.pixel(x + 1, y) != p || picture.pixel(x, y + 1) != p || picture.pixel(x + 1, y + 1) != p) return false;
-    }
-  return true;
 }
 
 }  // namespace
@@ -223,7 +215,7 @@ class CardDrawingTest : public QObject {
     const QImage table = t.paint(images_, 2);
     QCOMPARE(table.size(), QSize(2 * kWidth, 2 * kHeight));
     const QImage card = table.copy(2 * 340, 2 * 40, 142, 192);
-    QVERIFY(!isPixelDoubled(card));
+    QVERIFY(!kes::test::isPixelDoubled(card));
     QCOMPARE(rgb(card, 10, 10), rgb(face.toImage().convertToFormat(QImage::Format_RGB32), 10, 10));
     QCOMPARE(rgb(card, 3, 0), kGreen.rgb());
     QCOMPARE(rgb(card, 0, 3), kGreen.rgb());

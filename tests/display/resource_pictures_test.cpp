@@ -4,6 +4,7 @@
 #include <QtTest>
 
 #include "display/resources/resource_library.h"
+#include "picture_test_support.h"
 
 namespace {
 
@@ -68,17 +69,6 @@ bool fullyOpaque(const QImage& picture) {
 }
 
 constexpr QRgb kPureBlue = qRgb(0, 0, 255);
-
-// Whether every 2 x 2 block of the picture is one colour.
-bool isPixelDoubled(const QImage& picture) {
-  const QImage rgb = picture.convertToFormat(QImage::Format_RGB32);
-  for (int y = 0; y + 1 < rgb.height(); y += 2)
-    for (int x = 0; x + 1 < rgb.width(); x += 2) {
-      const QRgb p = rgb.pixel(x, y);
-      if (rgb.pixel(x + 1, y) != p || rgb.pixel(x, y + 1) != p || rgb.pixel(x + 1, y + 1) != p) return false;
-    }
-  return true;
-}
 
 }  // namespace
 
@@ -229,7 +219,7 @@ class ResourcePicturesTest : public QObject {
         const QString name = sized("C", size.letter, three(set) + "S");
         const QImage twin = library_.image(name + "@2x");
         QCOMPARE(twin.size(), library_.image(name).size() * 2);
-        QVERIFY2(!isPixelDoubled(cell(twin, {size.letter, 2 * size.width, 2 * size.height}, 12)), qPrintable(name));
+        QVERIFY2(!kes::test::isPixelDoubled(cell(twin, {size.letter, 2 * size.width, 2 * size.height}, 12)), qPrintable(name));
       }
       for (const QString& name : {sized("W", size.letter, "010"), sized("3D_BORDER_", size.letter, "1"),
                                   sized("3D_BORDER_", size.letter, "2"), sized("SHADOW_", size.letter, "1"),
@@ -239,7 +229,7 @@ class ResourcePicturesTest : public QObject {
         const QImage back(QDir(installDir()).filePath(QString("Images/D%1%2.bmp").arg(size.letter).arg(design)));
         const QImage twin(QDir(installDir()).filePath(QString("Images/2x/D%1%2.bmp").arg(size.letter).arg(design)));
         QCOMPARE(twin.size(), back.size() * 2);
-        QVERIFY(!isPixelDoubled(twin));
+        QVERIFY(!kes::test::isPixelDoubled(twin));
       }
     }
   }
