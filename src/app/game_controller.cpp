@@ -198,7 +198,7 @@ bool GameController::startChosenGame(int game, const std::string& player, bool r
 
 void GameController::prepareTable(const GameParams& params) {
   const SmallScreenOutcome outcome = applySmallScreenRule(app_, params, displayWidth_());
-  if (QAction* customize = window_.menuAction("mnuCustomize")) customize->setEnabled(!outcome.narrow);
+  window_.setItemEnabled("mnuCustomize", !outcome.narrow);
   if (outcome.showMessage) {
     information_(QString::fromStdString(smallScreenMessage(app_.config.get(Field::GameTitle))));
     window_.repaint();

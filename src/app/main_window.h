@@ -52,6 +52,8 @@ class TfrmMain : public QMainWindow {
   void SetGameCommandsEnabled(bool on);
   void SetUndoRedoEnabled(bool on);
   void SetAutoplayEnabled(bool on);
+  // One item; an item whose feature is still to come stays disabled.
+  void setItemEnabled(const char* name, bool on);
   void PlaceTimeAndScore();
 
   // Toolbar and panel options; byUser writes the choice to the settings.
@@ -133,7 +135,6 @@ class TfrmMain : public QMainWindow {
   void connectCommands();
   void connectToolbar(ToolbarPanel& toolbar);
   void syncToolbarsWithMenu();
-  void setItemEnabled(const char* name, bool on);
   void placeToolbarButtons();
   void onTableAreaResized();
   bool askToClose();

@@ -7,6 +7,7 @@
 #include "app/select_game_number.h"
 #include "app/small_screen.h"
 #include "app/startup/preference_table.h"
+#include "app/window/menu_table.h"
 #include "datafiles/config_field.h"
 #include "datafiles/settings_file.h"
 #include "table_test_support.h"
@@ -50,6 +51,12 @@ class GameStartTest : public QObject {
     }
     bool enabled(const char* item) const { return window.menuAction(item)->isEnabled(); }
   };
+
+  static bool isLaterFeature(const char* item) {
+    for (const kes::MenuEntry& entry : kes::mainMenuTable())
+      if (qstrcmp(entry.name, item) == 0) return entry.laterFeature != nullptr;
+    return false;
+  }
 
  private slots:
   void theCaptionNamesGamePlayerAndDeal() {
@@ -215,7 +222,9 @@ class GameStartTest : public QObject {
     QCOMPARE(f.app.config.get(kes::Field::CardSize), std::string("B"));
     QCOMPARE(f.app.config.get(kes::Field::FaceSet), std::string("001"));
     QCOMPARE(f.app.config.get(kes::Field::BackDesign), std::string("011"));
-    QVERIFY(f.enabled("mnuCustomize"));
+    // Given back, but only as far as the appearance dialog exists: a feature
+    // still to come keeps its item disabled.
+    QCOMPARE(f.enabled("mnuCustomize"), !isLaterFeature("mnuCustomize"));
     // Forced again, but the message shows once a run.
     QVERIFY(f.controller->startChosenGame(kSpider, "Ann", false));
     QCOMPARE(f.app.config.get(kes::Field::CardSize), std::string("M"));
