@@ -1,8 +1,9 @@
 #include "app/animation_preferences.h"
 
-#include <charconv>
+#include <limits>
 
 #include "datafiles/config_field.h"
+#include "datafiles/whole_number.h"
 
 namespace kes {
 
@@ -15,11 +16,8 @@ bool onUnlessNo(const ConfigRecord& config, const ConfigField& field) { return c
 
 // The two-digit delay; a field that holds no number keeps the default speed.
 int moveSpeedOf(const ConfigRecord& config) {
-  const std::string text = config.get(Field::MoveSpeed);
-  int n = 0;
-  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), n);
-  if (text.empty() || error != std::errc{} || end != text.data() + text.size() || n < 0) return kDefaultMoveSpeed;
-  return n;
+  const auto n = wholeNumber(config.get(Field::MoveSpeed));
+  return n && *n >= 0 && *n <= std::numeric_limits<int>::max() ? static_cast<int>(*n) : kDefaultMoveSpeed;
 }
 
 }  // namespace

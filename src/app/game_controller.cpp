@@ -7,6 +7,7 @@
 #include <QScreen>
 #include <QScrollBar>
 #include <QTimer>
+#include <limits>
 
 #include "engine/deal_generator.h"
 
@@ -21,6 +22,7 @@
 #include "datafiles/config_field.h"
 #include "datafiles/game_list.h"
 #include "datafiles/product_title.h"
+#include "datafiles/whole_number.h"
 #include "datafiles/settings_file.h"
 #include "display/resources/cursor_table.h"
 #include "main_window.h"
@@ -46,21 +48,14 @@ constexpr const char* kUnfiledTreeNumber = "-30";
 
 // The current game as a number; the record may hold it zero-padded.
 int currentGameOf(const ConfigRecord& config) {
-  try {
-    return std::stoi(config.get(Field::CurrentGame));
-  } catch (const std::exception&) {
-    return -1;
-  }
+  const auto n = wholeNumber(config.get(Field::CurrentGame));
+  return n && *n >= std::numeric_limits<int>::min() && *n <= std::numeric_limits<int>::max() ? static_cast<int>(*n) : -1;
 }
 
 // A number field of the record, or the fallback when it holds none in range.
 int recordNumber(const ConfigRecord& config, const ConfigField& field, int fallback, int last) {
-  try {
-    const int n = std::stoi(config.get(field));
-    return n >= 1 && n <= last ? n : fallback;
-  } catch (const std::exception&) {
-    return fallback;
-  }
+  const auto n = wholeNumber(config.get(field));
+  return n && *n >= 1 && *n <= last ? static_cast<int>(*n) : fallback;
 }
 
 int primaryScreenWidth() {

@@ -5,6 +5,7 @@
 #include "app/startup/preference_table.h"
 #include "datafiles/config_field.h"
 #include "datafiles/settings_file.h"
+#include "datafiles/whole_number.h"
 #include "display/resources/resource_library.h"
 #include "display/table/background_painter.h"
 
@@ -16,13 +17,7 @@ constexpr int kLastBackgroundNumber = 1000;  // the highest numbered picture the
 constexpr const char* kCustomBackgroundKey = "Customized_Background";
 constexpr const char* kDemoTile = "Y001";
 
-long long numberOf(const std::string& text) {
-  try {
-    return std::stoll(text);
-  } catch (const std::exception&) {
-    return 0;
-  }
-}
+long long numberOf(const std::string& text) { return wholeNumber(text).value_or(0); }
 
 }  // namespace
 

@@ -1,11 +1,11 @@
 #include "preference_table.h"
 
 #include <array>
-#include <charconv>
 #include <optional>
 #include <string>
 
 #include "datafiles/pad.h"
+#include "datafiles/whole_number.h"
 
 namespace kes {
 
@@ -77,14 +77,6 @@ constexpr std::string_view kLowColourFaceSet = "3";
 constexpr std::string_view kSmallCardsBackDesign = "006";
 constexpr std::string_view kBigCards = "B";
 constexpr std::string_view kButtonFaceColour = "-2147483633";
-
-std::optional<long long> wholeNumber(std::string_view text) {
-  if (!text.empty() && text.front() == '+') text.remove_prefix(1);
-  long long n = 0;
-  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), n);
-  if (text.empty() || error != std::errc{} || end != text.data() + text.size()) return std::nullopt;
-  return n;
-}
 
 // The field's text for a number, or nothing when the field cannot hold it.
 std::optional<std::string> numberText(long long n, const PreferenceRule& rule) {
