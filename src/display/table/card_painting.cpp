@@ -9,24 +9,25 @@ namespace {
 constexpr int kDeckEdgeLast = 15;
 constexpr int kDeckEdgeLead = 13;
 
+// Part of a picture, the source given in the picture's logical pixels.
+void drawPart(QPainter& p, const QPixmap& picture, const QRectF& target, const QRectF& source) {
+  const qreal ratio = picture.devicePixelRatio();
+  p.drawPixmap(target, picture, QRectF(source.topLeft() * ratio, source.size() * ratio));
+}
+
+void drawPart(QPainter& p, const QPixmap& picture, int x, int y, const QRect& source) {
+  drawPart(p, picture, QRectF(x, y, source.width(), source.height()), QRectF(source));
+}
+
+// The table's background shows through the corner, as at that spot.
 void restoreCorner(QPainter& p, const CardImages& images, CardCorner which, int x, int y, const QPixmap& background) {
-  const qreal ratio = background.devicePixelRatio();
-  for (const QRectF& run : images.corner(which)) {
-    const QRectF target = run.translated(x, y);
-    p.drawPixmap(target, background, QRectF(target.topLeft() * ratio, target.size() * ratio));
-  }
+  for (const QRectF& run : images.corner(which)) drawPart(p, background, run.translated(x, y), run.translated(x, y));
 }
 
 void fillCorner(QPainter& p, const CardImages& images, CardCorner which, int x, int y, const QColor& colour) {
   for (const QRectF& run : images.corner(which)) p.fillRect(run.translated(x, y), colour);
 }
 
-// Part of a picture, the source given in the picture's logical pixels.
-void drawPart(QPainter& p, const QPixmap& picture, int x, int y, const QRect& source) {
-  const qreal ratio = picture.devicePixelRatio();
-  p.drawPixmap(QRectF(x, y, source.width(), source.height()), picture,
-               QRectF(source.x() * ratio, source.y() * ratio, source.width() * ratio, source.height() * ratio));
-}
 
 }  // namespace
 
