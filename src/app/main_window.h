@@ -133,6 +133,7 @@ class TfrmMain : public QMainWindow {
   void buildPanels();
   void buildPopups();
   void connectCommands();
+  void connectHiddenDemoShortcut();
   void connectToolbar(ToolbarPanel& toolbar);
   void syncToolbarsWithMenu();
   void placeToolbarButtons();

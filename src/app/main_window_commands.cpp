@@ -1,5 +1,6 @@
 #include <QAction>
 #include <QApplication>
+#include <QShortcut>
 #include <QToolButton>
 #include <array>
 #include <memory>
@@ -67,11 +68,24 @@ void TfrmMain::connectCommands() {
   connect(actions_.value("mnuPlayTournament"), &QAction::triggered, this,
           [this] { runModal([this] { return makePlayTournamentDialog(this); }); });
 
+  connectHiddenDemoShortcut();
+
   for (const ToolbarButtonEntry& entry : toolbarButtonTable())
     connect(actions_.value(entry.menuTwin), &QAction::changed, this, &TfrmMain::syncToolbarsWithMenu);
   connectToolbar(*pnlTB_);
   connectToolbar(*pnlTB1_);
   syncToolbarsWithMenu();
+}
+
+// The demo item is never shown, and neither the shortcut of a hidden item
+// fires nor does the item count as enabled. The window keeps its key and
+// triggers the item, which acts as far as it was last enabled or disabled
+// (it waits disabled for the demo playback, which connects it).
+void TfrmMain::connectHiddenDemoShortcut() {
+  QAction* demo = actions_.value("mnuDemo");
+  auto* key = new QShortcut(demo->shortcut(), this);
+  key->setObjectName("mnuDemoShortcut");
+  connect(key, &QShortcut::activated, demo, &QAction::trigger);
 }
 
 // A button does what its menu twin does, after the window is refreshed.

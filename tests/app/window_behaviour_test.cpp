@@ -115,6 +115,21 @@ void WindowBehaviourTest::disabledCommandsStaySilent() {
   QCOMPARE(undos.count(), 0);
 }
 
+// Ctrl+D reaches the hidden demo item once the demo playback enables it,
+// and does nothing while the item waits for it.
+void WindowBehaviourTest::theHiddenDemoItemKeepsItsShortcut() {
+  auto window = shownWindow();
+  QVERIFY(window);
+  QAction* demo = window->menuAction("mnuDemo");
+  QVERIFY(!demo->isVisible());
+  QSignalSpy triggered(demo, &QAction::triggered);
+  QTest::keyClick(window.get(), Qt::Key_D, Qt::ControlModifier);
+  QCOMPARE(triggered.count(), 0);
+  demo->setEnabled(true);
+  QTest::keyClick(window.get(), Qt::Key_D, Qt::ControlModifier);
+  QCOMPARE(triggered.count(), 1);
+}
+
 void WindowBehaviourTest::toolbarButtonsDoWhatTheirMenuTwinsDo() {
   auto window = shownWindow();
   QVERIFY(window);

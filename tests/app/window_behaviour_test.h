@@ -15,6 +15,7 @@ class WindowBehaviourTest : public QObject {
   void shortcutsEmitTheGameCommands();
   void autoplayTogglesWithItsButtons();
   void disabledCommandsStaySilent();
+  void theHiddenDemoItemKeepsItsShortcut();
   void toolbarButtonsDoWhatTheirMenuTwinsDo();
   void pauseShowsThePauseScreenUntilAKey();
   void aClickAlsoEndsThePauseAndNothingElse();
