@@ -100,6 +100,7 @@ GameController::GameController(TfrmMain& window, const DataDirs& dirs, AppContex
   events_->onCardMoved = [this](int card, PileId from, PileId to) { table_->cardMoved(card, from, to); };
   events_->onPause = [this](int milliseconds) { table_->pauseFor(milliseconds); };
   events_->onWasteTurnover = [this](bool starting) { table_->wasteTurnover(starting); };
+  events_->onDealt = [this] { showDeal(); };
   events_->onInformation = [this](const QString& text) { table_->showInformation(text); };
   events_->onMarkPiles = [this](const std::vector<PileId>& piles, bool marked) { table_->markPiles(piles, marked); };
   applyAnimationPreferences();
@@ -107,6 +108,7 @@ GameController::GameController(TfrmMain& window, const DataDirs& dirs, AppContex
       *table_, WinningSequence::Hooks{[this](bool running) { window_.setWinningAnimationRunning(running); },
                                       [this] { return window_.isClosePending(); },
                                       [this] { information_(QStringLiteral("You won the game!")); }});
+  connect(&window, &TfrmMain::winningAnimationInterrupted, table_, &TableWidget::stopWinningAnimation);
   events_->onGameEnded = [this](bool won) {
     if (won) winning_->begin();
   };
@@ -134,6 +136,7 @@ GameController::~GameController() {
   events_->onPause = nullptr;
   events_->onGameEnded = nullptr;
   events_->onWasteTurnover = nullptr;
+  events_->onDealt = nullptr;
   events_->onInformation = nullptr;
   events_->onMarkPiles = nullptr;
   window_.setPileSizeLookup(nullptr);
@@ -159,9 +162,6 @@ bool GameController::startGame(int game, const std::optional<std::string>& dealN
   const std::string error = session_->start(params, dealNumber_);
   if (settings_) rememberDealNumber(*settings_, dealNumber_);
   window_.SetAutoplayEnabled(params[Param::AutoplayAvailable] != 0);
-  table_->resetScrolling();
-  table_->relayout();
-  table_->animateDeal();
   updateCaption();
   refreshWindow();
   return error.empty();
@@ -243,11 +243,23 @@ void GameController::deal(const std::string& dealNumber) {
   setDealNumber(dealNumber);
   session_->deal(dealNumber_);
   if (settings_) rememberDealNumber(*settings_, dealNumber_);
+  updateCaption();
+  refreshWindow();
+}
+
+// A new deal is shown before what is played on it: the autoplay after it
+// flies once the deal has landed, and the clock starts when the deal has
+// been shown.
+void GameController::showDeal() {
   table_->resetScrolling();
   table_->relayout();
   table_->animateDeal();
-  updateCaption();
-  refreshWindow();
+  session_->clock().reset();
+  table_->whenIdle([this] {
+    if (!session_->state().inProgress || session_->clock().running()) return;
+    session_->clock().start();
+    refreshWindow();
+  });
 }
 
 bool GameController::confirmAbandon(const QString& question) {

@@ -99,6 +99,7 @@ class GameController : public QObject, public ResultListener {
 
  private:
   void deal(const std::string& dealNumber);
+  void showDeal();
   void setDealNumber(const std::string& dealNumber);
   void prepareTable(const GameParams& params);
   void setUpBackground();

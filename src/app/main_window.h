@@ -120,6 +120,9 @@ class TfrmMain : public QMainWindow {
   void firstActivated();
   // The close was accepted; the shut-down may run.
   void closing();
+  // A close asked for during the winning animation: the animation ends
+  // now, and the window closes after it.
+  void winningAnimationInterrupted();
 
  protected:
   void closeEvent(QCloseEvent* event) override;

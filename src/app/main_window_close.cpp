@@ -41,6 +41,7 @@ void TfrmMain::closeEvent(QCloseEvent* event) {
   if (winningAnimation_) {
     closePending_ = true;
     event->ignore();
+    emit winningAnimationInterrupted();
     return;
   }
   if (!askToClose()) {

@@ -39,6 +39,9 @@ class EngineEvents {
   // Cells of the table marked (or unmarked) while a hand is announced.
   virtual void markPiles(const std::vector<PileId>& /*piles*/, bool /*marked*/) {}
   virtual void beep() {}
+  // A new deal lies on the table, reported before anything that is played
+  // on it: the display shows the deal first.
+  virtual void dealt() {}
   // The game has ended and was recorded; after a win the display plays the
   // winning sequence.
   virtual void gameEnded(bool /*won*/) {}

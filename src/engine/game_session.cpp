@@ -56,6 +56,7 @@ std::string GameSession::deal(const std::string& dealNumber) {
     return error;
   }
   clock_.start();
+  events_.dealt();
   if (game_.autoplayOn()) {
     events_.pause(kPauseBeforeAutoplay);
     autoplayUntilStill();

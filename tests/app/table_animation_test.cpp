@@ -1,4 +1,5 @@
 #include <QtTest>
+#include <set>
 
 #include "app/game_controller.h"
 #include "app/main_window.h"
@@ -92,7 +93,8 @@ class TableAnimationTest : public QObject {
   }
 
  private slots:
-  void theDealFliesAndIgnoresTheMouseMeanwhile() {
+  // A press during the deal ends it at once and then acts on the dealt table.
+  void aPressDuringTheDealEndsItAndIsHandled() {
     kes::TfrmMain window;
     kes::GameController controller(window, dirs());
     open(window, controller, quick());
@@ -100,13 +102,57 @@ class TableAnimationTest : public QObject {
     kes::TableWidget& table = controller.table();
     QVERIFY(table.animating());
     const kes::GameState& g = controller.session().state();
-    const std::string before = g.table.pile(kes::PileId::tableau(0)).codes();
-    QTest::mouseDClick(&table, Qt::LeftButton, {}, topCardCentre(table, 0));
+    const int top = g.table.pile(kes::PileId::tableau(0)).top();
     QTest::mousePress(&table, Qt::LeftButton, {}, topCardCentre(table, 0));
-    QTest::mouseRelease(&table, Qt::LeftButton, {}, topCardCentre(table, 3));
-    QCOMPARE(g.table.pile(kes::PileId::tableau(0)).codes(), before);
-    QVERIFY(g.history.undo.empty());
-    QTRY_VERIFY_WITH_TIMEOUT(!table.animating(), 20000);
+    QVERIFY(!table.animating());
+    QCOMPARE(g.drag.draggedCard, top);
+    QTest::mouseRelease(&table, Qt::LeftButton, {}, topCardCentre(table, 0));
+    QCOMPARE(g.table.pile(kes::PileId::tableau(0)).top(), top);
+  }
+
+  // With autoplay on, the pass after a deal is seen: it flies once the
+  // deal has landed, and the clock starts when the deal has been shown.
+  void theAutoplayAfterADealFliesOnceTheDealHasLanded() {
+    kes::TfrmMain window;
+    kes::GameController controller(window, dirs());
+    controller.table().animation = quickWithoutDeal();
+    QVERIFY(kes::test::showTable(window, controller));
+    window.menuAction("mnuAutoPlay")->setChecked(true);
+    kes::TableWidget& table = controller.table();
+    const kes::GameState& g = controller.session().state();
+    const auto cardsHome = [&g] {
+      std::set<int> cards;
+      for (int f = 0; f < g.foundationCount(); ++f) {
+        const kes::Pile& home = g.table.pile(kes::PileId::foundation(f));
+        for (int i = 0; i < home.size(); ++i) cards.insert(home.cardAt(i));
+      }
+      return cards;
+    };
+    // A FreeCell deal that leaves an ace on top of a column.
+    std::string number;
+    for (int n = 1; n <= 100 && number.empty(); ++n) {
+      const std::string candidate = std::string(12 - std::to_string(n).size(), '0') + "0" + std::to_string(n);
+      QVERIFY(controller.startGame(1, candidate));
+      table.finishAnimation();
+      if (!cardsHome().empty()) number = candidate;
+    }
+    QVERIFY(!number.empty());
+    table.animation.dealAnimation = true;
+    QSignalSpy landed(&table.animationQueue(), &kes::AnimationQueue::landed);
+    QVERIFY(controller.startGame(1, number));
+    const std::set<int> home = cardsHome();
+    QVERIFY(!home.empty());
+    QVERIFY(table.animating());
+    QVERIFY(!controller.session().clock().running());
+    QVERIFY(!window.isTiming());
+    QTRY_VERIFY_WITH_TIMEOUT(!table.animating(), 30000);
+    QVERIFY(controller.session().clock().running());
+    QVERIFY(window.isTiming());
+    // The 52 cards of the deal land first, then those autoplay sends home.
+    QCOMPARE(landed.size(), 52 + static_cast<int>(home.size()));
+    std::set<int> flownHome;
+    for (int i = 52; i < landed.size(); ++i) flownHome.insert(landed.at(i).at(0).toInt());
+    QCOMPARE(flownHome, home);
   }
 
   void aCardSentHomeFliesAndEndsOnTheFoundation() {
@@ -124,13 +170,72 @@ class TableAnimationTest : public QObject {
     QTest::mouseDClick(&table, Qt::LeftButton, {}, topCardCentre(table, 0));
     QCOMPARE(g.table.pile(kes::PileId::foundation(0)).codes(), std::string("001"));
     QVERIFY(table.animating());
-    // The two waits on pile 1; a double-click on it while the ace flies is ignored.
-    QTest::mouseDClick(&table, Qt::LeftButton, {}, topCardCentre(table, 0));
-    QCOMPARE(g.table.pile(kes::PileId::foundation(0)).codes(), std::string("001"));
     QTRY_VERIFY_WITH_TIMEOUT(!table.animating(), 10000);
+    QCOMPARE(g.table.pile(kes::PileId::foundation(0)).codes(), std::string("001"));
+  }
+
+  // Clicks are never lost: one queued while a card flies lands the card at
+  // once and is then handled, as if the flight had been over.
+  void aClickDuringAFlightIsHandled() {
+    kes::TfrmMain window;
+    kes::GameController controller(window, dirs());
+    open(window, controller, quickWithoutDeal());
+    QVERIFY(controller.startGame(1, "0000000000001"));
+    kes::TableWidget& table = controller.table();
+    putOnFirstPile(controller, 2);
+    putOnFirstPile(controller, 1);
+    const kes::GameState& g = controller.session().state();
+    QTest::mouseDClick(&table, Qt::LeftButton, {}, topCardCentre(table, 0));
+    QVERIFY(table.animating());
+    // The two, waiting on pile 1, follows the ace while it is in the air.
     QTest::mouseDClick(&table, Qt::LeftButton, {}, topCardCentre(table, 0));
     QCOMPARE(g.table.pile(kes::PileId::foundation(0)).codes(), std::string("001002"));
     QTRY_VERIFY_WITH_TIMEOUT(!table.animating(), 10000);
+    // A key too: an undo while the three flies home takes that move back.
+    window.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    putOnFirstPile(controller, 3);
+    QTest::mouseDClick(&table, Qt::LeftButton, {}, topCardCentre(table, 0));
+    QCOMPARE(g.table.pile(kes::PileId::foundation(0)).codes(), std::string("001002003"));
+    QVERIFY(table.animating());
+    QTest::keyClick(&window, Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(g.table.pile(kes::PileId::foundation(0)).codes(), std::string("001002"));
+    QCOMPARE(g.table.pile(kes::PileId::tableau(0)).top(), 3);
+    table.finishAnimation();
+  }
+
+  // Klondike: a press on the stock while the waste flies back into it
+  // turns the next card.
+  void aStockPressDuringARedealIsHandled() {
+    kes::TfrmMain window;
+    kes::GameController controller(window, dirs());
+    open(window, controller, quickWithoutDeal());
+    QVERIFY(controller.startGame(2, "0000000000001"));
+    kes::TableWidget& table = controller.table();
+    const std::vector<int> waste = stockOntoWaste(controller);
+    const QPoint stock = pileCentre(table, kes::PileId::stock());
+    QTest::mouseClick(&table, Qt::LeftButton, {}, stock);
+    QVERIFY(table.animating());
+    QTest::mouseClick(&table, Qt::LeftButton, {}, stock);
+    const kes::GameState& g = controller.session().state();
+    QCOMPARE(g.table.pile(kes::PileId::waste()).size(), 2);
+    QCOMPARE(g.table.pile(kes::PileId::stock()).size(), 22);
+    QTRY_VERIFY_WITH_TIMEOUT(!table.animating(), 20000);
+  }
+
+  // Spider: quick presses on the stock deal one row each, none is lost.
+  void quickStockPressesInSpiderDealEveryRow() {
+    kes::TfrmMain window;
+    kes::GameController controller(window, dirs());
+    open(window, controller, quickWithoutDeal());
+    QVERIFY(controller.startGame(4, "0000000000001"));
+    kes::TableWidget& table = controller.table();
+    const kes::GameState& g = controller.session().state();
+    const int stockBefore = g.table.pile(kes::PileId::stock()).size();
+    const QPoint stock = pileCentre(table, kes::PileId::stock());
+    for (int press = 0; press < 3; ++press) QTest::mouseClick(&table, Qt::LeftButton, {}, stock);
+    QCOMPARE(g.table.pile(kes::PileId::stock()).size(), stockBefore - 3 * g.tableauCount());
+    QTRY_VERIFY_WITH_TIMEOUT(!table.animating(), 20000);
   }
 
   void withoutAnimationMovesShowAtOnce() {
@@ -308,12 +413,63 @@ class TableAnimationTest : public QObject {
     kes::TableWidget& table = controller.table();
     QTest::mouseDClick(&table, Qt::LeftButton, {}, topCardCentre(table, 0));
     QTRY_VERIFY_WITH_TIMEOUT(table.winningAnimationRunning(), 10000);
+    // The close request ends the show at once; the window closes after it.
     window.close();
-    QVERIFY(window.isVisible());
-    table.stopWinningAnimation();
+    QVERIFY(!table.winningAnimationRunning());
     QTRY_VERIFY(!window.isVisible());
     QTest::qWait(50);
     QVERIFY(messages.isEmpty());
+  }
+
+  // Any key or press in the application ends the show, and does nothing else:
+  // a press on the menu bar opens no menu, a shortcut runs no command.
+  void aPressAnywhereStopsTheShowAndNothingElse() {
+    kes::TfrmMain window;
+    kes::GameController controller(window, dirs());
+    QStringList messages;
+    openOneMoveFromWinning(window, controller, messages, quickWithoutDeal());
+    kes::TableWidget& table = controller.table();
+    QTest::mouseDClick(&table, Qt::LeftButton, {}, topCardCentre(table, 0));
+    QTRY_VERIFY_WITH_TIMEOUT(table.winningAnimationRunning(), 10000);
+    QWidget* menuBar = window.menuWidget();
+    QVERIFY(menuBar);
+    QTest::mouseClick(menuBar, Qt::LeftButton, {}, QPoint(10, menuBar->height() / 2));
+    QVERIFY(!table.winningAnimationRunning());
+    QVERIFY(!QApplication::activePopupWidget());
+    QTRY_COMPARE(messages.size(), 1);
+
+    // A click during the last flights of a won game only hurries them: the show follows.
+    QVERIFY(controller.startGame(1, "0000000000001"));
+    oneMoveFromWinning(controller);
+    QTest::mouseDClick(&table, Qt::LeftButton, {}, topCardCentre(table, 0));
+    QVERIFY(table.animating());
+    QTest::mouseClick(&table, Qt::LeftButton, {}, topCardCentre(table, 3));
+    QVERIFY(table.winningAnimationRunning());
+    window.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    const std::string deal = controller.dealNumber();
+    QTest::keyClick(&window, Qt::Key_F2);
+    QVERIFY(!table.winningAnimationRunning());
+    QCOMPARE(controller.dealNumber(), deal);
+    QTRY_COMPARE(messages.size(), 2);
+  }
+
+  // With the preferences a first run reads, a won game is celebrated.
+  void aWonGameIsCelebratedWithTheDefaultPreferences() {
+    kes::TfrmMain window;
+    kes::GameController controller(window, dirs());
+    QStringList messages;
+    controller.setInformation([&messages](const QString& text) { messages << text; });
+    QVERIFY(kes::test::showTable(window, controller));
+    QVERIFY(controller.startGame(1, "0000000000001"));
+    kes::TableWidget& table = controller.table();
+    QTRY_VERIFY_WITH_TIMEOUT(!table.animating(), 20000);
+    oneMoveFromWinning(controller);
+    QTest::mouseDClick(&table, Qt::LeftButton, {}, topCardCentre(table, 0));
+    QTRY_VERIFY_WITH_TIMEOUT(table.winningAnimationRunning(), 10000);
+    QVERIFY(messages.isEmpty());
+    table.stopWinningAnimation();
+    QTRY_COMPARE(messages.size(), 1);
   }
 
   void aNewDealBeforeTheLastCardLandsCancelsTheShowAndTheMessage() {

@@ -102,9 +102,10 @@ std::vector<const CardFlight*> AnimationQueue::waiting() const {
   std::vector<const CardFlight*> shown;
   std::set<int> seen;
   if (const CardFlight* f = flying()) seen.insert(f->card);
+  // A card dealt unseen and then played on stays unseen until its deal flight.
   for (std::size_t i = 1; i < items_.size(); ++i) {
     const CardFlight& f = items_[i].flight;
-    if (f.card && f.shownWhileWaiting && seen.insert(f.card).second) shown.push_back(&f);
+    if (f.card && seen.insert(f.card).second && f.shownWhileWaiting) shown.push_back(&f);
   }
   std::stable_sort(shown.begin(), shown.end(),
                    [](const CardFlight* a, const CardFlight* b) { return a->sourceLevel < b->sourceLevel; });

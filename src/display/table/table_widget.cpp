@@ -10,6 +10,7 @@
 #include "display/geometry/hit_testing.h"
 #include "display/geometry/pile_geometry.h"
 #include "display/geometry/table_layout.h"
+#include "display/table/animation_input_guard.h"
 #include "display/table/background_painter.h"
 #include "display/table/family_indicator_painter.h"
 #include "display/table/table_painter.h"
@@ -40,6 +41,7 @@ TableWidget::TableWidget(GameSession& session, CardImages& images, QWidget* pare
     update();
   });
   setFocusPolicy(Qt::StrongFocus);
+  new AnimationInputGuard(*this);
   showerTimer_.setSingleShot(true);
   connect(&showerTimer_, &QTimer::timeout, this, &TableWidget::throwShowerCards);
   connect(&queue_, &AnimationQueue::finished, this, [this] {

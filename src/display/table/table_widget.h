@@ -45,12 +45,16 @@ class TableEvents : public EngineEvents {
     if (onMarkPiles) onMarkPiles(piles, marked);
   }
   void beep() override;
+  void dealt() override {
+    if (onDealt) onDealt();
+  }
 
   std::function<void()> onChange;
   std::function<void(int, PileId, PileId)> onCardMoved;
   std::function<void(int)> onPause;
   std::function<void(bool)> onGameEnded;
   std::function<void(bool)> onWasteTurnover;
+  std::function<void()> onDealt;
   std::function<void(const QString&)> onInformation;
   std::function<void(const std::vector<PileId>&, bool)> onMarkPiles;
 
