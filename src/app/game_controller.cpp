@@ -7,6 +7,7 @@
 #include <QScreen>
 #include <QScrollBar>
 #include <QTimer>
+#include <algorithm>
 #include <limits>
 
 #include "engine/deal_generator.h"
@@ -192,9 +193,13 @@ bool GameController::startChosenGame(int game, const std::string& player, bool r
 }
 
 void GameController::prepareTable(const GameParams& params) {
-  const SmallScreenOutcome outcome = applySmallScreenRule(app_, params, displayWidth_());
+  // A window narrower than the display decides as a narrow display would;
+  // the message about the display is only told where the display is narrow.
+  const int display = displayWidth_();
+  const int width = window_.isVisible() ? std::min(display, window_.width()) : display;
+  const SmallScreenOutcome outcome = applySmallScreenRule(app_, params, width);
   window_.setItemEnabled("mnuCustomize", !outcome.narrow);
-  if (outcome.showMessage) {
+  if (outcome.showMessage && display < kNarrowDisplayWidth) {
     information_(QString::fromStdString(smallScreenMessage(app_.config.get(Field::GameTitle))));
     window_.repaint();
   }

@@ -16,7 +16,8 @@ void connectTableToWindow(TableWidget& table, TfrmMain& window, GameSession& ses
   window.setShowPileSizes(config.get(Field::ShowPileSizes) == "Y");
   window.setPileSizeLookup([&table, &session](QPoint at) {
     if (!session.state().inProgress) return 0;
-    const PileHit hit = pileAtPoint(table.view(), at.x(), at.y());
+    const QPoint point = table.tablePoint(at);
+    const PileHit hit = pileAtPoint(table.view(), point.x(), point.y());
     return hit.pile ? session.state().table.pile(*hit.pile).size() : 0;
   });
   QObject::connect(&table, &TableWidget::pointerMoved, &window, &TfrmMain::notePointerMove);

@@ -231,6 +231,21 @@ class GameStartTest : public QObject {
     QCOMPARE(f.information.size(), 1);
   }
 
+  // A window as narrow as a small display plays with medium cards too,
+  // without the message about the display.
+  void aNarrowWindowOnAWideDisplayForcesMediumCards() {
+    Fixture f;
+    f.window.resize(640, 480);
+    f.window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&f.window));
+    QVERIFY(f.controller->startChosenGame(kSpider, "Ann", false));
+    QCOMPARE(f.app.config.get(kes::Field::CardSize), std::string("M"));
+    QVERIFY(f.information.isEmpty());
+    f.window.resize(1024, 768);
+    QVERIFY(f.controller->startChosenGame(kFreeCell, "Ann", false));
+    QCOMPARE(f.app.config.get(kes::Field::CardSize), std::string("B"));
+  }
+
   void aWideDisplayOrAnotherCardSizeKeepsTheCards() {
     Fixture f;
     QVERIFY(f.controller->startChosenGame(kSpider, "Ann", false));

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "display/geometry/pile_geometry.h"
 #include "geometry_test_support.h"
 
 namespace kes {
@@ -81,6 +82,13 @@ ScrollingInputs inputs(int needed, bool applies = true, int surface = 1110) {
   return ScrollingInputs{needed, 96, 600, surface, 1080, applies};
 }
 
+TEST(ScrollingApplies, ToAnyTableWhosePlacesReachBelowTheWindow) {
+  EXPECT_TRUE(scrollingApplies(true, Fanning::Squared, 521, 413));
+  EXPECT_FALSE(scrollingApplies(true, Fanning::Squared, 413, 413));
+  EXPECT_FALSE(scrollingApplies(false, Fanning::Squared, 521, 413));
+  EXPECT_TRUE(scrollingApplies(true, Fanning::Down, 300, 413));
+}
+
 TEST(UpdateScrolling, TheBarComesWhenTheCardsReachBelowTheWindow) {
   const ScrollingUpdate u = updateScrolling(inputs(900), ScrollBarState{});
   // Extra = 2H + needed - client = 192 + 900 - 600.
@@ -131,6 +139,42 @@ TEST(AutoScrollPosition, NearTheBottomScrollsDownUntilTheEnd) {
   EXPECT_EQ(autoScrollPosition(595, 600, ScrollBarState{true, 0, 562}), std::nullopt);
   EXPECT_EQ(autoScrollPosition(599, 600, ScrollBarState{true, 562, 562}), std::nullopt);
   EXPECT_EQ(autoScrollPosition(599, 600, ScrollBarState{false, 0, 100}), std::nullopt);
+}
+
+TEST(RightmostCardRight, IsTheRightEdgeOfTheRightmostCardOrMarker) {
+  TwoColumnTable t;
+  // The foundation's marker at 300 reaches 300 + W.
+  EXPECT_EQ(rightmostCardRight(t.view()), 371);
+  t.place(PileId::tableau(1), 700, 200);
+  putCards(t.game, PileId::tableau(1), {14, 15});
+  EXPECT_EQ(rightmostCardRight(t.view()), 771);
+  // Sideways fans reach as far as their top card.
+  setParams(t.game, {{Param::TableauFanning, Fanning::SideBySide}});
+  t.useSteps();
+  EXPECT_EQ(rightmostCardRight(t.view()), cardLeft(t.view(), PileId::tableau(1), 0, false) + 71);
+  EXPECT_GT(rightmostCardRight(t.view()), 771);
+  // Off the table counts nothing.
+  t.place(PileId::tableau(1), -10002, -10002);
+  EXPECT_EQ(rightmostCardRight(t.view()), 371);
+}
+
+TEST(HorizontalScrolling, TheBarComesWhenTheCardsReachPastTheWindowAndKeepsItsPosition) {
+  EXPECT_EQ(horizontalScrolling(600, 627, 0), HorizontalScroll{});
+  EXPECT_EQ(horizontalScrolling(617, 627, 40), HorizontalScroll{});
+  // The last card with its margin is 100 pixels past the window.
+  EXPECT_EQ(horizontalScrolling(717, 627, 0), (HorizontalScroll{true, 0, 100}));
+  EXPECT_EQ(horizontalScrolling(717, 627, 60), (HorizontalScroll{true, 60, 100}));
+  // A wider window shortens the range and pulls the position back within it.
+  EXPECT_EQ(horizontalScrolling(717, 687, 60), (HorizontalScroll{true, 40, 40}));
+}
+
+TEST(AutoScrollPosition, NearTheSidesScrollsSidewaysWithinTheRange) {
+  const HorizontalScroll bar{true, 60, 100};
+  EXPECT_EQ(autoScrollPositionX(3, 627, bar), 10);
+  EXPECT_EQ(autoScrollPositionX(624, 627, bar), 100);
+  EXPECT_EQ(autoScrollPositionX(300, 627, bar), std::nullopt);
+  EXPECT_EQ(autoScrollPositionX(624, 627, HorizontalScroll{}), std::nullopt);
+  EXPECT_EQ(autoScrollPositionX(3, 627, HorizontalScroll{true, 0, 100}), std::nullopt);
 }
 
 }  // namespace

@@ -1,6 +1,9 @@
 #include "display/geometry/table_layout.h"
 
+#include <algorithm>
+
 #include "display/geometry/layout_pass.h"
+#include "display/geometry/stock_thickness.h"
 
 namespace kes {
 
@@ -21,6 +24,32 @@ StockDrawPlaces stockDrawPlaces(const PilePositions& pos, int scroll) {
     d.yScrolled[i] = static_cast<std::int16_t>(pos.stockY[i] - scroll);
   }
   return d;
+}
+
+// The narrow table's left margin.
+constexpr int kNarrowLeftEdge = 3;
+constexpr int kOffTableBelow = -9999;
+
+// A window too narrow for a game can leave a pile left of the table (a
+// stock beside a first column that starts at the left edge): everything
+// moves right until it shows, a stock however thick it grows, and the
+// sideways scrolling of the table reaches what then passes the right edge.
+void keepPilesRightOfTheLeftEdge(GameState& game) {
+  PilePositions& pos = game.positions;
+  const int thickestStock = stockThickness(game.params[Param::CardCount]);
+  int leftmost = kNarrowLeftEdge;
+  for (int ordinal = 0; ordinal < kPileCount; ++ordinal) {
+    const PileId id = PileId::fromOrdinal(ordinal);
+    if (pos.x(id) <= kOffTableBelow) continue;
+    const int raised = id.family == PileFamily::Stock ? thickestStock : 0;
+    leftmost = std::min(leftmost, pos.x(id) - raised);
+  }
+  if (leftmost >= kNarrowLeftEdge) return;
+  const int shift = kNarrowLeftEdge - leftmost;
+  for (int ordinal = 0; ordinal < kPileCount; ++ordinal) {
+    const PileId id = PileId::fromOrdinal(ordinal);
+    if (pos.x(id) > kOffTableBelow) pos.set(id, pos.x(id) + shift, pos.y(id));
+  }
 }
 
 }  // namespace
@@ -56,6 +85,7 @@ LayoutReport layoutTable(GameState& game, const LayoutRequest& request) {
     if (pass.stockY(kWaste) == PilePositions::kStockOffTable) pass.setStockY(kWaste, pass.stockY(kStock));
     break;
   }
+  keepPilesRightOfTheLeftEdge(game);
   report.scrollOffset = request.scrollPosition;
   report.stockDraw = stockDrawPlaces(game.positions, report.scrollOffset);
   game.laidOut = true;

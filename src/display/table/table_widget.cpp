@@ -79,7 +79,10 @@ void TableWidget::relayout() {
 void TableWidget::tableChanged() {
   if (session_.state().laidOut) raiseStockPiles(session_.state(), metrics_.stockDraw);
   restingValid_ = false;
+  // Each bar takes room from the other's side of the table.
+  refreshHorizontalBar();
   refreshScrollBar();
+  refreshHorizontalBar();
   update();
   emit changed();
 }
@@ -114,7 +117,7 @@ void TableWidget::drawBackground(QSize surface, QSize pixels) {
 
 void TableWidget::drawResting() {
   images_.setDevicePixelRatio(devicePixelRatioF());
-  const QSize surface(width(), restingHeight());
+  const QSize surface(restingWidth(), restingHeight());
   const QSize pixels = surface * devicePixelRatioF();
   drawBackground(surface, pixels);
   // The winning show throws its cards onto the resting picture: drawing it
@@ -143,8 +146,9 @@ void TableWidget::drawResting() {
 void TableWidget::paintEvent(QPaintEvent*) {
   drawResting();
   QPainter p(this);
-  p.drawPixmap(0, -metrics_.scrollOffset, resting_);
+  p.drawPixmap(-hOffset_, -metrics_.scrollOffset, resting_);
   p.setRenderHint(QPainter::Antialiasing);
+  p.translate(-hOffset_, 0);
   if (shownCard_) paintCard(p, images_, shownCard_, true, shownCorner_.x(), shownCorner_.y());
   paintFlights(p);
   paintHeld(p);
@@ -189,7 +193,7 @@ void TableWidget::mousePressEvent(QMouseEvent* e) {
   pressIgnored_ = animating();
   if (pressIgnored_ || !session_.state().inProgress) return;
   recordPlaces();
-  const QPoint at = e->position().toPoint();
+  const QPoint at = tablePoint(e->position().toPoint());
   const PileHit hit = pileAtPoint(view(), at.x(), at.y());
   if (!hit.pile) return;
   const PressButton button = e->button() == Qt::LeftButton    ? PressButton::Left
@@ -214,18 +218,18 @@ bool TableWidget::overStock(QPoint pointer) const {
 
 void TableWidget::mouseMoveEvent(QMouseEvent* e) {
   if (pressIgnored_ || animating()) return;
-  const QPoint at = e->position().toPoint();
+  const QPoint at = tablePoint(e->position().toPoint());
   if (!held_.empty()) {
     if (!dragMoved_) setCursor(dragCursor_);
     dragMoved_ = true;
     autoScroll(at);
-    heldCorner_ = at - grabOffset_;
+    heldCorner_ = tablePoint(e->position().toPoint()) - grabOffset_;
     update();
   } else if (session_.state().drag.redealArmed && !overStock(at)) {
     session_.disarmRedeal();
     tableChanged();
   } else if (session_.state().inProgress) {
-    emit pointerMoved(at);
+    emit pointerMoved(e->position().toPoint());
   }
 }
 
@@ -259,7 +263,7 @@ void TableWidget::mouseDoubleClickEvent(QMouseEvent* e) {
   pressIgnored_ = animating() || shower_;
   if (pressIgnored_) return stopWinningAnimation();
   recordPlaces();
-  const QPoint at = e->position().toPoint();
+  const QPoint at = tablePoint(e->position().toPoint());
   const PileHit hit = pileAtPoint(view(), at.x(), at.y());
   // On the stock the second click is a second press; elsewhere a face-up
   // card goes home, and anything else is an ordinary press.

@@ -126,8 +126,14 @@ class TableWidget : public QWidget {
   // The "VertScrollBar" preference.
   void setScrollingWanted(bool on);
   ScrollBarState scrollBarState() const;
-  // A new deal starts at the top of the table with the bar hidden.
+  // A new deal starts at the top left of the table with the bars hidden.
   void resetScrolling();
+  // The sideways scroll bar of a table wider than the window, which the
+  // table places along its bottom edge itself.
+  HorizontalScroll horizontalScroll() const;
+  // A point of the widget in the coordinates the table geometry reads: x
+  // with the sideways scrolling added back (y is scrolled by the geometry).
+  QPoint tablePoint(QPoint widgetPoint) const { return widgetPoint + QPoint(hOffset_, 0); }
   // The pointer shown over the table, and the one while cards are held.
   void setCursors(const QCursor& normal, const QCursor& dragging);
 
@@ -163,7 +169,12 @@ class TableWidget : public QWidget {
   void drawResting();
   int restingHeight() const;
   void refreshScrollBar();
+  void refreshHorizontalBar();
+  int visibleWidth() const;
+  int visibleHeight() const;
+  int restingWidth() const;
   void scrollTo(int position);
+  void scrollToX(int position);
   void autoScroll(QPoint pointer);
 
   GameSession& session_;
@@ -193,6 +204,8 @@ class TableWidget : public QWidget {
   TableInformation information_;
 
   QScrollBar* scrollBar_ = nullptr;
+  QScrollBar* hScrollBar_ = nullptr;
+  int hOffset_ = 0;  // how far the table is scrolled sideways
   bool scrollingWanted_ = true;
   int surfaceHeight_ = 0;  // of the table picture while the bar is shown
   bool rescrolling_ = false;

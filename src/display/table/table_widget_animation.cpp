@@ -199,7 +199,7 @@ void TableWidget::throwShowerCards() {
   if (!shower_) return;
   {
     QPainter p(&resting_);
-    p.translate(0, metrics_.scrollOffset);  // the cards land where the window shows them
+    p.translate(hOffset_, metrics_.scrollOffset);  // the cards land where the window shows them
     int pause = 0;
     while (!shower_->done() && pause == 0) {
       const ShowerCard c = shower_->next();

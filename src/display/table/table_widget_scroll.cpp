@@ -1,11 +1,13 @@
-// The table's vertical scrolling and its pointers: the picture of the
-// resting table is as high as the scroll bar can reach, and the scroll
-// position decides which part of it the window shows and where the
-// hit tests and drops look.
+// The table's scrolling and its pointers: the picture of the resting table
+// is as high and as wide as the scroll bars can reach, and the positions
+// decide which part of it the window shows and where the hit tests and
+// drops look.
 #include <QScreen>
 #include <QScrollBar>
 #include <QSignalBlocker>
+#include <algorithm>
 
+#include "display/geometry/table_area.h"
 #include "display/table/table_widget.h"
 
 namespace kes {
@@ -33,6 +35,7 @@ ScrollBarState TableWidget::scrollBarState() const {
 void TableWidget::resetScrolling() {
   surfaceHeight_ = 0;
   metrics_.scrollOffset = 0;
+  hOffset_ = 0;
   if (!scrollBar_) return;
   const QSignalBlocker quiet(scrollBar_);
   scrollBar_->setRange(0, kHiddenScrollMaximum);
@@ -44,6 +47,50 @@ void TableWidget::setCursors(const QCursor& normal, const QCursor& dragging) {
   normalCursor_ = normal;
   dragCursor_ = dragging;
   setCursor(held_.empty() || !dragMoved_ ? normalCursor_ : dragCursor_);
+}
+
+HorizontalScroll TableWidget::horizontalScroll() const {
+  if (!hScrollBar_ || hScrollBar_->isHidden()) return {};
+  return {true, hScrollBar_->value(), hScrollBar_->maximum()};
+}
+
+// The window's vertical bar covers the table's right edge, the sideways
+// bar its bottom edge.
+int TableWidget::visibleWidth() const { return width() - (scrollBarState().shown ? kScrollBarWidth : 0); }
+
+int TableWidget::visibleHeight() const { return height() - (horizontalScroll().shown ? kScrollBarWidth : 0); }
+
+int TableWidget::restingWidth() const {
+  const HorizontalScroll h = horizontalScroll();
+  return h.shown ? std::max(width(), visibleWidth() + h.maximum) : width();
+}
+
+// A table whose piles reach past the window's width, even with the small
+// cards a narrow window gets, scrolls sideways.
+void TableWidget::refreshHorizontalBar() {
+  if (!hScrollBar_) {
+    hScrollBar_ = new QScrollBar(Qt::Horizontal, this);
+    hScrollBar_->setObjectName("scrBarHorizontal");
+    hScrollBar_->setSingleStep(kScrollSmallChange);
+    hScrollBar_->setPageStep(kScrollLargeChange);
+    hScrollBar_->setCursor(Qt::ArrowCursor);
+    hScrollBar_->hide();
+    connect(hScrollBar_, &QScrollBar::valueChanged, this, &TableWidget::scrollToX);
+  }
+  const GameState& g = session_.state();
+  const HorizontalScroll h =
+      g.params.loaded() ? horizontalScrolling(rightmostCardRight(view()), visibleWidth(), hOffset_) : HorizontalScroll{};
+  const bool moved = h.position != hOffset_;
+  hOffset_ = h.position;
+  {
+    const QSignalBlocker quiet(hScrollBar_);
+    hScrollBar_->setRange(0, h.maximum);
+    hScrollBar_->setValue(h.position);
+  }
+  hScrollBar_->setGeometry(0, height() - kScrollBarWidth, visibleWidth(), kScrollBarWidth);
+  hScrollBar_->setVisible(h.shown);
+  if (h.shown) hScrollBar_->raise();
+  if (moved) update();
 }
 
 int TableWidget::restingHeight() const {
@@ -61,10 +108,10 @@ void TableWidget::refreshScrollBar() {
   ScrollingInputs in;
   in.lowestCardBottom = lowestCardBottom(view());
   in.cardHeight = images_.size().height;
-  in.clientHeight = height();
+  in.clientHeight = visibleHeight();
   in.screenHeight = screenHeight;
   in.surfaceHeight = bar.shown ? surfaceHeight_ : screenHeight + kSurfaceMargin;
-  in.applies = scrollingApplies(scrollingWanted_, view().kind(PileFamily::Tableau));
+  in.applies = scrollingApplies(scrollingWanted_, view().kind(PileFamily::Tableau), in.lowestCardBottom, in.clientHeight);
   const ScrollingUpdate u = updateScrolling(in, bar);
   surfaceHeight_ = u.surfaceHeight;
   if (u.change == ScrollChange::None) return;
@@ -87,9 +134,17 @@ void TableWidget::scrollTo(int position) {
   update();
 }
 
+void TableWidget::scrollToX(int position) {
+  if (position == hOffset_) return;
+  hOffset_ = position;
+  update();
+}
+
+// The pointer in table coordinates; near an edge the table scrolls.
 void TableWidget::autoScroll(QPoint pointer) {
-  if (!scrollBar_) return;
-  if (const auto position = autoScrollPosition(pointer.y(), height(), scrollBarState())) scrollBar_->setValue(*position);
+  if (scrollBar_)
+    if (const auto position = autoScrollPosition(pointer.y(), visibleHeight(), scrollBarState())) scrollBar_->setValue(*position);
+  if (const auto x = autoScrollPositionX(pointer.x() - hOffset_, visibleWidth(), horizontalScroll())) hScrollBar_->setValue(*x);
 }
 
 }  // namespace kes
