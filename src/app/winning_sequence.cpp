@@ -17,7 +17,8 @@ void WinningSequence::run() {
   // A new deal started before the last cards landed takes the place of it all.
   if (table_.view().game.inProgress) return;
   if (!table_.animation.winningAnimation) {
-    if (hooks_.gameWon) hooks_.gameWon();
+    // The key or click that hurried the last moves is handled first.
+    if (hooks_.gameWon) QTimer::singleShot(0, this, [this] { hooks_.gameWon(); });
     return;
   }
   running_ = true;
