@@ -39,6 +39,8 @@ class AnimationPreferencesTest : public QObject {
   std::unique_ptr<Table> tableWith(const kes::ConfigRecord& config) {
     auto t = std::make_unique<Table>();
     t->app.config = config;
+    // No autoplay after the deal: its flights would follow any deal.
+    t->app.window.autoPlay = false;
     t->controller = std::make_unique<kes::GameController>(t->window, dirs(), &t->app);
     t->window.resize(1024, 768);
     t->window.show();
