@@ -234,6 +234,8 @@ void GameController::applyAnimationPreferences() {
 }
 
 void GameController::showAppearance() {
+  // Moves still flying would land on a table laid out for other cards.
+  table_->finishAnimation();
   const auto size = cardSizeFromCode(app_.config.get(Field::CardSize)).value_or(kBigCards);
   images_->load(size, faceSet(), backDesign());
   table_->irregularPiles = app_.config.get(Field::IrregularPiles) == "Y";

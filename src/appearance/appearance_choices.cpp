@@ -15,6 +15,8 @@ namespace Code = BackgroundCode;
 
 constexpr std::string_view kPreference = "Preference";
 constexpr const char* kSmallCardsBack = "006";
+constexpr int kFaceSets = 5;
+constexpr int kBackDesigns = 27;
 
 constexpr std::array<const ConfigField*, 10> kOpeningFields{
     &Field::CardSize,         &Field::FaceSet,          &Field::FadeBackground,        &Field::BackDesign,
@@ -70,9 +72,12 @@ AppearanceChoices choicesFrom(const ConfigRecord& config, const IniDocument& set
   for (const PreferenceBox& box : preferenceBoxes())
     c.boxes[std::string(box.control)] = checkedFor(box, storedValue(box, config, settings));
   for (const SoundRow& row : soundRows()) c.sounds[std::string(row.key)] = config.get(*row.field) == "Y";
-  c.cardChoice = pad(numberIn(config, Field::FaceSet), 3) + config.get(Field::CardSize);
-  if (c.cardChoice.size() != 4) c.cardChoice = "001B";
-  c.backEntry = static_cast<int>(numberIn(config, Field::BackDesign));
+  // Values out of range show as the defaults.
+  const long long face = numberIn(config, Field::FaceSet);
+  const std::string size = config.get(Field::CardSize);
+  c.cardChoice = pad(face >= 1 && face <= kFaceSets ? face : 1, 3) + (size == "M" || size == "L" ? size : "B");
+  const long long back = numberIn(config, Field::BackDesign);
+  c.backEntry = back >= 1 && back <= kBackDesigns ? static_cast<int>(back) : 0;
   const long long colour = numberIn(config, Field::BackgroundColour);
   c.customColour = colour != 0 ? colour : kButtonFaceColour;
   c.sliderPosition = sliderPositionForSpeed(static_cast<int>(numberIn(config, Field::MoveSpeed)));

@@ -4,6 +4,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QTabWidget>
+#include <QVBoxLayout>
 
 #include "appearance/frm_customize.h"
 #include "display/table/card_images.h"
@@ -57,13 +58,14 @@ void TfrmCustomize::buildCardsTab() {
     samples_[sample.choice] = label;
     grid->addWidget(label, i / 3, i % 3);
   }
-  auto* sampleBox = new QLabel(cardsPage_);
-  sampleBox->setText(tr("Sample "));
-  grid->addWidget(sampleBox, 0, 3, Qt::AlignTop);
+  auto* sampleColumn = new QVBoxLayout;
+  sampleColumn->addWidget(new QLabel(tr("Sample "), cardsPage_));
   imgSample_ = new QLabel(cardsPage_);
   imgSample_->setObjectName("imgSample");
   imgSample_->setFixedSize(4 + 3 * kBigCards.width + 2 * kSampleGap + 4, 10 + 2 * kBigCards.height + kSampleGap + 10);
-  grid->addWidget(imgSample_, 0, 3, 2, 1, Qt::AlignBottom);
+  sampleColumn->addWidget(imgSample_);
+  sampleColumn->addStretch();
+  grid->addLayout(sampleColumn, 0, 3, 3, 1);
   QCheckBox* random = addBox(cardsPage_, "chkRandomCard");
   random->setEnabled(choices_.cardSize() == 'B');
   grid->addWidget(random, 2, 0, 1, 3);

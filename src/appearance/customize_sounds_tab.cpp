@@ -84,19 +84,4 @@ void TfrmCustomize::switchSelectedSound(bool on) {
   refreshSoundButtons();
 }
 
-// The pictures that show the chosen background follow it as a tab shows.
-void TfrmCustomize::onTabShown(int index) {
-  const QWidget* page = tabs_->widget(index);
-  if (!page) return;
-  const QString name = page->objectName();
-  if (name == QLatin1String("tbsCards")) {
-    buildCardSamples();
-    drawCardSample();
-  } else if (name == QLatin1String("tbsDecks")) {
-    onBackSelected();
-  } else if (name == QLatin1String("tbsBackgrounds")) {
-    refreshBackgroundPreview();
-  }
-}
-
 }  // namespace kes

@@ -128,6 +128,23 @@ void TfrmCustomize::showEvent(QShowEvent* event) {
   onTabShown(tabs_->currentIndex());
 }
 
+// The pictures that show the chosen background follow it as a tab shows.
+void TfrmCustomize::onTabShown(int index) {
+  const QWidget* page = tabs_->widget(index);
+  if (!page) return;
+  const QString name = page->objectName();
+  if (name == QLatin1String("tbsCards")) {
+    buildCardSamples();
+    drawCardSample();
+  } else if (name == QLatin1String("tbsDecks")) {
+    onBackSelected();
+  } else if (name == QLatin1String("tbsBackgrounds")) {
+    refreshBackgroundPreview();
+  } else if (name == QLatin1String("tbsAnimations")) {
+    showEffectPreview("chkShadowed");
+  }
+}
+
 void TfrmCustomize::readBoxes() {
   for (const auto& [name, check] : boxes_) choices_.boxes[name] = check->isChecked();
   if (trbSpeed_) choices_.sliderPosition = trbSpeed_->value();
