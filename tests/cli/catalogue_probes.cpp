@@ -75,13 +75,17 @@ void expectDealShape(const DealShape& s, long long dealNumber) {
     EXPECT_EQ(t.faceUpCount(pile), wantUp) << where << " " << pile;
     // Face-up cards lie above the face-down ones, except in piles dealt
     // face down and up in turn.
-    if (wantUp == 1 && tableau[i] > 1) EXPECT_TRUE(t.pile(pile).back().faceUp) << where << " " << pile;
+    if (wantUp == 1 && tableau[i] > 1) {
+      EXPECT_TRUE(t.pile(pile).back().faceUp) << where << " " << pile;
+    }
   }
   const std::vector<int> reserves = counts(s.reserves);
   for (std::size_t i = 0; i < reserves.size(); ++i) {
     const std::string pile = reserve(static_cast<int>(i) + 1);
     EXPECT_EQ(t.size(pile), reserves[i]) << where << " " << pile;
-    if (reserves[i] > 0) EXPECT_TRUE(t.pile(pile).back().faceUp) << where << " " << pile;
+    if (reserves[i] > 0) {
+      EXPECT_TRUE(t.pile(pile).back().faceUp) << where << " " << pile;
+    }
   }
   EXPECT_EQ(t.size(reserve(static_cast<int>(reserves.size()) + 1)), 0) << where << ": a reserve too many";
 }
@@ -106,7 +110,9 @@ void expectBuildProbe(const BuildProbe& p) {
     if (accept) expected.push_back(card(moving));
     const ShownTable t = play.table();
     EXPECT_EQ(t.codes(p.target), expected) << where << " <- " << moving << (accept ? " (accepted)" : " (refused)");
-    if (!accept) EXPECT_EQ(t.pileOf(card(moving)), p.source) << where << " <- " << moving;
+    if (!accept) {
+      EXPECT_EQ(t.pileOf(card(moving)), p.source) << where << " <- " << moving;
+    }
   }
 }
 
@@ -135,7 +141,9 @@ void expectStockProbe(const StockProbe& p) {
     for (int i = 1; i <= 26; ++i) {
       const int added = first.size(fila(i)) - dealt.size(fila(i));
       EXPECT_TRUE(added == 0 || added == 1) << where << " " << fila(i);
-      if (added == 1) EXPECT_TRUE(first.pile(fila(i)).back().faceUp) << where << " " << fila(i);
+      if (added == 1) {
+        EXPECT_TRUE(first.pile(fila(i)).back().faceUp) << where << " " << fila(i);
+      }
       dealtNow += added;
     }
     EXPECT_EQ(dealtNow, p.cardsPerPress) << where;
@@ -150,8 +158,8 @@ void expectStockProbe(const StockProbe& p) {
   const ShownTable last = play.table();
   EXPECT_EQ(last.size("Mazzo"), 0) << where;
   EXPECT_EQ(last.pass, passes) << where;
-  if (p.passes >= 0) EXPECT_EQ(play.run("stock"), "refused") << where << ": a press after the last pass";
-  else EXPECT_EQ(play.run("stock"), "ok") << where << ": unlimited redeals";
+  const std::string afterLastPass = p.passes >= 0 ? "refused" : "ok";  // unlimited redeals go on
+  EXPECT_EQ(play.run("stock"), afterLastPass) << where << ": a press after the last pass";
 }
 
 void expectWinProbe(const WinProbe& p) {
@@ -159,7 +167,6 @@ void expectWinProbe(const WinProbe& p) {
   ASSERT_EQ(play.startError(), "");
   const GameState& g = play.driver().session().state();
   const int foundations = g.foundationCount();
-  const bool twoPacks = g.params[Param::CardCount] > kCardsPerPack;
   const std::string where = "game " + std::to_string(p.game);
   if (p.removal) {
     // Every run but the last already removed; the last lacks its Ace.
@@ -254,7 +261,9 @@ void expectWinProbe(const WinProbe& p) {
   ShownTable t = play.table();
   EXPECT_EQ(t.state, "playing") << where;
   for (const auto& [name, pile] : t.piles)
-    if (name.rfind("Dest", 0) != 0 && name != "Fila1") EXPECT_TRUE(pile.empty()) << where << " " << name;
+    if (name.rfind("Dest", 0) != 0 && name != "Fila1") {
+      EXPECT_TRUE(pile.empty()) << where << " " << name;
+    }
   EXPECT_EQ(play.move(lastCard, dest(foundations)), "ok") << where;
   EXPECT_EQ(play.table().state, "won") << where;
 }
