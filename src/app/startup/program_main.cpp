@@ -14,6 +14,8 @@
 #include "datafiles/config_field.h"
 #include "datafiles/product_title.h"
 #include "datafiles/settings_file.h"
+#include "display/sound/sound_player.h"
+#include "display/sound/system_sound_output.h"
 
 namespace kes {
 
@@ -74,6 +76,9 @@ int programMain(QApplication& application) {
       ui.error(controller->error().toStdString());
       return 1;
     }
+    controller->sounds().setOutput(std::make_unique<SystemSoundOutput>(SystemSoundOutput::defaultModuleFolders()));
+    // The record holds the preferences by now, read as start-up read them.
+    controller->sounds().play(QStringLiteral("Splash"), Field::SoundSplash.preferenceKey);
     ui.setParent(window.get());
     const QSize screen = screenSize();
     window->applyPlacement(readPlacement(*settings, screen.width(), screen.height()));
