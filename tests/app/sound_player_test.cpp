@@ -3,6 +3,7 @@
 #include <QFile>
 #include <QtTest>
 
+#include "app/sound/game_sounds.h"
 #include "app/startup/preference_table.h"
 #include "datafiles/config_field.h"
 #include "datafiles/config_record.h"
@@ -22,7 +23,7 @@ struct SoundsFolder {
 
   SoundsFolder() {
     const QString built = qEnvironmentVariable("KESTROVA_TEST_DATA") + "/SOUNDS/";
-    for (const char* name : {"Stock.wav", "card_up.wav", "Reorder.wav", "New.wav", "Redeal.wav"})
+    for (const char* name : {"Stock.wav", "card_up.wav", "Reorder.wav", "New.wav", "Redeal.wav", "Hi-Scor.wav", "Scores.wav"})
       QFile::copy(built + name, path + "/" + name);
     write("Broken.wav", "RIFF....WAVEfmt nonsense");
     write("Empty.wav", "");
@@ -105,6 +106,17 @@ class SoundPlayerTest : public QObject {
     f.config.put(kes::Field::SoundStock, "N");
     f.player.preview("Stock");
     QCOMPARE(f.log, QStringList({"play Stock.wav"}));
+  }
+
+  void theHiScoreTableSoundsNewEntriesApart() {
+    Fixture f;
+    kes::playHiScoreSound(f.player, true);
+    kes::playHiScoreSound(f.player, false);
+    f.config.put(kes::Field::SoundNewHiScores, "N");
+    kes::playHiScoreSound(f.player, true);
+    f.config.put(kes::Field::SoundHiScores, "N");
+    kes::playHiScoreSound(f.player, true);
+    QCOMPARE(f.log, QStringList({"play Scores.wav", "play Hi-Scor.wav", "play Hi-Scor.wav"}));
   }
 
   void waveLengthsComeFromTheHeader() {

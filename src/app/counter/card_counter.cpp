@@ -15,20 +15,22 @@ CardCounter::CardCounter(TfrmMain& main, GameSession& session, const ResourceLib
   if (QAction* item = main_.menuAction("mnuCardCounter")) connect(item, &QAction::triggered, this, &CardCounter::toggle);
 }
 
-CardCounter::~CardCounter() = default;
+CardCounter::~CardCounter() {
+  if (window_) window_->disconnect(this);
+}
 
 bool CardCounter::shown() const { return window_ && window_->isVisible(); }
 
 TfrmCardCounter& CardCounter::counter() {
   if (!window_) {
-    // A window of its own (not a child of the main window), kept above it.
-    window_ = std::make_unique<TfrmCardCounter>(library_);
+    // A tool window of the main window: it stays above it and goes with it.
+    window_ = new TfrmCardCounter(library_, &main_);
     window_->setFilter(state_.filter);
-    connect(window_.get(), &TfrmCardCounter::optionsChanged, this, [this] {
+    connect(window_, &TfrmCardCounter::optionsChanged, this, [this] {
       refresh();
       save();
     });
-    connect(window_.get(), &TfrmCardCounter::closedByUser, this, &CardCounter::closedByUser);
+    connect(window_, &TfrmCardCounter::closedByUser, this, &CardCounter::closedByUser);
     placeOnScreen();
   }
   return *window_;

@@ -1,8 +1,9 @@
 #pragma once
 
 #include <QObject>
-#include <memory>
+#include <QPointer>
 
+#include "app/counter/card_counter_window.h"
 #include "app/counter/counter_settings.h"
 #include "engine/engine_events.h"
 
@@ -36,7 +37,7 @@ class CardCounter : public QObject, public EngineEvents {
   void dealt();
 
   // The counter window, or null before it was first shown.
-  TfrmCardCounter* window() const { return window_.get(); }
+  TfrmCardCounter* window() const { return window_; }
   bool shown() const;
 
   void cardMoved(int card, PileId from, PileId to) override;
@@ -56,7 +57,7 @@ class CardCounter : public QObject, public EngineEvents {
   const ResourceLibrary& library_;
   SettingsFile* settings_;
   CounterSettings state_;
-  std::unique_ptr<TfrmCardCounter> window_;
+  QPointer<TfrmCardCounter> window_;  // a tool window of the main window, which owns it
   bool turnover_ = false;
 };
 

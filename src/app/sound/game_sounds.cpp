@@ -60,4 +60,10 @@ void GameSounds::cardsPutBack() {
   if (shadowed()) player_.play(QStringLiteral("card_down.wav"), Field::SoundCardDown.preferenceKey);
 }
 
+void playHiScoreSound(SoundPlayer& player, bool newEntry) {
+  if (newEntry && player.allowed(Field::SoundNewHiScores.preferenceKey))
+    return player.play(QStringLiteral("Scores.wav"), Field::SoundNewHiScores.preferenceKey);
+  player.play(QStringLiteral("Hi-Scor"), Field::SoundHiScores.preferenceKey);
+}
+
 }  // namespace kes

@@ -47,4 +47,9 @@ class GameSounds : public EngineEvents {
   std::shared_ptr<int> alive_ = std::make_shared<int>(0);
 };
 
+// The hi-score table's sound, for the dialog that shows it: "Scores.wav"
+// for a new entry while "Sounds_NewHiScores" is on, otherwise "Hi-Scor"
+// under "Sounds_HiScores".
+void playHiScoreSound(SoundPlayer& player, bool newEntry);
+
 }  // namespace kes
