@@ -3,6 +3,7 @@
 #include <QScreen>
 
 #include "app/app_options.h"
+#include "app/appearance_wiring.h"
 #include "app/game_controller.h"
 #include "app/main_window.h"
 #include "app/startup/initialize_startup.h"
@@ -79,6 +80,7 @@ int programMain(QApplication& application) {
     controller->sounds().setOutput(std::make_unique<SystemSoundOutput>(SystemSoundOutput::defaultModuleFolders()));
     // The record holds the preferences by now, read as start-up read them.
     controller->sounds().play(QStringLiteral("Splash"), Field::SoundSplash.preferenceKey);
+    connectAppearanceDialog(*window, *controller, settings.get());
     ui.setParent(window.get());
     const QSize screen = screenSize();
     window->applyPlacement(readPlacement(*settings, screen.width(), screen.height()));
