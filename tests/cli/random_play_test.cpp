@@ -82,8 +82,11 @@ class RandomPlay : public ::testing::TestWithParam<int> {};
 TEST_P(RandomPlay, KeepsEveryCardAndItsHistory) {
   const int game = GetParam();
   const auto params = loadGame(game);
+  // The first twenty games are always there: a missing catalogue fails.
+  if (!params && game > 20) GTEST_SKIP() << "no game " << game << " in the catalogue";
   ASSERT_TRUE(params) << "game " << game;
   std::mt19937 rng(static_cast<unsigned>(game) * 7919u);
+  int changesInAll = 0;  // a deal may be blocked from the start; the game as a whole is not
   for (const char* number : {"1", "77", "31415926535", "9999999999999"}) {
     PlayDriver d;
     d.session().state().prefs.autoplay = false;
@@ -94,8 +97,9 @@ TEST_P(RandomPlay, KeepsEveryCardAndItsHistory) {
     ASSERT_TRUE(everyCardOnce(g)) << "game " << game << " deal " << number;
     d.session().setAutoplay(std::bernoulli_distribution(0.5)(rng));
 
+    // Games with few legal moves get more tries, up to a cap.
     int changes = 0;
-    for (int step = 0; step < 250 && g.inProgress; ++step) {
+    for (int step = 0; (step < 250 || (changes < 3 && step < 1500)) && g.inProgress; ++step) {
       const std::string command = randomCommand(g, rng);
       const auto out = d.execute(command);
       ASSERT_FALSE(out.empty());
@@ -103,7 +107,7 @@ TEST_P(RandomPlay, KeepsEveryCardAndItsHistory) {
       ASSERT_NE(out.back().rfind("error", 0), 0u) << command << ": " << out.back();
       ASSERT_TRUE(everyCardOnce(g)) << "game " << game << " deal " << number << " after " << command;
     }
-    EXPECT_GE(changes, 3) << "game " << game << " deal " << number << ": random play changed almost nothing";
+    changesInAll += changes;
     if (!g.inProgress) continue;  // a finished game has no history to walk
     stepAll(d, "redo");
     const Snapshot last = g.history.snapshotOf(g.table);
@@ -115,9 +119,12 @@ TEST_P(RandomPlay, KeepsEveryCardAndItsHistory) {
     d.execute("restart");
     EXPECT_EQ(g.history.snapshotOf(g.table), dealt) << "game " << game << " deal " << number;
   }
+  EXPECT_GE(changesInAll, 3) << "game " << game << ": random play changed almost nothing";
 }
 
-INSTANTIATE_TEST_SUITE_P(EveryCatalogueGame, RandomPlay, ::testing::Range(1, 21));
+// Every number a catalogue may use; numbers the built catalogue does not
+// hold are skipped, so that every game added is covered without a change here.
+INSTANTIATE_TEST_SUITE_P(EveryCatalogueGame, RandomPlay, ::testing::Range(1, 247));
 
 }  // namespace
 }  // namespace kes::cli
