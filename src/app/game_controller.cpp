@@ -189,14 +189,6 @@ bool GameController::startGame(int game, const std::optional<std::string>& dealN
   chooseRandomAppearance();
   if (settings_) rememberDealNumber(*settings_, dealNumber_);
   window_.SetAutoplayEnabled(params[Param::AutoplayAvailable] != 0);
-<<<<<<< HEAD
-=======
-  table_->resetScrolling();
-  table_->relayout();
-  table_->animateDeal();
-  gameSounds_->dealAnimated();
-  counter_->dealt();
->>>>>>> main
   updateCaption();
   refreshWindow();
   return error.empty();
@@ -336,19 +328,13 @@ void GameController::showDeal() {
   table_->resetScrolling();
   table_->relayout();
   table_->animateDeal();
-<<<<<<< HEAD
+  gameSounds_->dealAnimated();
   session_->clock().reset();
   table_->whenIdle([this] {
     if (!session_->state().inProgress || session_->clock().running()) return;
     session_->clock().start();
     refreshWindow();
   });
-=======
-  gameSounds_->dealAnimated();
-  counter_->dealt();
-  updateCaption();
-  refreshWindow();
->>>>>>> main
 }
 
 bool GameController::confirmAbandon(const QString& question) {

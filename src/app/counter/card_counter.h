@@ -33,8 +33,9 @@ class CardCounter : public QObject, public EngineEvents {
   void save();
   // The menu command: shows the counter when hidden, hides it when shown.
   void toggle();
-  // A new deal has been laid out.
-  void dealt();
+  // A new deal has been laid out: the engine tells the table first, which
+  // lays it out and shows it.
+  void dealt() override;
 
   // The counter window, or null before it was first shown.
   TfrmCardCounter* window() const { return window_; }
