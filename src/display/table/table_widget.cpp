@@ -4,6 +4,7 @@
 #include <QMessageBox>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QRandomGenerator>
 #include <QScreen>
 
 #include "display/geometry/drop_candidates.h"
@@ -62,15 +63,17 @@ void TableWidget::relayout() {
   // from the stock family's unraised places.
   if (g.laidOut)
     lowerStockPiles(g, metrics_.stockDraw);
-  else
+  else {
     resetLayoutForNewGame(g);
+    metrics_.irregular = IrregularOffsets::draw([] { return QRandomGenerator::global()->bounded(4); });
+  }
   const LayoutReport report = layoutTable(g, request);
   metrics_.stockDraw = report.stockDraw;
   metrics_.card = images_.size();
   metrics_.steps = fanningSteps(metrics_.card, g.params, metrics_.steps);
   metrics_.screenWidth = screen.width();
   metrics_.scrollOffset = report.scrollOffset;
-  metrics_.irregularPiles = false;
+  metrics_.irregularPiles = irregularPiles;
   tableChanged();
 }
 

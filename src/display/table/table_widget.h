@@ -87,6 +87,9 @@ class TableWidget : public QWidget {
   const TableMetrics& metrics() const { return metrics_; }
 
   AnimationSettings animation;
+  // The "Piles_TT" preference: downward tableau piles laid a little askew,
+  // drawn afresh for each new game.
+  bool irregularPiles = false;
   // Notes where every card lies now, so that the moves the next operation
   // reports fly from there.
   void recordPlaces();
