@@ -62,8 +62,9 @@ void turnWasteOver(ActionRun& run) {
   GameState& g = run.game;
   const bool faceDown = run.param(Param::StockFaceDown) != 0;
   run.events.wasteTurnover(true);
-  while (!run.pile(PileId::waste()).empty()) run.moveCard(run.pile(PileId::waste()).top(), PileId::stock(), !faceDown);
+  // Reported before the cards move: the display loops it while they fly.
   run.sound("Redeal.wav", "Sounds_Redeal");
+  while (!run.pile(PileId::waste()).empty()) run.moveCard(run.pile(PileId::waste()).top(), PileId::stock(), !faceDown);
   run.events.wasteTurnover(false);
   if (g.family() == Family::Pyramid) dropStockFromSelection(run);
 }

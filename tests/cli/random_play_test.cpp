@@ -132,8 +132,11 @@ class RandomPlay : public ::testing::TestWithParam<int> {};
 TEST_P(RandomPlay, KeepsEveryCardAndItsHistory) {
   const int game = GetParam();
   const auto params = loadGame(game);
+  // The first twenty games are always there: a missing catalogue fails.
+  if (!params && game > 20) GTEST_SKIP() << "no game " << game << " in the catalogue";
   ASSERT_TRUE(params) << "game " << game;
   std::mt19937 rng(static_cast<unsigned>(game) * 7919u);
+  int changesInAll = 0;  // a deal may be blocked from the start; the game as a whole is not
   for (const char* number : {"1", "77", "31415926535", "9999999999999"}) {
     PlayDriver d;
     d.session().state().prefs.autoplay = false;
@@ -146,8 +149,9 @@ TEST_P(RandomPlay, KeepsEveryCardAndItsHistory) {
     // A restart plays what autoplay plays after a deal, as switching it on did.
     const Snapshot restarted = g.history.snapshotOf(g.table);
 
+    // Games with few legal moves get more tries, up to a cap.
     int changes = 0;
-    for (int step = 0; step < 250 && g.inProgress; ++step) {
+    for (int step = 0; (step < 250 || (changes < 3 && step < 1500)) && g.inProgress; ++step) {
       for (const std::string& command : asActions(g, randomCommand(g, rng))) {
         const Position before = positionOf(g);
         const bool action = isOneAction(g, command);
@@ -161,7 +165,7 @@ TEST_P(RandomPlay, KeepsEveryCardAndItsHistory) {
         }
       }
     }
-    EXPECT_GE(changes, 3) << "game " << game << " deal " << number << ": random play changed almost nothing";
+    changesInAll += changes;
     if (!g.inProgress) continue;  // a finished game has no history to walk
     stepAll(d, "redo");
     const Snapshot last = g.history.snapshotOf(g.table);
@@ -173,9 +177,12 @@ TEST_P(RandomPlay, KeepsEveryCardAndItsHistory) {
     d.execute("restart");
     EXPECT_EQ(g.history.snapshotOf(g.table), restarted) << "game " << game << " deal " << number;
   }
+  EXPECT_GE(changesInAll, 3) << "game " << game << ": random play changed almost nothing";
 }
 
-INSTANTIATE_TEST_SUITE_P(EveryCatalogueGame, RandomPlay, ::testing::Range(1, 21));
+// Every number a catalogue may use; numbers the built catalogue does not
+// hold are skipped, so that every game added is covered without a change here.
+INSTANTIATE_TEST_SUITE_P(EveryCatalogueGame, RandomPlay, ::testing::Range(1, 247));
 
 }  // namespace
 }  // namespace kes::cli

@@ -172,6 +172,7 @@ void TableWidget::liftHeld(PileId pile, int card, const Rect& rect, QPoint point
   grabOffset_ = pointer - heldCorner_;
   dragMoved_ = false;
   tableChanged();
+  emit cardsLifted();
 }
 
 void TableWidget::keyPressEvent(QKeyEvent* e) {
@@ -249,11 +250,13 @@ void TableWidget::mouseReleaseEvent(QMouseEvent*) {
   recordPlaces();
   const int step = metrics_.steps.downFaceUp > 0 ? metrics_.steps.downFaceUp : images_.size().height / 4;
   for (std::size_t i = 0; i < held_.size(); ++i) places_[held_[i]] = heldCorner_ + QPoint(0, static_cast<int>(i) * step);
+  const bool wasHolding = !held_.empty();
   held_.clear();
   setCursor(normalCursor_);
   shownCard_ = 0;
-  session_.release(targets);
+  const bool moved = session_.release(targets);
   tableChanged();
+  if (wasHolding && !moved) emit cardsPutBack();
 }
 
 void TableWidget::mouseDoubleClickEvent(QMouseEvent* e) {
