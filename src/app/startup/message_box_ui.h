@@ -7,7 +7,9 @@
 
 namespace kes {
 
-// Texts keep their lines apart with CR; a message box wants LF.
+// Texts keep their lines apart with CR; a message box wants LF. Every box
+// the program shows takes its text through here.
+QString boxText(const QString& text);
 QString boxText(const std::string& text);
 
 // Start-up's and the data files' messages as modal message boxes over the

@@ -43,7 +43,7 @@ void TableWidget::resetScrolling() {
 void TableWidget::setCursors(const QCursor& normal, const QCursor& dragging) {
   normalCursor_ = normal;
   dragCursor_ = dragging;
-  setCursor(held_.empty() || !dragMoved_ ? normalCursor_ : dragCursor_);
+  if (!dealing_) setCursor(held_.empty() || !dragMoved_ ? normalCursor_ : dragCursor_);
 }
 
 int TableWidget::restingHeight() const {
