@@ -12,4 +12,11 @@ bool takeOption(std::vector<std::string>& args, const std::string& name, std::st
   return true;
 }
 
+bool takeFlag(std::vector<std::string>& args, const std::string& name) {
+  const auto it = std::find(args.begin(), args.end(), name);
+  if (it == args.end()) return false;
+  args.erase(it);
+  return true;
+}
+
 }  // namespace kes::cli

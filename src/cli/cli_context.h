@@ -32,5 +32,7 @@ struct Command {
 
 // Value of "--name VALUE" in args (removed from args), or empty with found=false.
 bool takeOption(std::vector<std::string>& args, const std::string& name, std::string& value);
+// Whether the switch "--name" is in args (removed from args).
+bool takeFlag(std::vector<std::string>& args, const std::string& name);
 
 }  // namespace kes::cli

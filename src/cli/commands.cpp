@@ -4,6 +4,7 @@
 
 #include "catalogue_commands.h"
 #include "layout_commands.h"
+#include "statistics_commands.h"
 
 namespace kes::cli {
 
@@ -11,10 +12,14 @@ std::span<const Command> allCommands() {
   static constexpr std::array kCommands{
       Command{"deal-order", "deal-order --cards N --number D", runDealOrder},
       Command{"games", "games", runGames},
+      Command{"hiscores", "hiscores GAME", runHiScores},
       Command{"hit", "hit GAME --size WIDTHxHEIGHT --cards B|M|L [--shadow Y|N] [--irregular SEED] X Y", runHit},
       Command{"layout", "layout GAME --size WIDTHxHEIGHT --cards B|M|L [--shadow Y|N]", runLayout},
+      Command{"log", "log", runLog},
+      Command{"overall", "overall", runOverall},
       Command{"params", "params GAME", runParams},
-      Command{"play", "play GAME NUMBER [--pref KEY=VALUE ...]", runPlay},
+      Command{"play", "play GAME NUMBER [--pref KEY=VALUE ...] [--record [--player NAME]]", runPlay},
+      Command{"stats", "stats GAME [PLAYER]", runStats},
   };
   return kCommands;
 }

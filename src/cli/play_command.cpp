@@ -4,16 +4,26 @@
 #include "catalogue_commands.h"
 #include "commands.h"
 #include "engine/deal_generator.h"
+#include "datafiles/config_record.h"
+#include "datafiles/custom_games_file.h"
+#include "datafiles/game_list.h"
+#include "datafiles/player_name.h"
+#include "datafiles/record_result.h"
 #include "play_driver.h"
+#include "statistics_commands.h"
 
 namespace kes::cli {
 
 namespace {
 
 constexpr const char* kUsage =
-    "usage: kestrova-cli play GAME NUMBER [--pref KEY=VALUE ...]\n"
+    "usage: kestrova-cli play GAME NUMBER [--pref KEY=VALUE ...] [--record [--player NAME]]\n"
     "then one command a line: move CARD PILE | click CARD | dblclick CARD | stock | undo | redo | restart |\n"
-    "autoplay on|off | show\n";
+    "autoplay on|off | quit | show\n"
+    "--record writes the game's end (a win, or a loss when it is given up) into the statistics files,\n"
+    "for the player NAME (\"Player 1\" when not given)\n";
+
+constexpr const char* kDefaultPlayer = "Player 1";
 
 // The game number as the game-number dialog takes it: 1 to 13 digits, not 0.
 bool validDealNumber(const std::string& s) {
@@ -36,6 +46,42 @@ bool applyPreference(PlayPreferences& prefs, const std::string& setting) {
   return true;
 }
 
+// The name a game is recorded under: the catalogue's, or the custom game's.
+std::string gameNameOf(const DataDirs& dirs, int game) {
+  const auto catalogue = readCatalogue(catalogueFile(dirs.install));
+  if (!catalogue) return {};
+  const auto customFile = dirs.writable / kCustomGamesFileName;
+  const CustomGameNames custom{[&](int n) { return customGameName(customFile, n); }, {}};
+  return loadGameList(*catalogue).name(game, custom);
+}
+
+// Records the end of the game into the data folder's statistics files under
+// the identity it was started with.
+struct ResultRecorder {
+  StreamSink sink;
+  StatisticsFiles files;
+  ConfigRecord config;
+  GameResult identity;
+
+  ResultRecorder(CliContext& ctx, int game, const std::string& player, const std::string& dealNumber)
+      : sink(ctx.err) {
+    auto catalogue = readCatalogue(catalogueFile(ctx.dirs.install));
+    files = statisticsFilesOf(ctx.dirs, sink,
+                              catalogue ? std::make_shared<const CatalogueText>(std::move(*catalogue)) : nullptr);
+    identity.game = game;
+    identity.gameName = gameNameOf(ctx.dirs, game);
+    identity.player = player;
+    identity.dealNumber = dealNumber;
+  }
+  void operator()(const GameState& state, bool won, int seconds) {
+    GameResult result = identity;
+    result.score = state.score;
+    result.won = won;
+    result.seconds = seconds;
+    recordResult(files, result, config);
+  }
+};
+
 }  // namespace
 
 int runPlay(CliContext& ctx) {
@@ -45,6 +91,13 @@ int runPlay(CliContext& ctx) {
       ctx.err << "play: a preference is KEY=VALUE (Undo_Enabled 0, 1 or 2): '" << setting << "'\n";
       return kExitUsage;
     }
+  }
+  const bool record = takeFlag(ctx.args, "--record");
+  std::string player = kDefaultPlayer;
+  if (takeOption(ctx.args, "--player", player) && (!record || !validPlayerName(player))) {
+    ctx.err << (record ? "play: " + std::string(kInvalidPlayerName) : std::string("play: --player needs --record"))
+            << "\n";
+    return kExitUsage;
   }
   if (ctx.args.size() != 2) {
     ctx.err << kUsage;
@@ -59,7 +112,13 @@ int runPlay(CliContext& ctx) {
 
   PlayDriver driver;
   driver.session().state().prefs = prefs;
-  const std::string error = driver.session().start(*params, *normalizeDealNumber(ctx.args[1]));
+  const std::string dealNumber = *normalizeDealNumber(ctx.args[1]);
+  std::optional<ResultRecorder> recorder;
+  if (record) {
+    recorder.emplace(ctx, std::stoi(ctx.args[0]), player, dealNumber);
+    driver.setRecorder([&recorder](const GameState& g, bool won, int seconds) { (*recorder)(g, won, seconds); });
+  }
+  const std::string error = driver.session().start(*params, dealNumber);
   if (!error.empty()) {
     ctx.err << "play: " << error << "\n";
     return kExitFailure;

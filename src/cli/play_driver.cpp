@@ -142,6 +142,11 @@ std::vector<std::string> PlayDriver::execute(const std::string& line) {
     session_.restart();
     return answer("ok");
   }
+  if (verb == "quit" && w.size() == 1) {
+    const bool playing = session_.state().inProgress;
+    session_.endGame();
+    return answer(playing ? "ok" : "refused");
+  }
   if (verb == "autoplay" && w.size() == 2 && (w[1] == "on" || w[1] == "off")) {
     session_.setAutoplay(w[1] == "on");
     return answer("ok");
@@ -155,6 +160,8 @@ void PlayDriver::run(std::istream& in, std::ostream& out) {
     for (const std::string& l : execute(line)) out << l << '\n';
     out.flush();
   }
+  // The input ended with the game still on the table: it was given up.
+  session_.endGame();
 }
 
 }  // namespace kes::cli

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <iosfwd>
 #include <optional>
 #include <string>
@@ -11,7 +12,7 @@ namespace kes::cli {
 
 // Plays a dealt game from text commands, one per line, as the mouse would:
 // "move CARD PILE", "click CARD", "dblclick CARD", "stock", "undo", "redo",
-// "restart", "autoplay on|off" and "show". Every command but "show" answers
+// "restart", "autoplay on|off", "quit" (gives the game up) and "show". Every command but "show" answers
 // one line: "ok" when the table changed, "refused" when it did not, or
 // "error: " and the reason; messages the program would show come first as
 // "message: " lines.
@@ -25,8 +26,13 @@ class PlayDriver : public EngineEvents, public ResultListener {
   // Reads commands until end of input.
   void run(std::istream& in, std::ostream& out);
 
-  // What the end of a game reports.
-  void recordResult(const GameState&, bool won, int) override { outcome_ = won ? "won" : "lost"; }
+  // What the end of a game reports, to the recorder when there is one.
+  using Recorder = std::function<void(const GameState&, bool won, int seconds)>;
+  void setRecorder(Recorder recorder) { recorder_ = std::move(recorder); }
+  void recordResult(const GameState& game, bool won, int seconds) override {
+    outcome_ = won ? "won" : "lost";
+    if (recorder_) recorder_(game, won, seconds);
+  }
   void message(const std::string& text) override { messages_.push_back(text); }
 
  private:
@@ -49,6 +55,7 @@ class PlayDriver : public EngineEvents, public ResultListener {
   GameSession session_;
   std::vector<std::string> messages_;
   std::string outcome_;
+  Recorder recorder_;
 };
 
 }  // namespace kes::cli
