@@ -4,6 +4,7 @@
 
 #include "app/main_window.h"
 #include "app/window/glyph_source.h"
+#include "app/window/pause_screen.h"
 #include "app/window/toolbar.h"
 #include "display/resources/resource_library.h"
 
@@ -52,6 +53,19 @@ class WindowGlyphsTest : public QObject {
     window.SetUndoRedoEnabled(true, false);
     QCOMPARE(imageOf(window.findChild<QToolButton*>("tbUndo")->icon()), imageOf(glyphs.glyph("TB_UNDO")));
     QCOMPARE(imageOf(window.findChild<QToolButton*>("tbRedo")->icon()), imageOf(glyphs.glyph("TB_REDO_DIS")));
+  }
+
+  void thePausePictureGlides() {
+    kes::TfrmMain window(std::make_unique<kes::LibraryGlyphs>(library_));
+    window.resize(800, 600);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    window.setPaused(true);
+    auto* screen = window.findChild<kes::PauseScreen*>();
+    QVERIFY(screen && screen->isVisible());
+    const QPoint before = screen->glidingPictureAt();
+    QTRY_VERIFY(screen->glidingPictureAt() != before);
+    window.setPaused(false);
   }
 };
 
