@@ -11,6 +11,8 @@
 
 #include "engine/deal_generator.h"
 
+#include "appearance/random_appearance.h"
+
 #include "app/animation_preferences.h"
 #include "app/command_states.h"
 #include "app/game_caption.h"
@@ -161,6 +163,7 @@ bool GameController::startGame(int game, const std::optional<std::string>& dealN
   applyPlayPreferences();
   setDealNumber(dealNumber.value_or(randomDealNumber()));
   const std::string error = session_->start(params, dealNumber_);
+  chooseRandomAppearance();
   if (settings_) rememberDealNumber(*settings_, dealNumber_);
   table_->resetScrolling();
   table_->relayout();
@@ -228,7 +231,49 @@ int GameController::faceSet() const { return recordNumber(app_.config, Field::Fa
 
 int GameController::backDesign() const { return recordNumber(app_.config, Field::BackDesign, kDefaultBackDesign, 999); }
 
-void GameController::applyAnimationPreferences() { table_->animation = animationSettingsOf(app_.config); }
+void GameController::applyAnimationPreferences() {
+  table_->animation = animationSettingsOf(app_.config);
+  table_->irregularPiles = app_.config.get(Field::IrregularPiles) == "Y";
+}
+
+void GameController::showAppearance() {
+  // Moves still flying would land on a table laid out for other cards.
+  table_->finishAnimation();
+  const auto size = cardSizeFromCode(app_.config.get(Field::CardSize)).value_or(kBigCards);
+  images_->load(size, faceSet(), backDesign());
+  table_->irregularPiles = app_.config.get(Field::IrregularPiles) == "Y";
+  table_->relayout();
+  table_->backgroundChanged();
+}
+
+void GameController::applyPreferences(int cursorSet) {
+  applyAnimationPreferences();
+  applyPlayPreferences();
+  table_->setScrollingWanted(app_.config.get(Field::VertScrollBar) == "Y");
+  window_.setShowPileSizes(app_.config.get(Field::ShowPileSizes) == "Y");
+  app_.window.cursorSet = cursorSet;
+  app_.window.shadowSize = table_->animation.shadowSize;
+  app_.window.undoRedoEnabled = app_.config.get(Field::UndoMode) != "2";
+  applyCursorSet(*table_, window_, *cursors_, cursorSet);
+  refreshWindow();
+}
+
+// A new deal may bring a random background, face set and back.
+void GameController::chooseRandomAppearance() {
+  const ConfigRecord& c = app_.config;
+  if (c.get(Field::RandomBackground) != "Y" && c.get(Field::RandomFaceSet) != "Y" &&
+      c.get(Field::RandomBackDesign) != "Y")
+    return;
+  const std::filesystem::path images = dirs_.install / "Images";
+  RandomAppearanceSources sources;
+  sources.backgrounds = listPictures(images, "b");
+  sources.backCount = static_cast<int>(listPictures(images, "db").size());
+  sources.manyColours = background_->manyColours;
+  sources.random = [](int low, int high) { return QRandomGenerator::global()->bounded(low, high + 1); };
+  const RandomAppearanceOutcome outcome = kes::chooseRandomAppearance(app_.config, sources);
+  if (outcome.faceSet || outcome.backDesign) images_->load(images_->size(), faceSet(), backDesign());
+  if (outcome.background) table_->backgroundChanged();
+}
 
 void GameController::setCardSize(CardSize size) {
   images_->load(size, faceSet(), backDesign());
@@ -245,6 +290,7 @@ void GameController::deal(const std::string& dealNumber) {
   applyPlayPreferences();
   setDealNumber(dealNumber);
   session_->deal(dealNumber_);
+  chooseRandomAppearance();
   if (settings_) rememberDealNumber(*settings_, dealNumber_);
   table_->resetScrolling();
   table_->relayout();

@@ -70,6 +70,14 @@ class GameController : public QObject, public ResultListener {
   ConfigRecord& config() { return app_.config; }
   // The animation switches and the move speed the preferences ask for.
   void applyAnimationPreferences();
+  // Shows the appearance the record holds at once: card size, faces, back,
+  // irregular piles, layout and background.
+  void showAppearance();
+  // The preferences of the table and the rules the record holds take effect:
+  // animations, shadows, scroll bar, pile sizes, undo mode and the cursor set.
+  void applyPreferences(int cursorSet);
+  const ResourceLibrary& library() const { return *library_; }
+  const DataDirs& dirs() const { return dirs_; }
 
   // Where questions and information go; message boxes unless replaced.
   void setQuestion(Question question) { question_ = std::move(question); }
@@ -104,6 +112,7 @@ class GameController : public QObject, public ResultListener {
   void prepareTable(const GameParams& params);
   void setUpBackground();
   void applyPlayPreferences();
+  void chooseRandomAppearance();
   bool gameSelected() const;
   void refreshWindow();
   void refreshClock();

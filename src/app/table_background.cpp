@@ -50,7 +50,10 @@ BackgroundChoice TableBackground::choose() const {
   context.demoPlaying = demoPlaying;
   context.manyColours = manyColours;
   context.installDir = installDir_;
-  if (settings_) context.customFile = settings_->readString(kPreferenceSection, kCustomBackgroundKey, "");
+  if (customFileOverride)
+    context.customFile = *customFileOverride;
+  else if (settings_)
+    context.customFile = settings_->readString(kPreferenceSection, kCustomBackgroundKey, "");
   return chooseBackground(backgroundSettingsOf(config_), context);
 }
 

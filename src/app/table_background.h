@@ -5,6 +5,8 @@
 #include <QString>
 #include <filesystem>
 #include <functional>
+#include <optional>
+#include <string>
 
 #include "datafiles/config_record.h"
 #include "display/geometry/background_choice.h"
@@ -35,6 +37,9 @@ class TableBackground {
   std::function<bool()> scrollBarShown;  // never, unless replaced
   bool manyColours = true;               // the display shows more than 256 colours
   bool demoPlaying = false;
+  // Stands in for the settings' "Customized_Background" while a chosen
+  // appearance is previewed.
+  std::optional<std::string> customFileOverride;
 
   BackgroundChoice choose() const;
   // Paints the background over a surface of this size.

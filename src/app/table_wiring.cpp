@@ -14,7 +14,6 @@ void connectTableToWindow(TableWidget& table, TfrmMain& window, GameSession& ses
   table.setScrollBar(window.tableScrollBar());
   table.setAreaSource([&window] { return windowTableArea(window.tableMeasures()); });
   table.setScrollingWanted(config.get(Field::VertScrollBar) == "Y");
-  table.setIrregularPiles(config.get(Field::IrregularPiles) == "Y");
   window.setShowPileSizes(config.get(Field::ShowPileSizes) == "Y");
   window.setPileSizeLookup([&table, &session](QPoint at) {
     if (!session.state().inProgress) return 0;

@@ -90,7 +90,8 @@ class TableAreaTest : public QObject {
       return xs;
     };
     QCOMPARE(lean(), std::vector<int>(7, 0));  // "Piles_TT" is "N" by default
-    table.setIrregularPiles(true);
+    table.irregularPiles = true;
+    table.relayout();
     std::vector<std::vector<int>> deals{lean()};
     for (int deal = 0; deal < 3; ++deal) {
       game.controller.newGame();

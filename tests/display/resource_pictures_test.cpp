@@ -292,6 +292,24 @@ class ResourcePicturesTest : public QObject {
             QImage(QDir(installDir()).filePath("Images/DB011.bmp")));
   }
 
+  // A random back draws a number from 1 to the count of "db*.bmp" files, so
+  // the designs must run from 1 without a gap; each is a picture of its own.
+  void theTwentySevenBacksAreNumberedWithoutAGapAndAllDiffer() {
+    const QDir images(QDir(installDir()).filePath("Images"));
+    const QStringList backs = images.entryList({"db*.bmp"}, QDir::Files, QDir::Name | QDir::IgnoreCase);
+    QCOMPARE(backs.size(), 27);
+    QList<QImage> seen;
+    for (int design = 1; design <= 27; ++design) {
+      const QString name = QString("DB%1.bmp").arg(design, 3, 10, QChar('0'));
+      const QImage back(images.filePath(name));
+      QVERIFY2(!back.isNull(), qPrintable(name));
+      QCOMPARE(back.size(), QSize(71, 96));
+      QCOMPARE(QImage(images.filePath("2x/" + name)).size(), QSize(142, 192));
+      for (const QImage& other : seen) QVERIFY2(other != back, qPrintable(name));
+      seen.append(back);
+    }
+  }
+
  private:
   kes::ResourceLibrary library_{installDir()};
 };

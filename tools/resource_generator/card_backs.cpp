@@ -6,6 +6,7 @@
 
 #include <cstdio>
 
+#include "back_scenes.h"
 #include "painting.h"
 
 namespace kes::gen {
@@ -93,29 +94,64 @@ QImage solid(const CardSize& size, int scale) {
   return picture.scaled(size.width * scale, size.height * scale, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
 }
 
-struct BackDesign {
+// A design drawn as a picture: the scene fills the card inside its white
+// border, framed by a fine light rule so that the backs of a pile stay apart.
+QImage scene(int number, const CardSize& size, int scale) {
+  const int k = kOversample * scale;
+  const int border = borderWidth(size);
+  QImage picture = newPicture(size.width * k, size.height * k, Qt::white);
+  QPainter painter(&picture);
+  smooth(painter);
+  painter.scale(k, k);
+  const QRectF field(border, border, size.width - 2 * border, size.height - 2 * border);
+  painter.setClipRect(field);
+  painter.save();
+  painter.translate(field.topLeft());
+  painter.scale(field.width() / kBackFieldWidth, field.height() / kBackFieldHeight);
+  drawBackScene(number, painter);
+  painter.restore();
+  if (size.height >= 60) {
+    painter.setPen(QPen(QColor(255, 255, 255, 170), 0.6));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(field.adjusted(1.5, 1.5, -1.5, -1.5));
+  }
+  painter.end();
+  return picture.scaled(size.width * scale, size.height * scale, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+}
+
+bool save(const QImage& picture, const QString& file) {
+  if (picture.convertToFormat(QImage::Format_RGB32).save(file, "BMP")) return true;
+  std::fprintf(stderr, "cannot write %s\n", qPrintable(file));
+  return false;
+}
+
+QString backName(char letter, int number) {
+  return QStringLiteral("D") + QChar::fromLatin1(letter) + QString::number(number).rightJustified(3, u'0') +
+         QStringLiteral(".bmp");
+}
+
+// Medium and little cards are played with one back only (design 006); the
+// lattice is kept at those sizes too for settings written by hand.
+struct PatternDesign {
   int number;
   QImage (*draw)(const CardSize&, int scale);
 };
-constexpr BackDesign kBacks[] = {{11, lattice}, {6, solid}};
+constexpr PatternDesign kPatterns[] = {{11, lattice}, {6, solid}};
 
 }  // namespace
 
 bool makeCardBacks(const QString& imagesDir) {
   QDir().mkpath(imagesDir);
-  QDir().mkpath(QDir(imagesDir).filePath(kDoubleSizeBackFolder));
-  for (const BackDesign& back : kBacks)
-    for (const CardSize& size : kCardSizes)
-      for (const int scale : kPictureScales) {
-        const QString name = QStringLiteral("D") + QChar::fromLatin1(size.letter) +
-                             QString::number(back.number).rightJustified(3, u'0') + QStringLiteral(".bmp");
-        const QString folder = scale == 1 ? imagesDir : QDir(imagesDir).filePath(kDoubleSizeBackFolder);
-        const QString file = QDir(folder).filePath(name);
-        if (!back.draw(size, scale).convertToFormat(QImage::Format_RGB32).save(file, "BMP")) {
-          std::fprintf(stderr, "cannot write %s\n", qPrintable(file));
-          return false;
-        }
-      }
+  const QString doubleDir = QDir(imagesDir).filePath(kDoubleSizeBackFolder);
+  QDir().mkpath(doubleDir);
+  for (const int scale : kPictureScales) {
+    const QString folder = scale == 1 ? imagesDir : doubleDir;
+    for (const PatternDesign& back : kPatterns)
+      for (const CardSize& size : kCardSizes)
+        if (!save(back.draw(size, scale), QDir(folder).filePath(backName(size.letter, back.number)))) return false;
+    for (const int number : sceneBackNumbers())
+      if (!save(scene(number, kCardSizes[0], scale), QDir(folder).filePath(backName('B', number)))) return false;
+  }
   return true;
 }
 

@@ -3,6 +3,7 @@
 #include <QScreen>
 
 #include "app/app_options.h"
+#include "app/appearance_wiring.h"
 #include "app/game_controller.h"
 #include "app/main_window.h"
 #include "app/startup/initialize_startup.h"
@@ -74,6 +75,7 @@ int programMain(QApplication& application) {
       ui.error(controller->error().toStdString());
       return 1;
     }
+    connectAppearanceDialog(*window, *controller, settings.get());
     ui.setParent(window.get());
     const QSize screen = screenSize();
     window->applyPlacement(readPlacement(*settings, screen.width(), screen.height()));

@@ -59,7 +59,7 @@ constexpr std::array kMainMenu{
     MenuEntry{I, "mnuEndTournament", "mnuTournament", "&End tournament", "", kShown, kOther, nullptr},
 
     MenuEntry{M, "mnuOpzioni", "", "&Tools", "", kShown, kOther, nullptr},
-    MenuEntry{I, "mnuCustomize", "mnuOpzioni", "C&ustomize...", "Ctrl+U", kShown, kOther, "appearance"},
+    MenuEntry{I, "mnuCustomize", "mnuOpzioni", "C&ustomize...", "Ctrl+U", kShown, kOther, nullptr},
     MenuEntry{I, "Selectthemes1", "mnuOpzioni", "&Select themes...", "", kHidden, kOther, nullptr},
     MenuEntry{I, "mnuCustomizeRules", "mnuOpzioni", "Customize &rules...", "Ctrl+R", kShown, kGame,
               "rule customization"},

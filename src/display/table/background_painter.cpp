@@ -1,6 +1,7 @@
 #include "display/table/background_painter.h"
 
 #include <QGuiApplication>
+#include <QImageReader>
 #include <QPalette>
 
 namespace kes {
@@ -22,9 +23,18 @@ QColor systemColour(int index) {
   }
 }
 
+// Pictures larger than this on a side are read scaled down to it.
+constexpr int kLargestPictureSide = 8000;
+
+// An enormous picture (a player's own) is read at a size a screen can use,
+// where its format allows, rather than failing for want of memory.
 QImage readPicture(const std::filesystem::path& file) {
   if (file.empty()) return {};
-  return QImage(QString::fromStdString(file.string()));
+  QImageReader reader(QString::fromStdString(file.string()));
+  const QSize size = reader.size();
+  if (size.width() > kLargestPictureSide || size.height() > kLargestPictureSide)
+    reader.setScaledSize(size.scaled(kLargestPictureSide, kLargestPictureSide, Qt::KeepAspectRatio));
+  return reader.read();
 }
 
 }  // namespace

@@ -75,6 +75,7 @@ void TableWidget::relayout() {
   metrics_.steps = fanningSteps(metrics_.card, g.params, metrics_.steps);
   metrics_.screenWidth = screen.width();
   metrics_.scrollOffset = report.scrollOffset;
+  metrics_.irregularPiles = irregularPiles;
   tableChanged();
 }
 
@@ -87,11 +88,6 @@ void TableWidget::tableChanged() {
 }
 
 void TableWidget::resizeEvent(QResizeEvent*) { relayout(); }
-
-void TableWidget::setIrregularPiles(bool on) {
-  metrics_.irregularPiles = on;
-  tableChanged();
-}
 
 void TableWidget::drawIrregularOffsets() {
   metrics_.irregular = IrregularOffsets::draw([] { return QRandomGenerator::global()->bounded(4); });

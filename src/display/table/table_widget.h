@@ -100,6 +100,9 @@ class TableWidget : public QWidget {
   // are on. Meaningless while nothing is held.
   QPoint heldCorner() const { return heldCorner_; }
   bool holding() const { return !held_.empty(); }
+  // The "Piles_TT" preference: downward tableau piles laid a little askew,
+  // by offsets drawn afresh for each deal (drawIrregularOffsets).
+  bool irregularPiles = false;
   // Notes where every card lies now, so that the moves the next operation
   // reports fly from there.
   void recordPlaces();
@@ -120,9 +123,7 @@ class TableWidget : public QWidget {
   // Every card of a new deal flies from the source pile to its place; the
   // table shows the cards again after it was cleared.
   void animateDeal();
-  // The "Piles_TT" preference: downward fans lean a pixel or two this way
-  // and that, by offsets drawn afresh for every deal.
-  void setIrregularPiles(bool on);
+  // New offsets for irregular piles; every deal and restart draws them.
   void drawIrregularOffsets();
   // No game is selected: the table shows its background alone.
   void clearTable();
