@@ -252,8 +252,6 @@ void GameController::applyPreferences(int cursorSet) {
   table_->setScrollingWanted(app_.config.get(Field::VertScrollBar) == "Y");
   window_.setShowPileSizes(app_.config.get(Field::ShowPileSizes) == "Y");
   app_.window.cursorSet = cursorSet;
-  app_.window.shadowSize = table_->animation.shadowSize;
-  app_.window.undoRedoEnabled = app_.config.get(Field::UndoMode) != "2";
   applyCursorSet(*table_, window_, *cursors_, cursorSet);
   refreshWindow();
 }
