@@ -1,5 +1,6 @@
 #include "app/table_background.h"
 
+#include <QImageReader>
 #include <array>
 
 #include "app/startup/preference_table.h"
@@ -18,6 +19,10 @@ constexpr const char* kCustomBackgroundKey = "Customized_Background";
 constexpr const char* kDemoTile = "Y001";
 
 long long numberOf(const std::string& text) { return wholeNumber(text).value_or(0); }
+
+QString pathText(const std::filesystem::path& path) { return QString::fromStdString(path.string()); }
+
+constexpr const char* kUnreadableCustomBackground = "Customized background image cannot be shown: ";
 
 }  // namespace
 
@@ -58,10 +63,22 @@ BackgroundChoice TableBackground::choose() const {
 }
 
 void TableBackground::paint(QPainter& painter, const QSize& surface) {
-  const BackgroundChoice choice = choose();
+  BackgroundChoice choice = choose();
+  if (!choice.customMissing && choice.kind == BackgroundKind::TiledPicture &&
+      backgroundSettingsOf(config_).customSet && !QImageReader(pathText(choice.file)).canRead()) {
+    // A customized picture that is there but is no picture counts as gone.
+    choice.customMissing = true;
+    choice.missingMessage = kUnreadableCustomBackground + choice.file.filename().string();
+  }
   if (choice.customMissing) {
-    forgetCustomBackground(config_, settings_);
+    // A preview only shows the default; the preferences change when kept.
+    if (!customFileOverride) forgetCustomBackground(config_, settings_);
     if (information) information(QString::fromStdString(choice.missingMessage));
+    BackgroundSettings fallback;
+    fallback.useDefault = true;
+    BackgroundContext plain;
+    plain.manyColours = manyColours;
+    choice = chooseBackground(fallback, plain);
   }
   const QImage tile = choice.kind == BackgroundKind::DemoTile ? library_.image(kDemoTile) : QImage();
   paintBackground(painter, surface, choice, tile, scrollBarShown && scrollBarShown());

@@ -1,4 +1,5 @@
 #include <QtTest>
+#include <fstream>
 
 #include "app/game_controller.h"
 #include "app/main_window.h"
@@ -169,6 +170,31 @@ class TableBackgroundTest : public QObject {
     table = f.shown();
     QCOMPARE(table.pixelColor(5, 5), QColor(0, 96, 0));
     QCOMPARE(f.information.size(), 1);
+  }
+
+  void aCustomizedFileThatIsNoPictureCountsAsGone() {
+    Fixture f;
+    const auto notes = f.data.path() / "notes.png";
+    std::ofstream(notes) << "not a picture";
+    f.settings.writeString("Preference", "Customized_Background", notes.string());
+    f.app.config.put(kes::Field::CustomBackgroundSet, "Y");
+    const QImage table = f.shown();
+    QCOMPARE(f.information, QStringList{"Customized background image cannot be shown: notes.png"});
+    QCOMPARE(table.pixelColor(5, 5), QColor(0, 96, 0));
+    QCOMPARE(f.app.config.get(kes::Field::UseDefaultBackground), std::string("Y"));
+  }
+
+  // While a chosen appearance is previewed, a picture that is gone shows the
+  // default and changes no preference: the dialog may still be cancelled.
+  void aPreviewedPictureThatIsGoneWritesNothing() {
+    Fixture f;
+    f.app.config.put(kes::Field::CustomBackgroundSet, "Y");
+    f.controller->background().customFileOverride = (f.data.path() / "gone.png").string();
+    const QImage table = f.shown();
+    QCOMPARE(f.information.size(), 1);
+    QCOMPARE(table.pixelColor(5, 5), QColor(0, 96, 0));
+    QCOMPARE(f.app.config.get(kes::Field::CustomBackgroundSet), std::string("Y"));
+    QCOMPARE(f.settings.readString("Preference", "Background_Def", "<none>"), std::string("<none>"));
   }
 
   // The message is told after the paint; a controller gone by then tells nothing.
