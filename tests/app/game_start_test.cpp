@@ -10,6 +10,7 @@
 #include "app/window/menu_table.h"
 #include "datafiles/config_field.h"
 #include "datafiles/settings_file.h"
+#include "display/resources/resource_library.h"
 #include "table_test_support.h"
 #include "test_temp_dir.h"
 
@@ -191,7 +192,8 @@ class GameStartTest : public QObject {
     // it would read again holds no catalogue.
     kes::TempDir emptyInstall;
     f.app.dirs.install = emptyInstall.path();
-    f.controller = std::make_unique<kes::GameController>(f.window, f.app.dirs, &f.app, &f.settings);
+    auto library = std::make_unique<kes::ResourceLibrary>(qEnvironmentVariable("KESTROVA_TEST_DATA"));
+    f.controller = std::make_unique<kes::GameController>(f.window, f.app.dirs, &f.app, &f.settings, std::move(library));
     QVERIFY2(f.controller->ready(), qPrintable(f.controller->error()));
     f.controller->setQuestion([](const QString&) { return true; });
     QVERIFY(f.controller->startGame(kSpider, number(1)));
@@ -205,6 +207,9 @@ class GameStartTest : public QObject {
     kes::test::ControllerWithSettings f;
     f.app.dirs = kes::test::builtDataDirs(f.data);
     f.app.config.put(kes::Field::ConfirmQuitGame, "Y");
+    f.app.config.put(kes::Field::CardSize, "B");
+    f.app.config.put(kes::Field::FaceSet, "001");
+    f.app.config.put(kes::Field::BackDesign, "011");
     QVERIFY(f.app.readCatalogue());
     f.controller = std::make_unique<kes::GameController>(f.window, f.app.dirs, &f.app, &f.settings);
     f.controller->setDisplayWidth([] { return 640; });

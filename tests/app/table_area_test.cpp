@@ -55,7 +55,9 @@ class TableAreaTest : public QObject {
     QFETCH(int, margin);
     kes::test::ShownGame game;
     QVERIFY(game.deal(kFreeCell));
-    game.window.resize(800, height);
+    // The outer height counts the window's frame too.
+    const int frame = game.window.frameGeometry().height() - game.window.height();
+    game.window.resize(800, height - frame);
     QTRY_COMPARE(game.window.frameGeometry().height(), height);
     QTRY_COMPARE(game.window.tableMeasures().outerHeight, height);
     game.controller.table().relayout();
