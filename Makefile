@@ -1,11 +1,17 @@
 # Thin wrapper: the real work is in scripts/install-deps and the CMake presets.
-.PHONY: run test deps build-release build-debug bench clean
+.PHONY: run test install deps build-release build-debug bench clean
+
+PREFIX ?= /usr/local
 
 run: deps build-release
 	./build/release/out/kestrova
 
 test: deps build-debug
 	ctest --preset debug
+
+# Installs the release build under PREFIX (DESTDIR=... stages it elsewhere).
+install: deps build-release
+	cmake --install build/release --prefix $(PREFIX)
 
 bench: deps build-release
 	./scripts/run-benchmarks build/release

@@ -15,13 +15,16 @@
 
 #include "app/animation_preferences.h"
 #include "app/command_states.h"
+#include "app/counter/card_counter.h"
 #include "app/game_caption.h"
 #include "app/game_numbers.h"
 #include "app/play_preferences.h"
 #include "app/small_screen.h"
 #include "app/startup/message_box_ui.h"
+#include "app/sound/game_sounds.h"
 #include "app/startup/preference_table.h"
 #include "app/table_wiring.h"
+#include "app/tips/tips_dialog.h"
 #include "datafiles/catalogue_params.h"
 #include "datafiles/config_field.h"
 #include "datafiles/game_list.h"
@@ -29,6 +32,7 @@
 #include "datafiles/whole_number.h"
 #include "datafiles/settings_file.h"
 #include "display/resources/cursor_table.h"
+#include "display/sound/sound_player.h"
 #include "main_window.h"
 #include "select_game_number.h"
 
@@ -94,8 +98,23 @@ GameController::GameController(TfrmMain& window, const DataDirs& dirs, AppContex
   images_ = std::make_unique<CardImages>(*library_, QString::fromStdString(dirs.install.string()));
   images_->load(kBigCards, faceSet(), backDesign());
   events_ = std::make_unique<TableEvents>(window);
-  session_ = std::make_unique<GameSession>(*events_, *this);
+  fanOut_.add(*events_);
+  session_ = std::make_unique<GameSession>(fanOut_, *this);
   table_ = new TableWidget(*session_, *images_);
+  sounds_ = std::make_unique<SoundPlayer>(app_.config, QString::fromStdString((dirs.install / "SOUNDS").string()));
+  gameSounds_ = std::make_unique<GameSounds>(*sounds_, *table_, app_.config);
+  fanOut_.add(*gameSounds_);
+  counter_ = std::make_unique<CardCounter>(window, *session_, *library_, settings_);
+  fanOut_.add(*counter_);
+  connectTipOfTheDay(window, settings_, dirs.install.string());
+  connect(&window, &TfrmMain::firstActivated, this, [this] {
+    counter_->restore();
+    // After the activation has been handled, not inside it.
+    QTimer::singleShot(0, this, [this] { showTipAtStartUp(window_, settings_, dirs_.install.string()); });
+  });
+  connect(&window, &TfrmMain::closing, this, [this] { counter_->save(); });
+  connect(table_, &TableWidget::cardsLifted, this, [this] { gameSounds_->cardsLifted(); });
+  connect(table_, &TableWidget::cardsPutBack, this, [this] { gameSounds_->cardsPutBack(); });
   window.setTableView(table_);
   setUpBackground();
   connectTableToWindow(*table_, window, *session_, app_.config);
@@ -131,9 +150,13 @@ GameController::GameController(TfrmMain& window, const DataDirs& dirs, AppContex
   connect(&window, &TfrmMain::quitGameRequested, this, &GameController::quitGame);
   connect(&window, &TfrmMain::autoplayToggled, this, &GameController::setAutoplay);
   connect(&window, &TfrmMain::pauseChanged, this, &GameController::setPaused);
+  connect(&window, &TfrmMain::aboutBoxOpening, this,
+          [this] { sounds_->play(QStringLiteral("About.wav"), Field::SoundAbout.preferenceKey); });
 }
 
 GameController::~GameController() {
+  fanOut_.remove(*counter_);
+  fanOut_.remove(*gameSounds_);
   // The table goes with the window; the session records nothing after this.
   events_->onChange = nullptr;
   events_->onCardMoved = nullptr;
@@ -168,6 +191,8 @@ bool GameController::startGame(int game, const std::optional<std::string>& dealN
   table_->resetScrolling();
   table_->relayout();
   table_->animateDeal();
+  gameSounds_->dealAnimated();
+  counter_->dealt();
   updateCaption();
   refreshWindow();
   return error.empty();
@@ -293,6 +318,8 @@ void GameController::deal(const std::string& dealNumber) {
   table_->resetScrolling();
   table_->relayout();
   table_->animateDeal();
+  gameSounds_->dealAnimated();
+  counter_->dealt();
   updateCaption();
   refreshWindow();
 }
@@ -310,7 +337,7 @@ bool GameController::confirmAbandon(const QString& question) {
 void GameController::newGame() {
   if (!confirmAbandon()) return;
   session_->endGame();
-  events_->sound("New.wav", "Sounds_NewGame");
+  gameSounds_->newGame();
   deal(randomDealNumber());
 }
 

@@ -13,11 +13,15 @@
 #include "display/resources/resource_library.h"
 #include "display/table/card_images.h"
 #include "display/table/table_widget.h"
+#include "engine/event_fan_out.h"
 #include "engine/game_session.h"
 
 namespace kes {
 
+class CardCounter;
 class CursorTable;
+class GameSounds;
+class SoundPlayer;
 class SettingsFile;
 class TfrmMain;
 
@@ -86,6 +90,14 @@ class GameController : public QObject, public ResultListener {
   void setDisplayWidth(std::function<int()> width) { displayWidth_ = std::move(width); }
 
   GameSession& session() { return *session_; }
+  // The sound effects under the sound switches (silent until an output is
+  // given); see SoundPlayer for what callers may ask of it.
+  SoundPlayer& sounds() { return *sounds_; }
+  // Where the engine's notices go: the table first, then other listeners
+  // added here.
+  EventFanOut& events() { return fanOut_; }
+  // The card counter window behind "&Card counter..." (F8).
+  CardCounter& cardCounter() { return *counter_; }
   TableWidget& table() { return *table_; }
   const std::string& dealNumber() const { return dealNumber_; }
   const AppContext& app() const { return app_; }
@@ -133,6 +145,10 @@ class GameController : public QObject, public ResultListener {
   std::unique_ptr<CardImages> images_;
   std::unique_ptr<TableBackground> background_;
   std::unique_ptr<TableEvents> events_;
+  EventFanOut fanOut_;
+  std::unique_ptr<SoundPlayer> sounds_;
+  std::unique_ptr<GameSounds> gameSounds_;
+  std::unique_ptr<CardCounter> counter_;
   std::unique_ptr<GameSession> session_;
   TableWidget* table_ = nullptr;
   std::unique_ptr<WinningSequence> winning_;

@@ -120,6 +120,8 @@ class TfrmMain : public QMainWindow {
   void pauseChanged(bool paused);
   void tableResized(QSize size);
   void tableScrolled(int position);
+  // The about box is about to open (its sound plays).
+  void aboutBoxOpening();
   // The first activation of the window, for the start-up to go on.
   void firstActivated();
   // The close was accepted; the shut-down may run.

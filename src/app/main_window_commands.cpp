@@ -61,7 +61,10 @@ void TfrmMain::connectCommands() {
 
   connect(actions_.value("mnuEsci"), &QAction::triggered, this, &QWidget::close);
   connect(actions_.value("Informazionisu1"), &QAction::triggered, this,
-          [this] { runModal([this] { return new TfrmAbout(this); }); });
+          [this] {
+            emit aboutBoxOpening();
+            runModal([this] { return new TfrmAbout(this); });
+          });
   connect(actions_.value("mnuTournamentManager"), &QAction::triggered, this,
           [this] { runModal([this] { return makeTournamentManagerDialog(this); }); });
   connect(actions_.value("mnuPlayTournament"), &QAction::triggered, this,

@@ -5,6 +5,7 @@
 #include <sstream>
 
 #include "engine/card.h"
+#include "engine/pick_up_rules.h"
 #include "engine/snapshot.h"
 
 namespace kes::cli {
@@ -61,6 +62,10 @@ std::string PlayDriver::move(const std::vector<std::string>& w) {
   if (!held) return error;
   const auto target = pileFromName(w[2]);
   if (!target) return "error: unknown pile '" + w[2] + "'";
+  // Only a card the mouse could pick up can be moved: a press on any other
+  // (a stock card, a face-down card) would do something else, such as deal.
+  const PickUpOutcome outcome = canPickUp(session_.state(), held->card, held->pile, PressButton::Left).outcome;
+  if (outcome != PickUpOutcome::Lift && outcome != PickUpOutcome::LiftRun) return "refused";
   const std::string before = tableText();
   const PressResult pressed = session_.press(held->card, held->pile);
   session_.release(pressed == PressResult::Lifted ? std::vector<PileId>{*target} : std::vector<PileId>{});

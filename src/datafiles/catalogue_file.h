@@ -28,6 +28,9 @@ std::optional<CatalogueText> readCatalogue(const std::filesystem::path& file);
 // before the next line that starts with "[". A header that occurs twice
 // yields both bodies, in file order.
 std::vector<std::string> sectionLines(const std::vector<std::string>& lines, std::string_view header);
+// The same lines without copying them: a game's parameters are one column of
+// the catalogue's widest section, read at every start of a game.
+std::vector<const std::string*> sectionLineRefs(const std::vector<std::string>& lines, std::string_view header);
 
 // What start-up shows, in a box titled "Error", when the catalogue is missing.
 std::string missingCatalogueMessage(const std::filesystem::path& file);

@@ -46,13 +46,13 @@ bool validColumn(int game) { return game >= 0 && game < kFirstCustomGame; }
 ParametersRead readParameters(const CatalogueText& catalogue, int game, std::span<const int> parameters) {
   ParametersRead result{std::vector<int>(parameters.size(), kParameterNotRead), {}};
   if (!validColumn(game)) return {{}, noSuchGame(game)};
-  const std::vector<std::string> matrix = sectionLines(catalogue.lines, kParameterHeader);
+  const std::vector<const std::string*> matrix = sectionLineRefs(catalogue.lines, kParameterHeader);
   for (std::size_t i = 0; i < parameters.size(); ++i) {
     const int p = parameters[i];
     if (p == kSkipParameter) continue;
     if (p < 1 || static_cast<std::size_t>(p) > matrix.size())
       return {{}, cellError(catalogue, p, game, "the catalogue has no such parameter")};
-    const Cell cell = readCell(catalogue, matrix[static_cast<std::size_t>(p - 1)], p, game);
+    const Cell cell = readCell(catalogue, *matrix[static_cast<std::size_t>(p - 1)], p, game);
     if (!cell.error.empty()) return {{}, cell.error};
     result.values[i] = cell.value;
   }
@@ -69,7 +69,8 @@ LoadResult loadGameParams(const CatalogueText& catalogue, int game, const std::o
   }
   if (!validColumn(column)) return {noSuchGame(column)};
 
-  for (const std::string& line : sectionLines(catalogue.lines, kParameterHeader)) {
+  for (const std::string* entryLine : sectionLineRefs(catalogue.lines, kParameterHeader)) {
+    const std::string& line = *entryLine;
     const auto entry = parseCatalogueNumber(std::string_view(line).substr(0, std::min(kNumberWidth, line.size())));
     if (!entry || *entry < 1 || *entry > Param::kLast) {
       params.clear();

@@ -67,7 +67,10 @@ bool ownCondition(const GameState& state, int base, int moving) {
 }  // namespace
 
 int rankBelowFoundationBase(int foundationBase) {
-  if (foundationBase < kAce || foundationBase > kKing) return -1;
+  // Foundations that start from no fixed rank (the colour-balanced and
+  // run-removal bases) start from an Ace or are built down from a King:
+  // their spaces take a King, as the rule's name says.
+  if (foundationBase < kAce || foundationBase > kKing) return kKing;
   return foundationBase == kAce ? kKing : foundationBase - 1;
 }
 

@@ -32,8 +32,8 @@ bool baseRuleAccepts(const GameState& state, int base, int moving, int foundatio
 // rank the base asks for (Ace for 81 and 85, King for 84) is part of it.
 bool groupTestPasses(const GameState& state, int base, int moving);
 
-// The rank one below a foundation base, King below Ace; -1 when the base is
-// not a rank.
+// The rank one below a foundation base, King below Ace; a King when the
+// base is not a rank (the "King" rule of an empty pile).
 int rankBelowFoundationBase(int foundationBase);
 
 }  // namespace kes

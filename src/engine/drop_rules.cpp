@@ -24,6 +24,7 @@ constexpr int kCodeClimbAndReturn = 29;
 constexpr int kCodeAlternateDown = 34;
 constexpr int kFullPack = 52;
 constexpr int kRunLimitCellsAndSpaces = -5;
+constexpr int kRunLimitCellsDoubledBySpaces = -7;
 
 constexpr int kReserveNever = 4;
 constexpr int kReserveKings = 8;
@@ -109,9 +110,10 @@ bool canDropOnTableau(const GameState& state, int i, int card) {
 
   const bool single = state.drag.singleCardHeld;
   if (q.code == kCodeAlternateDown && !pile.empty() && !single) return false;
-  if (p[Param::RunLimitMode] == kRunLimitCellsAndSpaces && !single && pile.empty() &&
-      !checkRunLength(state, card, true).allowed)
-    return false;
+  // The limits that count the empty piles allow less onto one of them.
+  const int limit = p[Param::RunLimitMode];
+  const bool emptyCounts = limit == kRunLimitCellsAndSpaces || limit == kRunLimitCellsDoubledBySpaces;
+  if (emptyCounts && !single && pile.empty() && !checkRunLength(state, card, true, i).allowed) return false;
   // A run may not go back onto the pile it was lifted from.
   return pile.empty() || top != state.drag.draggedRunTop;
 }

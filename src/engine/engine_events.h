@@ -29,7 +29,8 @@ class EngineEvents {
   // between the start (true) and the end (false) are the turnover's, which
   // the player may want shown card by card.
   virtual void wasteTurnover(bool /*starting*/) {}
-  // A sound file name ("Foundation.wav") with the preference key that switches it.
+  // A sound file name ("Foundation.wav") with the preference key that switches
+  // it; an empty key: the sound answers to the master switch alone.
   virtual void sound(const std::string& /*file*/, const std::string& /*switchKey*/) {}
   virtual void pause(int /*milliseconds*/) {}
   // A message box for the player, with an OK button.

@@ -1,7 +1,9 @@
 #include "game_end.h"
 
 #include <algorithm>
+
 #include "game_family.h"
+#include "poker_scoring.h"
 
 namespace kes {
 
@@ -52,7 +54,12 @@ int scoreOf(const GameState& g) {
 }
 
 void updateScore(GameState& g) {
-  if (g.prefs.scoring && g.family() != Family::PokerGrid) g.score = scoreOf(g);
+  // The poker grid's score is its hands, whatever the scoring system: it
+  // decides the win, so it follows the grid through undo, redo and restart.
+  if (g.family() == Family::PokerGrid)
+    g.score = pokerGridTotal(g);
+  else if (g.prefs.scoring)
+    g.score = scoreOf(g);
 }
 
 }  // namespace kes

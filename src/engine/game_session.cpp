@@ -50,30 +50,59 @@ std::string GameSession::start(const GameParams& params, const std::string& deal
 
 std::string GameSession::deal(const std::string& dealNumber) {
   endGame();
+  actionStart_ = -1;
   std::string error = startDeal(game_, dealNumber, dealFoundationTest);
   if (!error.empty()) {
     events_.message(error);
     return error;
   }
   clock_.start();
-  if (game_.autoplayOn()) {
-    events_.pause(kPauseBeforeAutoplay);
-    autoplayUntilStill();
-  }
+  openingAutoplay();
   return {};
 }
 
+void GameSession::openingAutoplay() {
+  if (!game_.autoplayOn() || !game_.inProgress) return;
+  events_.pause(kPauseBeforeAutoplay);
+  autoplayUntilStill();
+}
+
+void GameSession::beginAction() { actionStart_ = game_.history.undo.size(); }
+
+void GameSession::mergeAction() {
+  const int steps = game_.history.undo.size() - actionStart_;
+  if (actionStart_ >= 0 && steps >= 2) game_.history.mergeLastSnapshots(steps - 1);
+}
+
+void GameSession::endAction() {
+  mergeAction();
+  actionStart_ = -1;
+}
+
+// Passes that no player's action started (after a deal or a restart, when
+// autoplay is switched on) are an action of their own.
 void GameSession::autoplayUntilStill() {
-  if (!autoplayPass(game_, events_)) return endIfWon();
-  while (game_.inProgress) {
-    autoFillEmptyTableau(game_, events_);
-    if (!autoplayPass(game_, events_)) break;
+  const bool ownAction = actionStart_ < 0;
+  if (ownAction) beginAction();
+  if (autoplayPass(game_, events_)) {
+    while (game_.inProgress) {
+      autoFillEmptyTableau(game_, events_);
+      if (!autoplayPass(game_, events_)) break;
+    }
   }
   endIfWon();
+  if (ownAction) endAction();
 }
 
 PressResult GameSession::press(int card, PileId pile, PressButton button) {
   if (!game_.inProgress) return PressResult::Nothing;
+  beginAction();
+  const PressResult result = pressOn(card, pile, button);
+  mergeAction();
+  return result;
+}
+
+PressResult GameSession::pressOn(int card, PileId pile, PressButton button) {
   const PickUp pickUp = canPickUp(game_, card, pile, button);
   switch (pickUp.outcome) {
     case PickUpOutcome::Lift:
@@ -148,6 +177,7 @@ bool GameSession::release(const std::vector<PileId>& candidates) {
   endIfWon();
   if (game_.inProgress) runReleaseAutomatics(game_, events_);
   endIfWon();
+  endAction();
   return moved;
 }
 
@@ -158,21 +188,33 @@ bool GameSession::doubleClick(int card) {
   const bool eligible = *at == PileId::waste() || at->family == PileFamily::Reserve ||
                         (at->family == PileFamily::Tableau && game_.table.pile(*at).top() == card);
   if (!eligible) return false;
+  // The release that follows the double click finishes the action.
+  beginAction();
   const bool moved = sendToFoundation(game_, events_, card, false, true);
   endIfWon();
   return moved;
 }
 
-bool GameSession::undo() { return undoMove(game_, events_); }
+bool GameSession::undo() {
+  actionStart_ = -1;
+  return undoMove(game_, events_);
+}
 
-bool GameSession::redo() { return redoMove(game_, events_); }
+bool GameSession::redo() {
+  actionStart_ = -1;
+  return redoMove(game_, events_);
+}
 
+// Back to the deal, then on as after a deal: the clock starts again and,
+// with autoplay on, the passes run after the same pause.
 void GameSession::restart() {
   endGame();
+  actionStart_ = -1;
   rewindToDeal(game_, events_);
   events_.sound("Restart.wav", "Sounds_Restart");
   game_.inProgress = true;
   clock_.start();
+  openingAutoplay();
 }
 
 void GameSession::setAutoplay(bool on) {
@@ -186,7 +228,9 @@ void GameSession::endIfWon() {
 
 void GameSession::endGame() {
   if (!game_.inProgress) return;
-  const bool won = game_.family() == Family::PokerGrid ? game_.score >= kPokerWinningScore : game_.won;
+  // A poker grid is won only when it was completed with enough points; an
+  // abandoned grid is lost whatever it scored so far.
+  const bool won = game_.won && (game_.family() != Family::PokerGrid || game_.score >= kPokerWinningScore);
   clock_.stop();
   results_.recordResult(game_, won, static_cast<int>(clock_.elapsed().count()));
   releaseHeld(game_);

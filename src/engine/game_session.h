@@ -56,17 +56,28 @@ class GameSession {
   void endGame();
 
  private:
+  PressResult pressOn(int card, PileId pile, PressButton button);
   PressResult pairingPressOn(int card, PileId pile);
   // Toggles the card in the selection; a completed selection is removed.
   PressResult selectForPairing(int card);
   PressResult lift(const PickUp& pickUp);
   void endIfWon();
   void autoplayUntilStill();
+  // A pause, then the autoplay passes, as after a deal, as one history step.
+  void openingAutoplay();
+  // One player's action (a press and its release, a double click and its
+  // release, switching autoplay on) is one history step: the face-ups, fills,
+  // run removals and autoplay passes it sets off are folded into it, so one
+  // undo gives back the table as it was before the action.
+  void beginAction();
+  void mergeAction();
+  void endAction();
 
   EngineEvents& events_;
   ResultListener& results_;
   GameState game_;
   GameClock clock_;
+  int actionStart_ = -1;  // undo steps before the action in progress; -1 for none
 };
 
 }  // namespace kes

@@ -23,10 +23,13 @@ void History::pushRedo(const TableState& table) {
 void History::mergeLastSnapshots(int n) {
   for (int i = 0; i < n && undo.snapshots.size() >= 2; ++i) {
     undo.snapshots.pop_back();
+    // The step keeps the codes of both moves, so that the counters wound
+    // back by undo still find the code of the move an automatic move followed.
     const std::string newer = undo.log.lastElement();
     undo.log.removeLast();
+    const std::string older = undo.log.lastElement();
     undo.log.removeLast();
-    undo.log.append(newer);
+    undo.log.append(older + newer);
   }
 }
 

@@ -39,7 +39,7 @@ struct History {
   void pushRedo(const TableState& table);
   void clearRedo() { redo.clear(); }
   // Folds the last n + 1 undo snapshots into one step: the oldest table stays,
-  // the newest log element stays.
+  // and the step's log element holds the codes of all of them.
   void mergeLastSnapshots(int n);
   void tagLastMove(int code) { undo.log.tagLast(code); }
   // Empties everything; used when a new deal starts.

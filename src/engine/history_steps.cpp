@@ -34,7 +34,6 @@ void moveLogElement(GameState& g, HistoryStack& from, HistoryStack& to, bool isU
   if (from.log.empty() || to.log.empty()) return;
   const std::string element = from.log.lastElement();
   if (MoveLog::elementContains(element, kCodeStockDeal)) g.dealCount += isUndo ? -1 : 1;
-  if (MoveLog::elementContains(element, kCodeTableauRedeal)) g.passNumber += isUndo ? -1 : 1;
   to.log.removeLast();
   to.log.append(element);
   from.log.removeLast();
@@ -60,12 +59,15 @@ bool step(GameState& g, EngineEvents& events, bool silent, const StepDirection& 
     h.pushUndo(g.table);
 
   const bool stockWasEmpty = g.table.pile(PileId::stock()).empty();
+  const bool newPass = !from.log.empty() && MoveLog::elementContains(from.log.lastElement(), kCodeTableauRedeal);
   const Snapshot snapshot = std::move(from.snapshots.back());
   from.snapshots.pop_back();
   restoreTable(g, snapshot, events);
   const bool stockIsEmpty = g.table.pile(PileId::stock()).empty();
-  if (dir.isUndo && !stockWasEmpty && stockIsEmpty) --g.passNumber;
-  if (!dir.isUndo && stockWasEmpty && !stockIsEmpty) ++g.passNumber;
+  // A step that says it began a pass winds the pass by its code; any other
+  // step that refilled the stock (the tableau gathered into it) by the stock.
+  const bool passStep = newPass || (dir.isUndo ? !stockWasEmpty && stockIsEmpty : stockWasEmpty && !stockIsEmpty);
+  if (passStep) g.passNumber += dir.isUndo ? -1 : 1;
 
   moveLogElement(g, from, to, dir.isUndo);
   if (!silent) updateScore(g);

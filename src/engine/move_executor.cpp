@@ -23,7 +23,8 @@ void sortFoundation(ActionRun& run, int i) {
   std::sort(cards.begin(), cards.end());
   f.clear();
   for (int c : cards) f.append(c);
-  if (f.size() > 1) run.sound("Reorder.wav", "Sounds_Foundation");
+  // Sorting has no switch of its own: only the master switch silences it.
+  if (f.size() > 1) run.sound("Reorder.wav", "");
 }
 
 void toFoundation(ActionRun& run, int card, int i, bool autoplay) {

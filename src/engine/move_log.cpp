@@ -47,6 +47,12 @@ void MoveLog::tagLast(int code) {
   append(cardCodeText(code));
 }
 
+void MoveLog::addToLast(int code) {
+  const std::string element = lastElement();
+  removeLast();
+  append(element + cardCodeText(code));
+}
+
 int MoveLog::countOf(int code) const {
   int n = 0;
   std::size_t start = 0;

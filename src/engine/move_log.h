@@ -8,8 +8,11 @@ namespace kes {
 // Move codes that the move executor attaches to a history step.
 inline constexpr int kCodeTableauMove = 1;  // a move onto a tableau pile (counted by one family's rules)
 inline constexpr int kCodeStockDeal = 2;    // a stock press that dealt (counted as `DealCount`)
-// A redeal of the tableau that leaves the stock as it was: its pass cannot be
-// told from the stock, so undo and redo read it from this code.
+// A new pass through the stock: a redeal of the tableau, or the waste turned
+// over. Whether the stock was empty before and after cannot tell such a step
+// (a turnover followed by a turn that empties the stock again, a tableau
+// redeal that leaves the stock empty), so undo and redo read the pass from
+// this code where a step carries it.
 inline constexpr int kCodeTableauRedeal = 3;
 
 // The text log that runs in step with a history stack: one element per
@@ -29,6 +32,8 @@ class MoveLog {
   void removeLast();
   // Replaces the last element by the code in 3 digits.
   void tagLast(int code);
+  // Adds the code to the last element, keeping the codes it holds.
+  void addToLast(int code);
   int countOf(int code) const;
 
   static bool elementContains(std::string_view element, int code);

@@ -29,7 +29,26 @@ std::array<Line, 10> gridLines() {
 
 std::string pointsText(int points) { return std::to_string(points) + " points"; }
 
+std::array<int, 5> lineCards(const GameState& g, const Line& line) {
+  std::array<int, 5> cards{};
+  for (std::size_t k = 0; k < cards.size(); ++k) cards[k] = g.table.pile(PileId::tableau(line.cells[k])).cardAt(0);
+  return cards;
+}
+
+bool isFull(const std::array<int, 5>& cards) {
+  return std::all_of(cards.begin(), cards.end(), [](int c) { return c >= 1; });
+}
+
 }  // namespace
+
+int pokerGridTotal(const GameState& g) {
+  int total = 0;
+  for (const Line& line : gridLines()) {
+    const std::array<int, 5> cards = lineCards(g, line);
+    if (isFull(cards)) total += pokerHandValue(cards).points;
+  }
+  return total;
+}
 
 int scorePokerGrid(GameState& g, int lastCard, EngineEvents& events) {
   int total = 0;
@@ -40,14 +59,9 @@ int scorePokerGrid(GameState& g, int lastCard, EngineEvents& events) {
   };
   std::vector<Scored> hands;
   for (const Line& line : gridLines()) {
-    std::array<int, 5> cards{};
-    bool full = true, holdsLast = false;
-    for (std::size_t k = 0; k < cards.size(); ++k) {
-      cards[k] = g.table.pile(PileId::tableau(line.cells[k])).cardAt(0);
-      full = full && cards[k] >= 1;
-      holdsLast = holdsLast || cards[k] == lastCard;
-    }
-    if (!full) continue;
+    const std::array<int, 5> cards = lineCards(g, line);
+    if (!isFull(cards)) continue;
+    const bool holdsLast = std::find(cards.begin(), cards.end(), lastCard) != cards.end();
     const PokerHand hand = pokerHandValue(cards);
     total += hand.points;
     std::vector<PileId> cells;

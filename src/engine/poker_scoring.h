@@ -11,4 +11,8 @@ namespace kes {
 // points and the running total. Returns the total, which becomes the score.
 int scorePokerGrid(GameState& game, int lastCard, EngineEvents& events);
 
+// The points of every full row and column of the grid as it lies, without
+// announcing anything: the score after an undo, a redo or a restart.
+int pokerGridTotal(const GameState& game);
+
 }  // namespace kes

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "engine/base_rule.h"
 #include "engine/build_rules.h"
 #include "engine/rule_card.h"
 
@@ -16,6 +17,7 @@ constexpr int kRunLimitUnlimited = -1;
 constexpr int kRunLimitKingHeaded = -12;     // a single card, or a run headed by a King
 constexpr int kRunLimitCellsAndSpaces = -5;  // empty reserves and tableau piles add up
 constexpr int kRunLimitCellsOrSpaces = -6;
+constexpr int kRunLimitCellsDoubledBySpaces = -7;  // (free cells + 1) x 2^(empty piles that take any card)
 
 constexpr int kRunCheckOwnRule = 1;
 constexpr int kRunCheckSameSuit = 10;
@@ -28,7 +30,33 @@ int emptyPiles(const GameState& state, PileFamily family, int inUse) {
   return empty;
 }
 
-bool withinLimit(const GameState& state, int cards, int bottomCard, bool destinationIsEmptyTableau) {
+bool openWhenEmpty(const GameState& state, int tableauIndex) {
+  return state.params[Param::tableauEmptyBase(tableauIndex)] == BaseCode::AnyCard;
+}
+
+// Empty tableau piles that could hold any card on the way: only they help
+// to move a run card by card (a pile that takes only Kings holds no part of
+// a run but its bottom card).
+int emptyOpenPiles(const GameState& state) {
+  int empty = 0;
+  for (int i = 0; i < std::clamp(state.tableauCount(), 0, familySize(PileFamily::Tableau)); ++i)
+    if (state.table.pile(PileId::tableau(i)).empty() && openWhenEmpty(state, i)) ++empty;
+  return empty;
+}
+
+// Every free cell moves one card more; every open empty pile doubles what
+// can be moved, except the one the run is moving onto.
+bool withinDoublingLimit(const GameState& state, int cards, bool destinationIsEmptyTableau, int destinationPile) {
+  const int cells = emptyPiles(state, PileFamily::Reserve, state.reserveCount());
+  int open = emptyOpenPiles(state);
+  const bool ontoOpenPile = destinationPile >= 0 ? openWhenEmpty(state, destinationPile) : open > 0;
+  if (destinationIsEmptyTableau && ontoOpenPile) --open;
+  long long limit = cells + 1;
+  for (int k = 0; k < open && limit < cards; ++k) limit *= 2;
+  return cards <= limit;
+}
+
+bool withinLimit(const GameState& state, int cards, int bottomCard, bool destinationIsEmptyTableau, int destinationPile) {
   const int mode = state.params[Param::RunLimitMode];
   const int f = emptyPiles(state, PileFamily::Tableau, state.tableauCount());
   const int c = emptyPiles(state, PileFamily::Reserve, state.reserveCount());
@@ -39,6 +67,7 @@ bool withinLimit(const GameState& state, int cards, int bottomCard, bool destina
       if (f == 0) return cards <= c + 1;
       return cards <= (destinationIsEmptyTableau ? c + f : c + f + 1);
     case kRunLimitCellsOrSpaces: return cards <= (f == 0 ? c + 1 : c + f);
+    case kRunLimitCellsDoubledBySpaces: return withinDoublingLimit(state, cards, destinationIsEmptyTableau, destinationPile);
     default: return cards <= (mode < 0 ? std::max(f, 1) : mode);
   }
 }
@@ -70,12 +99,12 @@ bool isValidRun(const GameState& state, int card, int tableauIndex) {
   return true;
 }
 
-RunLengthCheck checkRunLength(const GameState& state, int card, bool destinationIsEmptyTableau) {
+RunLengthCheck checkRunLength(const GameState& state, int card, bool destinationIsEmptyTableau, int destinationPile) {
   const auto where = card >= 1 ? state.table.locate(card) : std::nullopt;
   if (!where) return {};
   const Pile& pile = state.table.pile(*where);
   const int cards = pile.size() - pile.positionOf(card);
-  return {withinLimit(state, cards, card, destinationIsEmptyTableau), pile.top()};
+  return {withinLimit(state, cards, card, destinationIsEmptyTableau, destinationPile), pile.top()};
 }
 
 bool runLengthAllowed(GameState& state, int card, bool destinationIsEmptyTableau) {

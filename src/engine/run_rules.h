@@ -17,7 +17,8 @@ struct RunLengthCheck {
 
 // Whether the run headed by `card` is short enough for the game's limit on
 // cards moved together, which counts the empty tableau piles and reserves.
-RunLengthCheck checkRunLength(const GameState& state, int card, bool destinationIsEmptyTableau);
+// destinationPile names the empty tableau pile the run goes to, when known.
+RunLengthCheck checkRunLength(const GameState& state, int card, bool destinationIsEmptyTableau, int destinationPile = -1);
 
 // The same, recording the run's top card as the dragged run top.
 bool runLengthAllowed(GameState& state, int card, bool destinationIsEmptyTableau);

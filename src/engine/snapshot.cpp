@@ -22,14 +22,16 @@ std::string pileLine(const TableState& table, PileId id) {
 
 bool readPileLine(TableState& table, PileId id, std::string_view line) {
   table.pile(id).clear();
-  if (line.size() % 4 != 0) return false;
-  for (std::size_t g = 0; g < line.size(); g += 4) {
+  // A trailing partial group (a line cut short or edited by hand) is dropped;
+  // the complete groups before it still make the pile.
+  const std::size_t whole = line.size() - line.size() % 4;
+  for (std::size_t g = 0; g < whole; g += 4) {
     const int code = parseCardCode(line.data() + g);
     const char flag = line[g + 3];
     if (code < 0 || code > kMaxCards || (flag != '0' && flag != '1')) return false;
     table.appendCard(id, code, flag == '1');
   }
-  return true;
+  return whole == line.size();
 }
 
 Snapshot takeSnapshot(const TableState& table) {

@@ -13,7 +13,8 @@ namespace kes {
 // is written "0000".
 std::string pileLine(const TableState& table, PileId id);
 // Empties the pile, then appends each group's card with the group's face.
-// Returns false (leaving the pile as far as it was read) on a malformed line.
+// Returns false on a malformed line: the pile keeps the groups read before a
+// bad group, and every complete group when only a trailing part is left over.
 bool readPileLine(TableState& table, PileId id, std::string_view line);
 
 // The whole table as 53 pile lines: stock family, foundations, tableau, reserves.

@@ -48,14 +48,25 @@ void redealTableau(ActionRun& run, int mode) {
   for (int i = 0; i < piles; ++i) run.events.pileReplaced(PileId::tableau(i));
 }
 
+// A selected waste card that went back into the stock is no longer free to
+// pair; left selected, a later pair would take it from inside the stock.
+void dropStockFromSelection(ActionRun& run) {
+  Pile& selection = run.game.table.pile(PileId::foundation(0));
+  const Pile& stock = run.game.table.pile(PileId::stock());
+  bool dropped = false;
+  for (int i = 0; i < stock.size(); ++i) dropped = selection.remove(stock.cardAt(i)) || dropped;
+  if (dropped) run.events.pileReplaced(PileId::foundation(0));
+}
+
 void turnWasteOver(ActionRun& run) {
   GameState& g = run.game;
   const bool faceDown = run.param(Param::StockFaceDown) != 0;
   run.events.wasteTurnover(true);
-  while (!run.pile(PileId::waste()).empty()) run.moveCard(run.pile(PileId::waste()).top(), PileId::stock(), !faceDown);
+  // Reported before the cards move: the display loops it while they fly.
   run.sound("Redeal.wav", "Sounds_Redeal");
+  while (!run.pile(PileId::waste()).empty()) run.moveCard(run.pile(PileId::waste()).top(), PileId::stock(), !faceDown);
   run.events.wasteTurnover(false);
-  if (g.family() == Family::Pyramid) g.table.pile(PileId::foundation(0)).remove(g.table.pile(PileId::stock()).top());
+  if (g.family() == Family::Pyramid) dropStockFromSelection(run);
 }
 
 // Step 1 and 2: what a press on the empty stock does. Returns whether a
@@ -75,7 +86,7 @@ bool emptyStockAction(ActionRun& run, bool toWaste) {
       gatherTableauIntoStock(run);
     } else {
       redealTableau(run, mode);
-      if (run.pushed) g.history.tagLastMove(kCodeTableauRedeal);
+      if (run.pushed) g.history.undo.log.addToLast(kCodeTableauRedeal);
     }
     return true;
   }
@@ -87,6 +98,7 @@ bool emptyStockAction(ActionRun& run, bool toWaste) {
     g.drag.redealArmed = false;
     ++g.passNumber;
     turnWasteOver(run);
+    if (run.pushed) g.history.undo.log.addToLast(kCodeTableauRedeal);
   }
   return false;
 }
@@ -103,7 +115,7 @@ void turnCards(ActionRun& run, bool toWaste) {
   }
   if (dealt && g.family() == Family::CountedDeals) {
     ++g.dealCount;
-    g.history.tagLastMove(kCodeStockDeal);
+    g.history.undo.log.addToLast(kCodeStockDeal);  // beside the code of a turnover before it
   }
 }
 

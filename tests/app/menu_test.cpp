@@ -83,7 +83,7 @@ void MenuTest::laterFeaturesAreShownButDisabled() {
   const QStringList later{"mnuOpen",          "mnuSave",          "mnuPlayers",          "mnuGameStatistics",
                           "mnuPlayersStatistics", "mnuAllGamesStatistics", "mnuLogStatistics", "mnuHiScores",
                           "mnuOverallScore",  "mnuCustomizeRules",   "mnuFavoriteGames",
-                          "mnuCardCounter",   "mnuRules",         "Sommario1",           "mnuTips"};
+                          "mnuRules",         "Sommario1"};
   for (const QString& name : later) {
     const QAction* action = window.findChild<QAction*>(name);
     QVERIFY2(action && action->isVisible() && !action->isEnabled(), qPrintable(name));

@@ -65,8 +65,9 @@ void emptyTheLastPileLeavingOneFreeCell(GamePlay& play) {
     ASSERT_EQ(play.move(c, pile), "ok") << c << " to " << pile;
 }
 
-// Cards moved together: free cells + empty piles, one more onto a card.
-TEST(FreeCell, ARunMovesAsFarAsFreeCellsAndEmptyPilesAllowAddingUp) {
+// Cards moved together: (free cells + 1) doubled for every empty pile, the
+// pile moved onto not counted.
+TEST(FreeCell, ARunMovesAsFarAsFreeCellsAndEmptyPilesAllow) {
   GamePlay play(kFreeCell, 1);
   emptyTheLastPileLeavingOneFreeCell(play);
   const ShownTable t = play.table();
@@ -83,6 +84,25 @@ TEST(FreeCell, ARunMovesAsFarAsFreeCellsAndEmptyPilesAllowAddingUp) {
   EXPECT_EQ(play.run("undo"), "ok");
   EXPECT_EQ(play.move("3D", "Fila8"), "ok");  // any card fills an empty pile
   EXPECT_EQ(play.move("9D", "Fila2"), "refused");
+}
+
+// One free cell and one empty pile move four cards onto a card, not five,
+// and two into the empty pile, not three.
+TEST(FreeCell, OneFreeCellAndOneEmptyPileMoveFourCards) {
+  GamePlay play(kFreeCell, 1);
+  play.arrange("Fila1", {"9S", "8H", "7C", "6D", "5S"});
+  play.arrange("Fila2", {"10H"});
+  play.arrange("Fila3", {"9C"});
+  play.arrange("Fila8", {});
+  play.arrange("Appogg1", {"KS"});
+  play.arrange("Appogg2", {"KH"});
+  play.arrange("Appogg3", {"KD"});
+  ASSERT_EQ(play.table().size("Appogg4"), 0);
+  EXPECT_EQ(play.move("9S", "Fila2"), "refused");  // five cards
+  EXPECT_EQ(play.move("8H", "Fila3"), "ok");       // four cards
+  EXPECT_EQ(play.table().codes("Fila3"), (std::vector<int>{card("9C"), card("8H"), card("7C"), card("6D"), card("5S")}));
+  EXPECT_EQ(play.move("7C", "Fila8"), "refused");  // three cards into the empty pile
+  EXPECT_EQ(play.move("6D", "Fila8"), "ok");       // two
 }
 
 TEST(FreeCell, AutoplayPlaysAcesAndWhatFollowsFromTheCellsToo) {

@@ -114,6 +114,24 @@ TEST(Klondike, AutoplayPlaysAnExposedAceAtTheDealAndADoubleClickSendsItWithoutAu
   EXPECT_EQ(play.table().codes("Dest1"), std::vector<int>{card("AC")});
 }
 
+// As the usual rules allow, a card on a foundation may be played back onto
+// the piles, in both Klondikes.
+TEST(Klondike, AFoundationCardMayBePlayedBackOntoThePiles) {
+  for (int game : {kKlondike, kKlondikeThree}) {
+    GamePlay play(game, 7);
+    play.arrange("Dest1", {"AH", "2H"});
+    play.arrange("Fila1", {"3S"});
+    EXPECT_EQ(play.move("2H", "Fila1"), "ok") << game;
+    EXPECT_EQ(play.table().codes("Fila1"), (std::vector<int>{card("3S"), card("2H")})) << game;
+    EXPECT_EQ(play.table().codes("Dest1"), std::vector<int>{card("AH")}) << game;
+    EXPECT_EQ(play.table().score, -52 + 5) << game;  // the card taken back no longer counts
+  }
+  GamePlay freeCell(1, 1);  // where the usual rules keep the foundations
+  freeCell.arrange("Dest1", {"AH", "2H"});
+  freeCell.arrange("Fila1", {"3S"});
+  EXPECT_EQ(freeCell.move("2H", "Fila1"), "refused");
+}
+
 // Deal 7 again: the first press turns 5D, KD, 10H; the second 9S, 3D, 6S.
 TEST(KlondikeThreeCards, APressTurnsThreeCardsAndOnlyTheTopOnePlays) {
   GamePlay play(kKlondikeThree, 7);

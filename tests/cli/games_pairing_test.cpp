@@ -198,6 +198,30 @@ TEST(PokerSquare, RowsAndColumnsScoreAsPokerHandsAndAFullSquareEndsTheGame) {
   EXPECT_EQ(t.state, "lost");
 }
 
+// The score is the grid's: it follows undo, redo and restart, and a grid
+// given up with a stale score is not a win.
+TEST(PokerSquare, TheScoreFollowsTheGridThroughUndoRedoAndRestart) {
+  GamePlay play(kPokerSquare, 1);
+  auto place = [&](int cellNumber) {
+    ASSERT_EQ(play.run("stock"), "ok");
+    const int turned = play.table().top("Mazzo_Vis");
+    ASSERT_EQ(play.run("move " + std::to_string(turned) + " " + fila(cellNumber)), "ok") << cellNumber;
+  };
+  for (int c = 1; c <= 4; ++c) place(c);
+  for (int c = 6; c <= 12; ++c) place(c);
+  place(5);
+  ASSERT_EQ(play.table().score, 4);
+  EXPECT_EQ(play.run("undo"), "ok");  // the first row is no longer full
+  EXPECT_EQ(play.table().score, 2);
+  EXPECT_EQ(play.run("redo"), "ok");
+  EXPECT_EQ(play.table().score, 4);
+  EXPECT_EQ(play.run("restart"), "ok");
+  EXPECT_EQ(play.table().score, 0);
+  EXPECT_EQ(play.table().state, "playing");
+  play.driver().session().endGame();  // abandoned after the restart
+  EXPECT_EQ(play.table().state, "lost");
+}
+
 // Deal 1: the foundations start AS, 2D, 3D, 4H; the stock turns AH, 10C, JS,
 // 7D, 5C, 8S, 3C, 8H, 2C, ...
 TEST(Calculation, TheFirstAceTwoThreeAndFourStartTheFoundations) {

@@ -53,6 +53,28 @@ TEST(PlayCommand, EveryCommandAnswersOneLine) {
                                                "error: usage: click CARD", "ok", "ok"}));
 }
 
+// A card the mouse cannot pick up is not moved, and the press on it does
+// nothing else either (on the stock it would deal).
+TEST(PlayCommand, MovingACardThatCannotBeLiftedIsRefused) {
+  const Played dealt = play({"2", "1", "--pref", "AutoPlay=N"}, "show\n");
+  ASSERT_EQ(dealt.status, 0) << dealt.err;
+  const std::string stock = dealt.lines[0].substr(std::string("Mazzo=").size());
+  ASSERT_GE(stock.size(), 8u);
+  const std::string insideStock = std::to_string(std::stoi(stock.substr(4, 3)));  // the second card from the bottom
+  const std::string stockTop = std::to_string(std::stoi(stock.substr(stock.size() - 4, 3)));
+  const std::string faceDown = std::to_string(std::stoi(dealt.lines[20].substr(std::string("Fila2=").size(), 3)));
+  const Played p = play({"2", "1", "--pref", "AutoPlay=N"},
+                        "move " + insideStock + " Fila1\nmove " + stockTop + " Fila1\nmove " + faceDown + " Fila1\nshow\n");
+  ASSERT_EQ(p.status, 0) << p.err;
+  ASSERT_GE(p.lines.size(), 4u);
+  EXPECT_EQ(p.lines[0], "refused");
+  EXPECT_EQ(p.lines[1], "refused");
+  EXPECT_EQ(p.lines[2], "refused");
+  EXPECT_EQ(p.lines[3], dealt.lines[0]) << "the stock dealt nothing";
+  EXPECT_EQ(p.lines[4], "Mazzo_Vis=");
+  EXPECT_EQ(p.lines[23], dealt.lines[20]) << "the face-down card stays where it is";
+}
+
 TEST(PlayCommand, TheGameNumberIsCheckedLikeTheDialog) {
   for (const char* number : {"0", "12a", "12345678901234", ""}) {
     const Played p = play({"2", number}, "");

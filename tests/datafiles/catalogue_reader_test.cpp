@@ -65,6 +65,11 @@ TEST(CatalogueFile, ReadsLinesWithEitherLineEndAndReportsAMissingFile) {
   const auto text = readCatalogue(file);
   ASSERT_TRUE(text);
   EXPECT_EQ(text->lines, (std::vector<std::string>{"[Sect1]", "ab", "cd"}));
+  // An empty line is kept, and a last line needs no line end.
+  std::ofstream(file, std::ios::binary | std::ios::trunc) << "ab\r\n\ncd";
+  EXPECT_EQ(readCatalogue(file)->lines, (std::vector<std::string>{"ab", "", "cd"}));
+  std::ofstream(file, std::ios::binary | std::ios::trunc) << "";
+  EXPECT_TRUE(readCatalogue(file)->lines.empty());
 }
 
 class GameListTest : public ::testing::Test {

@@ -1,6 +1,7 @@
 // Every catalogued game, dealt and laid out at the common window sizes: the
 // piles must not cover each other where the game does not mean them to, and
-// must stay within the table's width, apart from the known misfits below.
+// must stay within the table's width at 800 x 600 with medium cards and at
+// the larger sizes with big cards.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -21,18 +22,14 @@ namespace {
 
 struct WindowSize {
   int width, height;
+  CardSize card;
+  // Whether every pile must stay within the table's width; otherwise only
+  // overlaps count. Big cards on an 800-pixel table are the player's choice
+  // (the program offers medium cards there), so wide games may pass its edge.
+  bool mustFit;
 };
-constexpr std::array kSizes{WindowSize{800, 600}, WindowSize{1024, 768}, WindowSize{1920, 1080}};
-
-// Games too wide for a window width with big cards and shadows: by how many
-// pixels the widest dealt pile passes the table's right edge (the scroll
-// bar's left side). Fans are never squeezed; the games whose rows would run
-// far off a narrow table have arrangements that change their drawing there.
-const std::map<std::pair<int, int>, int> kKnownOverflow{
-    // Ten piles at the smallest gap, the first two gaps kept at 15 beside
-    // the stock and waste over the first columns.
-    {{5, 800}, 15},
-};
+constexpr std::array kSizes{WindowSize{800, 600, kMediumCards, true}, WindowSize{800, 600, kBigCards, false},
+                            WindowSize{1024, 768, kBigCards, true}, WindowSize{1920, 1080, kBigCards, true}};
 
 std::optional<CatalogueText> builtCatalogue() {
   const char* dir = std::getenv("KESTROVA_TEST_DATA");
@@ -47,15 +44,16 @@ struct DealtTable {
   TableView view() const { return TableView{*game, metrics}; }
 };
 
-DealtTable dealAndLayOut(const GameParams& params, WindowSize size) {
+DealtTable dealAndLayOut(const GameParams& params, const WindowSize& size) {
   DealtTable t;
   loadGame(*t.game, params);
   resetLayoutForNewGame(*t.game);
   const auto acceptNothing = [](const GameState&, int, int) { return false; };
   EXPECT_EQ(startDeal(*t.game, "1", acceptNothing), "");
-  t.request = test::windowRequest(size.width, size.height, kBigCards, kShadowSize);
+  t.request = test::windowRequest(size.width, size.height, size.card, kShadowSize);
   EXPECT_TRUE(layoutTable(*t.game, t.request).arrangementKnown);
-  t.metrics.steps = fanningSteps(kBigCards, params, {});
+  t.metrics.card = size.card;
+  t.metrics.steps = fanningSteps(size.card, params, {});
   t.metrics.irregularPiles = false;
   t.metrics.screenWidth = size.width;
   return t;
@@ -108,15 +106,16 @@ TEST(CatalogueLayout, EveryGameFitsItsTableWithoutPilesCoveringEachOther) {
   ASSERT_TRUE(catalogue) << "the build's GAMES.DAT (KESTROVA_TEST_DATA)";
   const auto games = loadGameList(*catalogue).entries();
   ASSERT_GE(games.size(), 20u);
-  std::map<std::pair<int, int>, int> overflow;
+  std::map<std::string, int> overflow;
   for (const GameListEntry& game : games) {
     GameParams params;
     SavedPileParams saved;
     ASSERT_TRUE(loadGameParams(*catalogue, game.number, std::nullopt, params, saved).ok()) << game.name;
-    for (const WindowSize size : kSizes) {
+    for (const WindowSize& size : kSizes) {
       const DealtTable t = dealAndLayOut(params, size);
       std::ostringstream where;
-      where << game.number << " " << game.name << " at " << size.width << "x" << size.height << ":";
+      where << game.number << " " << game.name << " at " << size.width << "x" << size.height << " with "
+            << size.card.code << " cards:";
       expectPilesInUsePlaced(*t.game, where.str());
       const auto piles = placedPiles(*t.game);
       int widest = 0;
@@ -130,12 +129,12 @@ TEST(CatalogueLayout, EveryGameFitsItsTableWithoutPilesCoveringEachOther) {
               << where.str() << " " << pileName(piles[i]) << " and " << pileName(piles[j]);
         }
       }
-      if (widest > 0) overflow[{game.number, size.width}] = widest;
+      if (widest > 0 && size.mustFit) overflow[where.str()] = widest;
     }
   }
   std::ostringstream report;
-  for (const auto& [key, pixels] : overflow) report << "game " << key.first << " at width " << key.second << ": " << pixels << " px\n";
-  EXPECT_EQ(overflow, kKnownOverflow) << report.str();
+  for (const auto& [where, pixels] : overflow) report << where << " " << pixels << " px past the edge\n";
+  EXPECT_TRUE(overflow.empty()) << report.str();
 }
 
 }  // namespace

@@ -100,9 +100,18 @@ TEST(CanBuildBase, OneBelowTheFoundationBase) {
   t.set(Param::foundationBase(0), 1);
   EXPECT_EQ(rankBelowFoundationBase(1), 13);
   EXPECT_EQ(rankBelowFoundationBase(7), 6);
-  EXPECT_EQ(rankBelowFoundationBase(0), -1);
   EXPECT_TRUE(canBuild(*t, BuildQuery{.target = -1, .moving = S(13), .base = 91, .code = 2, .foundationBaseRank = 1}));
   EXPECT_FALSE(canBuild(*t, BuildQuery{.target = -1, .moving = S(12), .base = 91, .code = 2, .foundationBaseRank = 1}));
+}
+
+// The "King" rule of a space over foundations that start from no rank (the
+// run-removal and colour-balanced bases of the Spider games) is a King.
+TEST(CanBuildBase, OneBelowABaseThatIsNoRankIsAKing) {
+  for (int base : {81, 82, 83, 84, 85, 0}) EXPECT_EQ(rankBelowFoundationBase(base), 13) << base;
+  RulesTable t;
+  t.set(Param::foundationBase(0), 82);
+  EXPECT_TRUE(canBuild(*t, BuildQuery{.target = -1, .moving = S(13), .base = 91, .code = 2, .foundationBaseRank = 82}));
+  EXPECT_FALSE(canBuild(*t, BuildQuery{.target = -1, .moving = S(5), .base = 91, .code = 2, .foundationBaseRank = 82}));
 }
 
 }  // namespace

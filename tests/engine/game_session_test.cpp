@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "engine/autoplay.h"
+#include "engine/snapshot.h"
 #include "engine_test_support.h"
 
 namespace kes {
@@ -128,14 +129,119 @@ TEST_F(SessionFixture, AbandoningAGameRecordsALoss) {
   EXPECT_EQ(results.recorded, std::vector<bool>{false});
 }
 
-TEST_F(SessionFixture, PokerIsWonByAHundredPoints) {
+// Only a completed grid (the won flag) with 100 points or more is won; an
+// abandoned grid is lost whatever it scored so far.
+TEST_F(SessionFixture, PokerIsWonByACompletedGridOfAHundredPoints) {
   test::setParams(g, {{Param::Family, 9}});
+  g.won = true;
   g.score = 99;
   session.endGame();
   g.inProgress = true;
+  g.won = true;
   g.score = 100;
   session.endGame();
-  EXPECT_EQ(results.recorded, (std::vector<bool>{false, true}));
+  g.inProgress = true;
+  g.score = 120;
+  session.endGame();
+  EXPECT_EQ(results.recorded, (std::vector<bool>{false, true, false}));
+}
+
+// One player's action is one undo step: the face-up, the autoplay passes and
+// the fills it sets off are folded into it, and one redo replays them all.
+struct ActionStepFixture : SessionFixture {
+  Snapshot before;
+  void SetUp() override {
+    SessionFixture::SetUp();
+    g.prefs.autoplay = true;
+    pile(PileId::tableau(6), {39});  // KC stays: the game is not won
+  }
+  void remember() { before = takeSnapshot(g.table); }
+  void expectOneStepBack() {
+    const Snapshot after = takeSnapshot(g.table);
+    ASSERT_EQ(g.history.undo.size(), 1);
+    ASSERT_TRUE(session.undo());
+    EXPECT_EQ(takeSnapshot(g.table), before) << "one undo gives back the table before the action";
+    ASSERT_TRUE(session.redo());
+    EXPECT_EQ(takeSnapshot(g.table), after) << "one redo replays the whole action";
+  }
+};
+
+TEST_F(ActionStepFixture, AMoveThatExposesACardUndoesWithItsFaceUpAndAutoplay) {
+  pile(PileId::tableau(0), {1}, false);  // AH face down
+  pile(PileId::tableau(0), {31});        // 5C on it
+  pile(PileId::tableau(1), {6});         // 6H
+  remember();
+  ASSERT_EQ(session.press(31, PileId::tableau(0)), PressResult::Lifted);
+  ASSERT_TRUE(session.release({PileId::tableau(1)}));
+  ASSERT_EQ(g.table.pile(PileId::foundation(0)).codes(), "001");  // turned up and played home
+  expectOneStepBack();
+  ASSERT_TRUE(session.undo());
+  EXPECT_FALSE(g.table.isFaceUp(1));
+}
+
+TEST_F(ActionStepFixture, ADoubleClickUndoesWithTheAutoplayAfterIt) {
+  pile(PileId::tableau(0), {2, 1});  // 2H under AH
+  g.prefs.autoplay = false;
+  pile(PileId::tableau(1), {3});     // 3H
+  g.prefs.autoplay = true;
+  remember();
+  ASSERT_TRUE(session.doubleClick(1));
+  session.release();  // the release that ends the double click
+  ASSERT_EQ(g.table.pile(PileId::foundation(0)).codes(), "001002003");
+  expectOneStepBack();
+}
+
+TEST_F(ActionStepFixture, AStockPressUndoesWithTheAutoplayAfterIt) {
+  test::setParams(g, {{Param::WasteUsed, 1}, {Param::CardsPerStockPress, 1}, {Param::StockPasses, 1}});
+  pile(PileId::stock(), {14}, false);  // AD
+  remember();
+  ASSERT_EQ(session.press(14, PileId::stock()), PressResult::StockPressed);
+  session.release();
+  ASSERT_EQ(g.table.pile(PileId::foundation(0)).codes(), "014");
+  expectOneStepBack();
+}
+
+TEST_F(ActionStepFixture, SwitchingAutoplayOnIsOneStep) {
+  g.prefs.autoplay = false;
+  pile(PileId::tableau(0), {2, 1});
+  pile(PileId::tableau(1), {3});
+  remember();
+  session.setAutoplay(true);
+  ASSERT_EQ(g.table.pile(PileId::foundation(0)).codes(), "001002003");
+  expectOneStepBack();
+}
+
+TEST_F(ActionStepFixture, TheActionsStayApartInTheHistory) {
+  pile(PileId::tableau(0), {1}, false);
+  pile(PileId::tableau(0), {31});
+  pile(PileId::tableau(1), {6});
+  pile(PileId::tableau(2), {13, 20});  // KH, 7D
+  session.press(31, PileId::tableau(0));
+  session.release({PileId::tableau(1)});
+  const Snapshot afterFirst = takeSnapshot(g.table);
+  session.press(20, PileId::tableau(2));
+  session.release({PileId::tableau(0)});  // 7D into the space
+  EXPECT_EQ(g.history.undo.size(), 2);
+  ASSERT_TRUE(session.undo());
+  EXPECT_EQ(takeSnapshot(g.table), afterFirst);
+}
+
+// A restart is a new start of the deal: after the same pause as a deal,
+// autoplay plays what it can.
+TEST_F(SessionFixture, RestartRunsAutoplayAfterThePauseOfADeal) {
+  test::setParams(g, {{Param::WasteUsed, 1}, {Param::CardsPerStockPress, 1}, {Param::StockPasses, 1}});
+  pile(PileId::tableau(0), {1});       // AH
+  pile(PileId::stock(), {40}, false);  // AS
+  session.press(40, PileId::stock());
+  session.release();
+  g.prefs.autoplay = true;
+  session.restart();
+  EXPECT_EQ(events.pauses, std::vector<int>{800});
+  EXPECT_EQ(g.table.pile(PileId::foundation(0)).codes(), "001");
+  EXPECT_EQ(g.table.pile(PileId::stock()).codes(), "040");
+  EXPECT_TRUE(g.inProgress);
+  ASSERT_TRUE(session.undo()) << "the passes are one step of their own";
+  EXPECT_EQ(g.table.pile(PileId::tableau(0)).codes(), "001");
 }
 
 TEST(GameSessionStart, DealsAndPausesBeforeAutoplay) {

@@ -135,6 +135,21 @@ TEST_F(HistoryFixture, MergedStepsUndoTogether) {
   EXPECT_TRUE(g.table.pile(PileId::reserve(0)).empty());
 }
 
+// Automatic moves folded into a player's move keep the move's code: the
+// dealt cards are still counted, and wound back, by the merged step.
+TEST_F(HistoryFixture, MergedStepsKeepTheCodesOfEveryMove) {
+  move(PileId::stock(), PileId::waste());
+  g.history.tagLastMove(kCodeStockDeal);
+  g.dealCount = 1;
+  move(PileId::tableau(1), PileId::foundation(0));
+  move(PileId::tableau(0), PileId::tableau(1));
+  g.history.mergeLastSnapshots(2);
+  EXPECT_EQ(g.history.undo.log.text(), "002,");
+  ASSERT_TRUE(undoMove(g, ev));
+  EXPECT_EQ(g.dealCount, 0);
+  EXPECT_EQ(g.table.pile(PileId::stock()).codes(), "010");
+}
+
 TEST_F(HistoryFixture, SelectionListStaysEmptyInPairingGames) {
   g.history.foundationOneIsSelection = true;
   g.table.appendCard(PileId::foundation(0), 3, true);  // a selected card
@@ -185,6 +200,10 @@ TEST(MoveLog, ElementAccess) {
   MoveLog tagged(",");
   tagged.tagLast(2);
   EXPECT_EQ(tagged.text(), "002,");
+  tagged.addToLast(3);
+  EXPECT_EQ(tagged.text(), "002003,");
+  tagged.tagLast(1);
+  EXPECT_EQ(tagged.text(), "001,");
 }
 
 }  // namespace

@@ -88,6 +88,18 @@ TEST(InitialDeal, EmptyBaseBelowAnAceFoundationIsAKing) {
   EXPECT_EQ(g.params[Param::tableauEmptyBase(3)], 13);
 }
 
+// A custom Spider whose spaces take "a King": its foundations have the
+// run-removal base, which is no rank.
+TEST(InitialDeal, EmptyBaseBelowARunRemovalFoundationIsAKing) {
+  GameState g;
+  setParams(g, {{Param::CardCount, 52}, {Param::foundationBase(0), 82}, {Param::tableauEmptyBase(0), 91},
+                {Param::tableauEmptyBase(9), 91}});
+  DealContext d = dealOf(g, test::orderedDeck(52));
+  distributeDeal(d);
+  EXPECT_EQ(g.params[Param::tableauEmptyBase(0)], 13);
+  EXPECT_EQ(g.params[Param::tableauEmptyBase(9)], 13);
+}
+
 TEST(InitialDeal, FourAcesDealtToFoundationsScoreTwenty) {
   GameState g;
   setParams(g, {{Param::CardCount, 52}, {Param::FoundationCount, 4}, {Param::StockDealCount, 48}});

@@ -131,6 +131,27 @@ TEST_F(ExecutorFixture, UndoOfTurnoverWindsThePassBack) {
   EXPECT_EQ(codes(PileId::waste()), "006005");
 }
 
+// Three cards a press and a waste of three: the turnover's own turn empties
+// the stock again, so only the step's code tells that a pass began.
+TEST_F(ExecutorFixture, UndoOfATurnoverThatEmptiesTheStockAgainGivesThePassBack) {
+  test::setParams(g, {{Param::CardsPerStockPress, 3}});
+  stock({5, 6, 7});
+  stockPress(g, ev);
+  ASSERT_TRUE(g.table.pile(PileId::stock()).empty());
+  pressAndRelease();
+  ASSERT_EQ(g.passNumber, 2);
+  ASSERT_TRUE(g.table.pile(PileId::stock()).empty());
+  ASSERT_TRUE(undoMove(g, ev));
+  EXPECT_EQ(g.passNumber, 1);
+  EXPECT_EQ(codes(PileId::waste()), "007006005");
+  ASSERT_TRUE(redoMove(g, ev));
+  EXPECT_EQ(g.passNumber, 2);
+  ASSERT_TRUE(undoMove(g, ev));
+  ASSERT_TRUE(undoMove(g, ev));
+  EXPECT_EQ(g.passNumber, 1) << "the first turn was no pass";
+  EXPECT_EQ(codes(PileId::stock()), "005006007");
+}
+
 TEST_F(ExecutorFixture, MoveTurnsTheExposedCardUpAndUndoTurnsItBack) {
   g.prefs.autoplay = false;
   g.table.appendCard(PileId::tableau(0), 30, false);

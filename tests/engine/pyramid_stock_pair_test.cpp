@@ -57,5 +57,22 @@ TEST_F(PyramidStockFixture, AStockCardThatDoesNotCompleteIsOnlySelected) {
   EXPECT_EQ(codes(PileId::stock()), "007012");
 }
 
+// The selected waste top goes back into the stock, below its new top card,
+// when the waste is turned over: it leaves the selection.
+TEST_F(PyramidStockFixture, AWasteTurnoverDropsTheSelectedWasteCard) {
+  test::setParams(g, {{Param::StockPasses, 3}});
+  g.table.pile(PileId::stock()).clear();
+  g.table.appendCard(PileId::waste(), 12, true);  // QH
+  g.table.appendCard(PileId::waste(), 7, true);   // 7H on top
+  session.press(7, PileId::waste());
+  session.release();
+  ASSERT_EQ(codes(PileId::foundation(0)), "007");
+  session.press(0, PileId::stock());  // arms the turnover
+  session.release();                  // turns the waste over and turns QH
+  ASSERT_EQ(codes(PileId::stock()), "007");
+  ASSERT_EQ(codes(PileId::waste()), "012");
+  EXPECT_EQ(codes(PileId::foundation(0)), "");
+}
+
 }  // namespace
 }  // namespace kes

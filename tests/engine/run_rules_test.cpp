@@ -47,6 +47,40 @@ TEST(RunLength, DroppingOnAnEmptyPileCountsItOut) {
   EXPECT_TRUE(canDropOnTableau(*t, 5, S(10))) << "3 cards to the empty pile";
 }
 
+// Every free cell adds one card, every empty pile that takes any card
+// doubles; onto such an empty pile it does not count itself.
+TEST(RunLength, CellsDoubledBySpaces) {
+  // The run: S10 H9 S8 H7 S6 H5 S4.
+  RulesTable t = withRunOf(7, -7);
+  for (int i = 0; i < 8; ++i) t.set(Param::tableauEmptyBase(i), -1);
+  t.pile(PileId::reserve(0), {}).pile(PileId::tableau(5), {});
+  EXPECT_TRUE(checkRunLength(*t, H(7), false).allowed) << "4 cards: one cell, one space";
+  EXPECT_FALSE(checkRunLength(*t, S(8), false).allowed) << "5 cards";
+  EXPECT_TRUE(checkRunLength(*t, H(5), true, 5).allowed) << "2 cards into the space";
+  EXPECT_FALSE(checkRunLength(*t, S(6), true, 5).allowed) << "3 cards into the space";
+
+  t.pile(PileId::tableau(6), {});
+  EXPECT_TRUE(checkRunLength(*t, S(10), false).allowed) << "7 cards of 8: one cell, two spaces";
+  EXPECT_TRUE(checkRunLength(*t, H(7), true, 6).allowed) << "4 cards into one of the spaces";
+  EXPECT_FALSE(checkRunLength(*t, S(8), true, 6).allowed);
+
+  // Spaces that take only a King hold no part of a run.
+  for (int i = 0; i < 8; ++i) t.set(Param::tableauEmptyBase(i), 13);
+  EXPECT_TRUE(checkRunLength(*t, H(5), false).allowed) << "cells + 1";
+  EXPECT_FALSE(checkRunLength(*t, S(6), false).allowed);
+  EXPECT_TRUE(checkRunLength(*t, H(5), true, 6).allowed) << "a King's space does not halve it";
+}
+
+TEST(RunLength, DoublingLimitCountsTheEmptyPileDroppedOn) {
+  RulesTable t = withRunOf(3, -7);
+  for (int i = 0; i < 8; ++i) t.set(Param::tableauEmptyBase(i), -1).set(Param::tableauBuildRule(i), 3);
+  t.pile(PileId::reserve(0), {}).pile(PileId::tableau(5), {});
+  t.holdingRun(S(8));
+  EXPECT_FALSE(canDropOnTableau(*t, 5, S(10))) << "3 cards into the only space, one cell";
+  t.pile(T0, {S(10), H(9)}).holdingRun(H(9));
+  EXPECT_TRUE(canDropOnTableau(*t, 5, S(10))) << "2 cards";
+}
+
 TEST(RunLength, OtherLimits) {
   RulesTable unlimited = withRunOf(7, -1);
   EXPECT_TRUE(checkRunLength(*unlimited, S(10), false).allowed);

@@ -31,6 +31,22 @@ TEST(PileLine, RejectsMalformedLines) {
   EXPECT_FALSE(readPileLine(t, PileId::tableau(0), "1051"));
 }
 
+// A line cut short or edited by hand keeps its complete groups.
+TEST(PileLine, DropsOnlyATrailingPartialGroup) {
+  TableState t;
+  EXPECT_FALSE(readPileLine(t, PileId::tableau(0), "00110020104"));
+  EXPECT_EQ(t.pile(PileId::tableau(0)).codes(), "001002");
+  EXPECT_TRUE(t.isFaceUp(1));
+  EXPECT_FALSE(t.isFaceUp(2));
+  EXPECT_FALSE(readPileLine(t, PileId::tableau(1), "040"));
+  EXPECT_EQ(t.pile(PileId::tableau(1)).codes(), "") << "a partial group alone leaves an empty pile";
+
+  Snapshot s{};
+  s[static_cast<std::size_t>(PileId::tableau(2).ordinal())] = "0521052";
+  EXPECT_FALSE(restoreSnapshot(t, s));
+  EXPECT_EQ(t.pile(PileId::tableau(2)).codes(), "052");
+}
+
 TEST(Snapshot, RoundTripsTheWholeTable) {
   TableState t;
   for (int c = 1; c <= 104; ++c) t.appendCard(PileId::fromOrdinal(c % kPileCount), c, c % 3 != 0);

@@ -15,6 +15,7 @@ constexpr std::array kFanningSymbols{Symbol{"down", 1},         Symbol{"right", 
                                      Symbol{"squared-lowered", 7}, Symbol{"grid", 8}};
 constexpr std::array kRunLimitSymbols{Symbol{"unlimited", -1},       Symbol{"single-or-king-run", -12},
                                       Symbol{"cells-and-spaces", -5}, Symbol{"cells-or-spaces", -6},
+                                      Symbol{"cells-doubled-by-spaces", -7},
                                       Symbol{"spaces", -2},           Symbol{"none", 0},
                                       Symbol{"single", 1}};
 constexpr std::array kReserveLiftSymbols{Symbol{"top", 0}, Symbol{"any", -11}};

@@ -15,6 +15,8 @@
 #include "datafiles/config_field.h"
 #include "datafiles/product_title.h"
 #include "datafiles/settings_file.h"
+#include "display/sound/sound_player.h"
+#include "display/sound/system_sound_output.h"
 
 namespace kes {
 
@@ -75,6 +77,9 @@ int programMain(QApplication& application) {
       ui.error(controller->error().toStdString());
       return 1;
     }
+    controller->sounds().setOutput(std::make_unique<SystemSoundOutput>(SystemSoundOutput::defaultModuleFolders()));
+    // The record holds the preferences by now, read as start-up read them.
+    controller->sounds().play(QStringLiteral("Splash"), Field::SoundSplash.preferenceKey);
     connectAppearanceDialog(*window, *controller, settings.get());
     ui.setParent(window.get());
     const QSize screen = screenSize();

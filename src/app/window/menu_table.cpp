@@ -64,13 +64,13 @@ constexpr std::array kMainMenu{
     MenuEntry{I, "mnuCustomizeRules", "mnuOpzioni", "Customize &rules...", "Ctrl+R", kShown, kGame,
               "rule customization"},
     MenuEntry{I, "mnuFavoriteGames", "mnuOpzioni", "&Favorite games...", "Ctrl+F", kShown, kOther, "favourites"},
-    MenuEntry{I, "mnuCardCounter", "mnuOpzioni", "&Card counter...", "F8", kShown, kOther, "card counter"},
+    MenuEntry{I, "mnuCardCounter", "mnuOpzioni", "&Card counter...", "F8", kShown, kOther, nullptr},
 
     MenuEntry{M, "mnuAiuto", "", "&?", "", kShown, kOther, nullptr},
     MenuEntry{I, "mnuRules", "mnuAiuto", "&Rules", "F1", kShown, kGame, "rules help"},
     MenuEntry{I, "Sommario1", "mnuAiuto", "&Contents", "", kShown, kOther, "rules help"},
     MenuEntry{S, "sepHelp1", "mnuAiuto", "", "", kShown, kOther, nullptr},
-    MenuEntry{I, "mnuTips", "mnuAiuto", "&Tip of the Day...", "", kShown, kOther, "tip of the day"},
+    MenuEntry{I, "mnuTips", "mnuAiuto", "&Tip of the Day...", "", kShown, kOther, nullptr},
     // No web site yet, so the web links stay out of sight.
     MenuEntry{M, "mnuKestrovaontheWeb", "mnuAiuto", "[Program] on the &Web...", "", kHidden, kOther, "web site"},
     MenuEntry{I, "mnuUpdate", "mnuKestrovaontheWeb", "[Program] &Update...", "", kShown, kOther, "web site"},

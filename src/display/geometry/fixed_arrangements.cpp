@@ -68,15 +68,22 @@ void gridFiveByFive(LayoutPass& p) {
 }
 
 // 055: the foundations in a centre column, four rows on each side of it.
+// Free cells, when the game has any, stand side by side above the
+// foundation column, and the rows move down to make room for them.
 void castleRows(LayoutPass& p) {
   const LayoutFrame& f = p.frame;
   const int centreX = (f.tableWidth - p.w) / 2;
+  constexpr int kRowGap = 10;
+  const int withCellsFirst = std::max(f.top + (f.bottom - f.top - 5 * p.h - 4 * kRowGap) / 2, f.top + 2);
+  const auto rowY = [&](int k) { return p.r > 0 ? withCellsFirst + (k + 1) * (p.h + kRowGap) : f.centredRowY4(k + 1); };
   for (int k = 0; k < 4; ++k) {
-    const int y = f.centredRowY4(k + 1);
+    const int y = rowY(k);
     p.setFoundation(k, centreX, y);
     p.placeTableau(k, f.leftEdge, y);
     p.placeTableau(4 + k, centreX + p.w + 20, y);
   }
+  const int cellsWidth = p.r * p.w + (p.r - 1) * kRowGap;
+  for (int k = 0; k < p.r; ++k) p.setReserve(k, (f.tableWidth - cellsWidth) / 2 + k * (p.w + kRowGap), withCellsFirst);
 }
 
 // 096: the stock and one tableau pile in a column at the left.

@@ -199,6 +199,7 @@ void TableWidget::liftHeld(PileId pile, int card, const Rect& rect, QPoint point
   grabOffset_ = pointer - heldCorner_;
   dragMoved_ = false;
   tableChanged();
+  emit cardsLifted();
 }
 
 void TableWidget::keyPressEvent(QKeyEvent* e) {
@@ -276,11 +277,13 @@ void TableWidget::mouseReleaseEvent(QMouseEvent*) {
   // The held cards fly on from where they were let go.
   recordPlaces();
   for (std::size_t i = 0; i < held_.size(); ++i) places_[held_[i]] = heldCorner_ + QPoint(0, static_cast<int>(i) * heldStep());
+  const bool wasHolding = !held_.empty();
   held_.clear();
   setCursor(normalCursor_);
   shownCard_ = 0;
-  session_.release(targets);
+  const bool moved = session_.release(targets);
   tableChanged();
+  if (wasHolding && !moved) emit cardsPutBack();
 }
 
 // The double click stands for the second press of the pair. On the stock it

@@ -157,6 +157,10 @@ class TableWidget : public QWidget {
   void pointerMoved(QPoint at);
   // A button went down on the table.
   void pressed();
+  // The player lifted cards, and let them go where they cannot stay (they
+  // go back to their pile): the moments of the lifting sounds.
+  void cardsLifted();
+  void cardsPutBack();
 
  protected:
   void paintEvent(QPaintEvent*) override;
