@@ -4,13 +4,13 @@
 
 #include "datafiles/config_field.h"
 #include "datafiles/whole_number.h"
+#include "display/geometry/layout_request.h"
 
 namespace kes {
 
 namespace {
 
 constexpr int kDefaultMoveSpeed = 10;
-constexpr int kShadowOn = 9;
 
 bool onUnlessNo(const ConfigRecord& config, const ConfigField& field) { return config.get(field) != "N"; }
 
@@ -29,7 +29,7 @@ AnimationSettings animationSettingsOf(const ConfigRecord& config) {
   s.redealAnimation = onUnlessNo(config, Field::RedealAnimation);
   s.winningAnimation = config.get(Field::WinningAnimation) == "Y";
   s.moveSpeed = moveSpeedOf(config);
-  s.shadowSize = onUnlessNo(config, Field::CardsShadowed) ? kShadowOn : 0;
+  s.shadowSize = onUnlessNo(config, Field::CardsShadowed) ? kShadowSize : 0;
   return s;
 }
 

@@ -15,11 +15,13 @@
 #include "appearance/random_appearance.h"
 
 #include "app/animation_preferences.h"
+#include "app/command_states.h"
 #include "app/counter/card_counter.h"
 #include "app/game_caption.h"
 #include "app/game_numbers.h"
 #include "app/play_preferences.h"
 #include "app/small_screen.h"
+#include "app/startup/message_box_ui.h"
 #include "app/sound/game_sounds.h"
 #include "app/startup/preference_table.h"
 #include "app/table_wiring.h"
@@ -40,10 +42,12 @@ namespace kes {
 namespace {
 
 // Without a start-up (tools and tests) the preferences are the defaults a
-// first run would read, not blank fields.
-std::unique_ptr<AppContext> contextWithDefaults() {
+// first run would read, not blank fields, and the catalogue is read here.
+std::unique_ptr<AppContext> contextWithDefaults(const DataDirs& dirs) {
   auto context = std::make_unique<AppContext>();
+  context->dirs = dirs;
   loadPreferences(IniDocument{}, DisplayInfo{}, context->config);
+  context->readCatalogue();
   return context;
 }
 
@@ -76,21 +80,20 @@ GameController::GameController(TfrmMain& window, const DataDirs& dirs, AppContex
                                std::unique_ptr<ResourceLibrary> library)
     : window_(window),
       dirs_(dirs),
-      ownApp_(app ? nullptr : contextWithDefaults()),
+      ownApp_(app ? nullptr : contextWithDefaults(dirs)),
       app_(app ? *app : *ownApp_),
       settings_(settings),
       displayWidth_(primaryScreenWidth),
       library_(std::move(library)) {
   question_ = [this](const QString& text) {
-    return QMessageBox::question(&window_, QString::fromUtf8(kProductTitle), text,
+    return QMessageBox::question(&window_, QString::fromUtf8(kProductTitle), boxText(text),
                                  QMessageBox::Ok | QMessageBox::Cancel) == QMessageBox::Ok;
   };
   information_ = [this](const QString& text) {
-    QMessageBox::information(&window_, QString::fromUtf8(kProductTitle), text);
+    QMessageBox::information(&window_, QString::fromUtf8(kProductTitle), boxText(text));
   };
-  const auto catalogueFilePath = catalogueFile(dirs.install);
-  catalogue_ = readCatalogue(catalogueFilePath);
-  if (!catalogue_) error_ = QString::fromStdString(missingCatalogueMessage(catalogueFilePath));
+  if (app_.catalogue.lines.empty())
+    error_ = QString::fromStdString(missingCatalogueMessage(catalogueFile(dirs.install)));
   if (!library_) library_ = std::make_unique<ResourceLibrary>(QString::fromStdString(dirs.install.string()));
   if (!library_->isOpen() && error_.isEmpty()) error_ = libraryOpenFailureMessage(library_->filePath());
   images_ = std::make_unique<CardImages>(*library_, QString::fromStdString(dirs.install.string()));
@@ -124,6 +127,7 @@ GameController::GameController(TfrmMain& window, const DataDirs& dirs, AppContex
   events_->onWasteTurnover = [this](bool starting) { table_->wasteTurnover(starting); };
   events_->onDealt = [this] { showDeal(); };
   events_->onInformation = [this](const QString& text) { table_->showInformation(text); };
+  events_->onMessage = [this](const QString& text) { information_(text); };
   events_->onMarkPiles = [this](const std::vector<PileId>& piles, bool marked) { table_->markPiles(piles, marked); };
   applyAnimationPreferences();
   winning_ = std::make_unique<WinningSequence>(
@@ -135,7 +139,7 @@ GameController::GameController(TfrmMain& window, const DataDirs& dirs, AppContex
     if (won) winning_->begin();
   };
   connect(table_, &TableWidget::changed, this, &GameController::refreshWindow);
-  window.setClockRefresh([this] { refreshWindow(); });
+  window.setClockRefresh([this] { refreshClock(); });
   if (app) {
     if (QAction* autoplay = window.menuAction("mnuAutoPlay")) autoplay->setChecked(app->window.autoPlay);
   }
@@ -164,6 +168,7 @@ GameController::~GameController() {
   events_->onWasteTurnover = nullptr;
   events_->onDealt = nullptr;
   events_->onInformation = nullptr;
+  events_->onMessage = nullptr;
   events_->onMarkPiles = nullptr;
   window_.setPileSizeLookup(nullptr);
 }
@@ -175,20 +180,18 @@ std::string GameController::randomDealNumber() {
 }
 
 bool GameController::startGame(int game, const std::optional<std::string>& dealNumber) {
-  if (!catalogue_) return false;
   GameParams params;
   SavedPileParams saved;
-  if (!loadGameParams(*catalogue_, game, std::nullopt, params, saved).ok()) return false;
+  if (!loadGameParams(app_.catalogue, game, std::nullopt, params, saved).ok()) return false;
   session_->endGame();
   app_.config.put(Field::CurrentGame, std::to_string(game));
-  app_.config.put(Field::GameTitle, loadGameList(*catalogue_).name(game));
+  app_.config.put(Field::GameTitle, app_.games.name(game));
   prepareTable(params);
   applyPlayPreferences();
   setDealNumber(dealNumber.value_or(randomDealNumber()));
   const std::string error = session_->start(params, dealNumber_);
   chooseRandomAppearance();
   if (settings_) rememberDealNumber(*settings_, dealNumber_);
-  window_.SetAutoplayEnabled(params[Param::AutoplayAvailable] != 0);
   updateCaption();
   refreshWindow();
   return error.empty();
@@ -277,8 +280,6 @@ void GameController::applyPreferences(int cursorSet) {
   table_->setScrollingWanted(app_.config.get(Field::VertScrollBar) == "Y");
   window_.setShowPileSizes(app_.config.get(Field::ShowPileSizes) == "Y");
   app_.window.cursorSet = cursorSet;
-  app_.window.shadowSize = table_->animation.shadowSize;
-  app_.window.undoRedoEnabled = app_.config.get(Field::UndoMode) != "2";
   applyCursorSet(*table_, window_, *cursors_, cursorSet);
   refreshWindow();
 }
@@ -359,6 +360,7 @@ void GameController::restartGame() {
   if (!confirmAbandon(question)) return;
   table_->recordPlaces();
   session_->restart();
+  table_->drawIrregularOffsets();
   table_->clearInformation();
   table_->tableChanged();
 }
@@ -375,8 +377,7 @@ void GameController::selectGameNumber() {
 }
 
 void GameController::randomGame() {
-  if (!catalogue_) return;
-  const auto& games = loadGameList(*catalogue_).entries();
+  const auto& games = app_.games.entries();
   if (games.empty()) return;
   // Every game of the list alike, the last one too.
   const auto pick = QRandomGenerator::global()->bounded(static_cast<int>(games.size()));
@@ -404,6 +405,7 @@ void GameController::quitGame() {
 void GameController::closeCurrentGame() {
   table_->finishAnimation();
   session_->endGame();
+  table_->clearTable();
   app_.config.put(Field::CurrentGame, kNoGame);
   app_.config.put(Field::GameTitle, "");
   updateCaption();
@@ -431,16 +433,26 @@ void GameController::recordResult(const GameState&, bool, int) {
   refreshWindow();
 }
 
+// After every change of the game: score, clock and the commands it allows.
 void GameController::refreshWindow() {
   const GameState& g = session_->state();
   app_.config.put(Field::GameScore, std::to_string(g.score));
   window_.setScore(g.score);
-  window_.setPlayingTime(session_->clock().elapsed());
+  refreshClock();
   window_.setTiming(session_->clock().running());
-  const bool playable = gameSelected() && g.params.loaded();
-  window_.SetGameCommandsEnabled(playable);
-  window_.SetUndoRedoEnabled(playable && g.prefs.undoMode != UndoMode::Disabled);
-  if (!playable) window_.SetAutoplayEnabled(false);
+  refreshCommands();
+}
+
+void GameController::refreshClock() { window_.setPlayingTime(session_->clock().elapsed()); }
+
+void GameController::refreshCommands() {
+  const CommandStates s = commandStatesOf(session_->state(), gameSelected());
+  window_.SetGameCommandsEnabled(s.gameCommands);
+  // A paused game can always be resumed from its menu item.
+  window_.setItemEnabled("mnuPause", s.inProgress || window_.isPaused());
+  window_.setItemEnabled("mnuQuitGame", s.inProgress);
+  window_.SetUndoRedoEnabled(s.undo, s.redo);
+  window_.SetAutoplayEnabled(s.autoplay);
 }
 
 void GameController::updateCaption() {

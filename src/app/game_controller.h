@@ -43,7 +43,8 @@ class GameController : public QObject, public ResultListener {
                  std::unique_ptr<ResourceLibrary> library = nullptr);
   ~GameController() override;
 
-  // Whether the catalogue and the resource library could be read; the
+  // Whether the catalogue (start-up's, or read here without a start-up
+  // context) and the resource library could be read; the
   // message says what is missing otherwise.
   bool ready() const { return error_.isEmpty(); }
   const QString& error() const { return error_; }
@@ -127,6 +128,8 @@ class GameController : public QObject, public ResultListener {
   void chooseRandomAppearance();
   bool gameSelected() const;
   void refreshWindow();
+  void refreshClock();
+  void refreshCommands();
   void updateCaption();
 
   TfrmMain& window_;
@@ -138,7 +141,6 @@ class GameController : public QObject, public ResultListener {
   Information information_;
   std::function<int()> displayWidth_;
   QString error_;
-  std::optional<CatalogueText> catalogue_;
   std::unique_ptr<ResourceLibrary> library_;
   std::unique_ptr<CursorTable> cursors_;
   std::unique_ptr<CardImages> images_;

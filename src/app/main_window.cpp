@@ -47,7 +47,7 @@ QFrame* makeStatusPanel(const QString& name, QWidget* parent) {
 
 }  // namespace
 
-TfrmMain::TfrmMain(QWidget* parent) : TfrmMain(std::make_unique<PaintedGlyphs>(), parent) {}
+TfrmMain::TfrmMain(QWidget* parent) : TfrmMain(std::make_unique<LibraryGlyphs>(), parent) {}
 
 TfrmMain::TfrmMain(std::unique_ptr<GlyphSource> glyphs, QWidget* parent)
     : QMainWindow(parent), glyphs_(std::move(glyphs)) {
@@ -111,15 +111,15 @@ void TfrmMain::buildFrame() {
   column->addWidget(makeLine("pnlLineaNera", 1, Qt::black, central_));
   buildTableArea();
 
-  auto* statusBar = new QFrame(central_);
-  statusBar->setObjectName("pnlStatusBar");
-  statusBar->setFixedHeight(20);
-  auto* strip = new QHBoxLayout(statusBar);
+  pnlStatusBar_ = new QFrame(central_);
+  pnlStatusBar_->setObjectName("pnlStatusBar");
+  pnlStatusBar_->setFixedHeight(20);
+  auto* strip = new QHBoxLayout(pnlStatusBar_);
   strip->setContentsMargins(2, 1, 2, 1);
   strip->setSpacing(2);
-  strip->addWidget(makeStatusPanel("pnl_sb_giocatori", statusBar), 2);
-  strip->addWidget(makeStatusPanel("pnl_sb_livello", statusBar), 1);
-  column->addWidget(statusBar);
+  strip->addWidget(makeStatusPanel("pnl_sb_giocatori", pnlStatusBar_), 2);
+  strip->addWidget(makeStatusPanel("pnl_sb_livello", pnlStatusBar_), 1);
+  column->addWidget(pnlStatusBar_);
 }
 
 void TfrmMain::buildTableArea() {
@@ -180,6 +180,22 @@ void TfrmMain::setTableView(QWidget* view) {
   view->setGeometry(tableArea_->rect());
   view->lower();
   view->show();
+}
+
+// The client area is the central widget: the menu bar lies above it.
+WindowMeasures TfrmMain::tableMeasures() const {
+  WindowMeasures m;
+  m.outerWidth = frameGeometry().width();
+  m.outerHeight = frameGeometry().height();
+  m.clientHeight = central_->height();
+  for (const QWidget* panel : {static_cast<const QWidget*>(pnlDemo_), static_cast<const QWidget*>(pnlTB_),
+                               static_cast<const QWidget*>(pnlTB1_)}) {
+    if (!panel->isVisibleTo(this)) continue;
+    m.panelsBottom = panel->geometry().bottom() + 1;
+    break;
+  }
+  m.tableTop = tableArea_->mapTo(central_, QPoint(0, 0)).y();
+  return m;
 }
 
 void TfrmMain::onTableAreaResized() {

@@ -10,6 +10,7 @@
 #include "app/window/pointer_rest.h"
 #include "app/window/window_options.h"
 #include "app/window/window_placement.h"
+#include "display/geometry/table_area.h"
 
 class QFrame;
 class QLabel;
@@ -48,9 +49,10 @@ class TfrmMain : public QMainWindow {
   void applyPlacement(const WindowPlacement& placement);
   WindowPlacement currentPlacement() const;
 
-  // The enabling calls of the game controller.
+  // The enabling calls of the game controller; a disabled button shows its
+  // "_DIS" glyph.
   void SetGameCommandsEnabled(bool on);
-  void SetUndoRedoEnabled(bool on);
+  void SetUndoRedoEnabled(bool undo, bool redo);
   void SetAutoplayEnabled(bool on);
   // One item; an item whose feature is still to come stays disabled.
   void setItemEnabled(const char* name, bool on);
@@ -98,6 +100,8 @@ class TfrmMain : public QMainWindow {
   QWidget* tableView() const { return tableView_; }
   void setTableView(QWidget* view);
   QScrollBar* tableScrollBar() const { return scrBarMain_; }
+  // The window's measures the table is laid out in.
+  WindowMeasures tableMeasures() const;
 
   QAction* menuAction(const QString& name) const { return actions_.value(name, nullptr); }
 
@@ -165,6 +169,7 @@ class TfrmMain : public QMainWindow {
   QWidget* tableArea_ = nullptr;
   QWidget* tableView_ = nullptr;
   QScrollBar* scrBarMain_ = nullptr;
+  QFrame* pnlStatusBar_ = nullptr;
   QLabel* pnlPilesSize_ = nullptr;
   PauseScreen* pauseScreen_ = nullptr;
   QMenu* popTB_ = nullptr;

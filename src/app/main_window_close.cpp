@@ -10,6 +10,16 @@
 
 namespace kes {
 
+namespace {
+
+// Whether closing asks first; read afresh at every close, since the
+// advanced options may change it meanwhile.
+bool confirmQuitWanted(const SettingsFile* settings) {
+  return settings && settings->readString("Preference", "ConfirmQuit", "N") != "N";
+}
+
+}  // namespace
+
 void TfrmMain::applyPlacement(const WindowPlacement& placement) {
   move(placement.left, placement.top);
   resize(placement.width, placement.height);
@@ -27,8 +37,7 @@ WindowPlacement TfrmMain::currentPlacement() const {
 }
 
 bool TfrmMain::askToClose() {
-  const bool confirm = settings_ ? readConfirmQuit(*settings_) : options_.confirmQuit;
-  if (!confirm) return true;
+  if (!confirmQuitWanted(settings_)) return true;
   const QString text = QStringLiteral("Exit %1?").arg(QString::fromUtf8(kProductTitle));
   if (question_) return question_(text);
   return QMessageBox::question(this, QString::fromUtf8(kProductTitle), text, QMessageBox::Ok | QMessageBox::Cancel,

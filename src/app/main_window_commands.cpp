@@ -132,9 +132,9 @@ void TfrmMain::SetGameCommandsEnabled(bool on) {
     if (entry.gameCommand) setItemEnabled(entry.name, on);
 }
 
-void TfrmMain::SetUndoRedoEnabled(bool on) {
-  setItemEnabled("mnuUndo", on);
-  setItemEnabled("mnuRedo", on);
+void TfrmMain::SetUndoRedoEnabled(bool undo, bool redo) {
+  setItemEnabled("mnuUndo", undo);
+  setItemEnabled("mnuRedo", redo);
 }
 
 void TfrmMain::SetAutoplayEnabled(bool on) { setItemEnabled("mnuAutoPlay", on); }

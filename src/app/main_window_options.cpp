@@ -60,6 +60,7 @@ void TfrmMain::applyOptions(const WindowOptions& options) {
   setShowTime(options.showTime);
   setShowScore(options.showScore);
   setToolbarVisible(options.toolbarVisible);
+  pnlStatusBar_->setVisible(options.showStatusBar);
 }
 
 void TfrmMain::writePreference(const char* key, bool on) {

@@ -30,6 +30,11 @@ TfrmSelectGameNumber::TfrmSelectGameNumber(const QStringList& recent, const QStr
   cboNumber_->addItems(recent);
   cboNumber_->setEditText(current);
   cboNumber_->lineEdit()->setMaxLength(kDealNumberDigits);
+  // The box takes what is typed: no recent number completes it behind the
+  // player's back. The number shown is selected, so typing replaces it.
+  cboNumber_->setCompleter(nullptr);
+  cboNumber_->setInsertPolicy(QComboBox::NoInsert);
+  cboNumber_->lineEdit()->selectAll();
   auto* label = new QLabel(QStringLiteral("&Enter a game number:"), this);
   label->setBuddy(cboNumber_);
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);

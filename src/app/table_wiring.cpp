@@ -12,6 +12,7 @@ namespace kes {
 
 void connectTableToWindow(TableWidget& table, TfrmMain& window, GameSession& session, const ConfigRecord& config) {
   table.setScrollBar(window.tableScrollBar());
+  table.setAreaSource([&window] { return windowTableArea(window.tableMeasures()); });
   table.setScrollingWanted(config.get(Field::VertScrollBar) == "Y");
   window.setShowPileSizes(config.get(Field::ShowPileSizes) == "Y");
   window.setPileSizeLookup([&table, &session](QPoint at) {

@@ -77,6 +77,10 @@ bool step(GameState& g, EngineEvents& events, bool silent, const StepDirection& 
 
 }  // namespace
 
+bool canUndo(const GameState& game) { return !refused(game, game.history.undo, game.history.undoJustUsed); }
+
+bool canRedo(const GameState& game) { return !refused(game, game.history.redo, game.history.redoJustUsed); }
+
 bool undoMove(GameState& game, EngineEvents& events, bool silent) { return step(game, events, silent, kUndo); }
 
 bool redoMove(GameState& game, EngineEvents& events, bool silent) { return step(game, events, silent, kRedo); }

@@ -11,6 +11,9 @@ namespace kes {
 // Silent steps (demos) check nothing and report only the piles replaced.
 bool undoMove(GameState& game, EngineEvents& events, bool silent = false);
 bool redoMove(GameState& game, EngineEvents& events, bool silent = false);
+// Whether an undo or redo that is not silent would be carried out now.
+bool canUndo(const GameState& game);
+bool canRedo(const GameState& game);
 
 // Puts back the table as dealt (the oldest snapshot) and empties the history.
 // The caller records the abandoned game and restarts the clock.

@@ -10,10 +10,12 @@
 #include "app/window/menu_table.h"
 #include "datafiles/config_field.h"
 #include "datafiles/settings_file.h"
+#include "display/resources/resource_library.h"
 #include "table_test_support.h"
 #include "test_temp_dir.h"
 
 #include <QComboBox>
+#include <QMessageBox>
 
 namespace {
 
@@ -122,6 +124,24 @@ class GameStartTest : public QObject {
     QCOMPARE(shown, QString("0000000000009"));
   }
 
+  void theNumberBoxTakesWhatIsTyped() {
+    Fixture f;
+    for (const char* n : {"1790899352175", "0000000000123"}) QVERIFY(f.controller->startGame(kFreeCell, n));
+    QTimer::singleShot(0, [&] {
+      kes::TfrmSelectGameNumber* dialog = nullptr;
+      for (QWidget* w : QApplication::topLevelWidgets())
+        if (auto* d = qobject_cast<kes::TfrmSelectGameNumber*>(w)) dialog = d;
+      QVERIFY(dialog);
+      dialog->activateWindow();
+      QTest::keyClicks(dialog->numberBox(), "1");
+      QCOMPARE(dialog->numberBox()->currentText(), QString("1"));
+      QTest::keyClick(dialog->numberBox(), Qt::Key_Return);
+      if (dialog->isVisible()) dialog->reject();
+    });
+    f.controller->selectGameNumber();
+    QCOMPARE(f.controller->dealNumber(), std::string("0000000000001"));
+  }
+
   void quittingAGameLeavesNoGameSelected() {
     Fixture f;
     QVERIFY(f.controller->startGame(kFreeCell, number(3)));
@@ -164,6 +184,56 @@ class GameStartTest : public QObject {
     QVERIFY(!f.controller->confirmAbandon());
   }
 
+  void theControllerPlaysFromTheCatalogueStartUpRead() {
+    kes::test::ControllerWithSettings f;
+    f.app.dirs = kes::test::builtDataDirs(f.data);
+    QVERIFY(f.app.readCatalogue());
+    // Start-up's reading is all the controller has: the installation folder
+    // it would read again holds no catalogue.
+    kes::TempDir emptyInstall;
+    f.app.dirs.install = emptyInstall.path();
+    auto library = std::make_unique<kes::ResourceLibrary>(qEnvironmentVariable("KESTROVA_TEST_DATA"));
+    f.controller = std::make_unique<kes::GameController>(f.window, f.app.dirs, &f.app, &f.settings, std::move(library));
+    QVERIFY2(f.controller->ready(), qPrintable(f.controller->error()));
+    f.controller->setQuestion([](const QString&) { return true; });
+    QVERIFY(f.controller->startGame(kSpider, number(1)));
+    QCOMPARE(f.app.config.get(kes::Field::GameTitle), std::string("Spider"));
+    f.controller->randomGame();
+    QVERIFY(f.app.games.name(std::stoi(f.app.config.get(kes::Field::CurrentGame))) ==
+            f.app.config.get(kes::Field::GameTitle));
+  }
+
+  void messageBoxesShowTheLineBreaksOfTheirTexts() {
+    kes::test::ControllerWithSettings f;
+    f.app.dirs = kes::test::builtDataDirs(f.data);
+    f.app.config.put(kes::Field::ConfirmQuitGame, "Y");
+    f.app.config.put(kes::Field::CardSize, "B");
+    f.app.config.put(kes::Field::FaceSet, "001");
+    f.app.config.put(kes::Field::BackDesign, "011");
+    QVERIFY(f.app.readCatalogue());
+    f.controller = std::make_unique<kes::GameController>(f.window, f.app.dirs, &f.app, &f.settings);
+    f.controller->setDisplayWidth([] { return 640; });
+    // The boxes the controller shows itself, answered with their escape button.
+    QStringList shown;
+    QTimer answer;
+    QObject::connect(&answer, &QTimer::timeout, [&] {
+      for (QWidget* w : QApplication::topLevelWidgets()) {
+        auto* box = qobject_cast<QMessageBox*>(w);
+        if (!box || !box->isVisible()) continue;
+        shown << box->text();
+        box->reject();
+      }
+    });
+    answer.start(20);
+    QVERIFY(f.controller->startChosenGame(kSpider, "Ann", false));
+    f.controller->restartGame();
+    answer.stop();
+    QCOMPARE(shown.size(), 2);
+    QVERIFY(shown[0].startsWith("Your video card runs at 640x480 pixels.\nFor best graphics display"));
+    QCOMPARE(shown[1], QString("Restart this game?\nGame number: ") + QString::fromStdString(f.controller->dealNumber()));
+    for (const QString& text : shown) QVERIFY(!text.contains('\r'));
+  }
+
   void theChosenGameIsRememberedForTheNextRun() {
     Fixture f;
     QVERIFY(f.controller->startChosenGame(kSpider, "Ann", true));
@@ -202,7 +272,8 @@ class GameStartTest : public QObject {
     f.app.config.put(kes::Field::UndoMode, "1");
     f.controller->newGame();
     QCOMPARE(f.controller->session().state().prefs.undoMode, kes::UndoMode::OneStep);
-    QVERIFY(f.enabled("mnuUndo"));
+    // Offered as soon as there is something to undo.
+    QCOMPARE(f.enabled("mnuUndo"), !f.controller->session().state().history.undo.empty());
   }
 
   void aNarrowDisplayForcesMediumCardsOnGamesThatNeedRoom() {

@@ -107,11 +107,15 @@ void MenuTest::gameCommandsSwitchTogetherWithTheirButtons() {
   QVERIFY(window.findChild<QWidget*>("tbExit")->isEnabled());
 
   window.SetGameCommandsEnabled(true);
-  window.SetUndoRedoEnabled(false);
+  window.SetUndoRedoEnabled(false, true);
   QVERIFY(window.findChild<QAction*>("mnuNew")->isEnabled());
   QVERIFY(window.findChild<QWidget*>("tbNew1")->isEnabled());
   QVERIFY(!window.findChild<QAction*>("mnuUndo")->isEnabled());
-  QVERIFY(!window.findChild<QWidget*>("tbRedo1")->isEnabled());
+  QVERIFY(!window.findChild<QWidget*>("tbUndo1")->isEnabled());
+  QVERIFY(window.findChild<QWidget*>("tbRedo1")->isEnabled());
+  window.SetUndoRedoEnabled(true, false);
+  QVERIFY(window.findChild<QWidget*>("tbUndo")->isEnabled());
+  QVERIFY(!window.findChild<QAction*>("mnuRedo")->isEnabled());
   QVERIFY(!window.findChild<QWidget*>("tbSave")->isEnabled());  // saving is still to come
   window.SetAutoplayEnabled(false);
   QVERIFY(!window.findChild<QWidget*>("tbAutoPlay")->isEnabled());

@@ -83,24 +83,6 @@ void PlacementTest::pausePicturesAreCentredAndKeepTheirMargins() {
   QCOMPARE(small.second.x(), 5);
 }
 
-void PlacementTest::glyphsHaveAnEnabledAndADisabledForm() {
-  PaintedGlyphs glyphs;
-  for (const ToolbarButtonEntry& entry : toolbarButtonTable()) {
-    for (const bool disabled : {false, true}) {
-      const QString name = toolbarGlyphName(QString::fromLatin1(entry.name), disabled);
-      QVERIFY2(!glyphs.glyph(name).isNull(), qPrintable(name));
-    }
-  }
-  QCOMPARE(toolbarGlyphName("tbUndo", true), QString("TB_UNDO_DIS"));
-  QCOMPARE(toolbarGlyphName("tbAutoPlay", false), QString("TB_AUTOPLAY"));
-  const QImage on = glyphs.glyph("TB_UNDO").pixmap(32).toImage();
-  const QImage off = glyphs.glyph("TB_UNDO_DIS").pixmap(32).toImage();
-  QVERIFY(on != off);
-  QVERIFY(glyphs.glyph("TB_NO_SUCH").isNull());
-  QVERIFY(!glyphs.picture("BMP_PAUSE_1").isNull());
-  QVERIFY(!glyphs.picture("BMP_PAUSE_2").isNull());
-}
-
 void PlacementTest::pointerRestIsTakenOnceAfterHalfASecond() {
   PointerRest rest;
   QVERIFY(!rest.takeRest(10'000));  // nothing recorded yet

@@ -14,7 +14,6 @@ class PlacementTest : public QObject {
   void hiddenToolbarHidesBothPanels();
   void pileSizeTipOpensLeftAndAboveNearTheCorner();
   void pausePicturesAreCentredAndKeepTheirMargins();
-  void glyphsHaveAnEnabledAndADisabledForm();
   void pointerRestIsTakenOnceAfterHalfASecond();
 };
 

@@ -99,11 +99,6 @@ TEST(StartupPreferences, CardsOtherThanBigForceTheirOneBack) {
 TEST(StartupPreferences, ShadowsFollowTheAnimationSwitchUnlessSetThemselves) {
   EXPECT_EQ(loaded("[Preference]\r\nCards_Animate=N\r\n").get(Field::CardsShadowed), "N");
   EXPECT_EQ(loaded("[Preference]\r\nCards_Animate=N\r\nCards_Shadowed=Y\r\n").get(Field::CardsShadowed), "Y");
-  const auto settings = IniDocument::parse("[Preference]\r\nCards_Animate=N\r\n");
-  ConfigRecord record;
-  loadPreferences(settings, {}, record);
-  EXPECT_EQ(loadWindowPreferences(settings, record).shadowSize, 0);
-  EXPECT_EQ(loadWindowPreferences(IniDocument::parse(""), loaded("")).shadowSize, 9);
 }
 
 TEST(StartupPreferences, ZeroOrBlankValuesGetTheirWorkingDefaults) {
@@ -128,23 +123,34 @@ TEST(StartupPreferences, ALowColourDisplayDefaultsToTheSimpleFaceSet) {
   EXPECT_EQ(colourCountOf(32), 999999999);
 }
 
-TEST(StartupPreferences, TheWindowGetsItsToolbarAutoplayAndCursor) {
+TEST(StartupPreferences, TheWindowGetsItsToolbarPanelsAutoplayAndCursor) {
   const auto settings = IniDocument::parse(
-      "[Preference]\r\nToolBar_Large=Y\r\nToolBar_Flat=N\r\nAutoPlay=N\r\nCursor=21\r\nUndo_Enabled=2\r\n");
+      "[Preference]\r\nToolBar_Large=Y\r\nToolBar_Flat=N\r\nToolBar_Visible=N\r\nAutoPlay=N\r\nCursor=21\r\n"
+      "Show_Time=N\r\nShow_ToolTips=N\r\nStatusBar=Y\r\n");
   ConfigRecord record;
   loadPreferences(settings, {}, record);
-  const WindowPreferences prefs = loadWindowPreferences(settings, record);
-  EXPECT_TRUE(prefs.toolbarLarge);
-  EXPECT_FALSE(prefs.toolbarFlat);
-  EXPECT_FALSE(prefs.autoPlay);
-  EXPECT_EQ(prefs.cursorSet, 21);
-  EXPECT_FALSE(prefs.undoRedoEnabled);
-  const WindowPreferences defaults = loadWindowPreferences(IniDocument::parse(""), loaded(""));
+  const WindowOptions options = loadWindowOptions(settings, record);
+  EXPECT_TRUE(options.toolbarLarge);
+  EXPECT_FALSE(options.toolbarFlat);
+  EXPECT_FALSE(options.toolbarVisible);
+  EXPECT_FALSE(options.autoPlay);
+  EXPECT_EQ(options.cursorSet, 21);
+  EXPECT_FALSE(options.showTime);
+  EXPECT_TRUE(options.showScore);
+  EXPECT_FALSE(options.showToolTips);
+  EXPECT_TRUE(options.showStatusBar);
+  const WindowOptions defaults = loadWindowOptions(IniDocument::parse(""), loaded(""));
   EXPECT_FALSE(defaults.toolbarLarge);
   EXPECT_TRUE(defaults.toolbarFlat);
+  EXPECT_TRUE(defaults.toolbarVisible);
   EXPECT_TRUE(defaults.autoPlay);
   EXPECT_EQ(defaults.cursorSet, 11);
-  EXPECT_TRUE(defaults.undoRedoEnabled);
+  EXPECT_TRUE(defaults.showTime);
+  EXPECT_TRUE(defaults.showToolTips);
+  EXPECT_FALSE(defaults.showStatusBar);
+  // A switch is on unless it says "N".
+  const auto lower = IniDocument::parse("[Preference]\r\nToolBar_Flat=y\r\n");
+  EXPECT_TRUE(loadWindowOptions(lower, loaded("")).toolbarFlat);
 }
 
 }  // namespace

@@ -93,8 +93,10 @@ struct ControllerWithSettings {
   std::unique_ptr<GameController> controller;
   QStringList information;
 
-  // Makes the controller once `app` holds the folders and preferences wanted.
+  // Makes the controller once `app` holds the folders and preferences wanted;
+  // the catalogue is read as start-up reads it.
   void makeController() {
+    app.readCatalogue();
     controller = std::make_unique<GameController>(window, app.dirs, &app, &settings);
     controller->setInformation([this](const QString& text) { information << text; });
   }

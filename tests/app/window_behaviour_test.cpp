@@ -162,9 +162,6 @@ void WindowBehaviourTest::pauseShowsThePauseScreenUntilAKey() {
   for (const int k : {255, 128, 1}) QCOMPARE(shown.pixelColor(0, bands[k].top), qColourOf(bands[k].colour));
   QVERIFY(window->menuAction("mnuPause")->isChecked());
   QVERIFY(!window->isTiming());
-  const QPoint before = screen->glidingPictureAt();
-  QTRY_VERIFY(screen->glidingPictureAt() != before);
-
   QTest::keyClick(window.get(), Qt::Key_F2);  // ends the pause and does nothing else
   QVERIFY(!window->isPaused());
   QVERIFY(!screen->isVisible());
@@ -273,23 +270,37 @@ void WindowBehaviourTest::closingMaximizedWritesOnlyThatFlag() {
   QCOMPARE(read.width, 612);
   QCOMPARE(read.height, 768 - 150);
   QCOMPARE(read.left, 50);
+  const WindowPlacement fresh = readPlacement(TempSettings().file, 1024, 768);
+  QVERIFY(fresh.maximized);
+  QCOMPARE(fresh.width, 874);
+  QCOMPARE(fresh.top, 50);
 }
 
 void WindowBehaviourTest::closingDuringTheWinningAnimationIsDeferred() {
+  TempSettings settings;
+  settings.file.writeString("Preference", "ConfirmQuit", "Y");
   auto window = shownWindow();
   QVERIFY(window);
+  window->setSettingsFile(&settings.file);
+  window->showNormal();
+  int asked = 0;
+  window->setQuestion([&](const QString&) { return ++asked, true; });
   window->setWinningAnimationRunning(true);
   QVERIFY(!window->close());
   QVERIFY(window->isVisible());
+  // The placement is kept at once; the question waits for the show's end.
+  QCOMPARE(asked, 0);
+  QCOMPARE(settings.preference("MainWindowState_Width"), std::to_string(window->width()));
   window->setWinningAnimationRunning(false);
   QTRY_VERIFY(!window->isVisible());
+  QCOMPARE(asked, 1);
 }
 
 void WindowBehaviourTest::toolbarChoicesAreWrittenWhenMadeByTheUser() {
   TempSettings settings;
   TfrmMain window;
   window.setSettingsFile(&settings.file);
-  window.applyOptions(readWindowOptions(settings.file));
+  window.applyOptions(WindowOptions{});
   QCOMPARE(settings.preference("ToolBar_Large"), std::string("<none>"));  // applying writes nothing
   window.show();
   window.menuAction("Largeicons1")->trigger();
@@ -333,6 +344,21 @@ void WindowBehaviourTest::showTimeAndHideTimeSwitchThePanel() {
   QCOMPARE(settings.preference("Show_Score"), std::string("N"));
   window.setToolbarVisible(false);
   QVERIFY(!time->isVisible());
+}
+
+void WindowBehaviourTest::statusBarFollowsItsPreference() {
+  auto window = shownWindow();
+  QVERIFY(window);
+  QWidget* statusBar = window->findChild<QWidget*>("pnlStatusBar");
+  QVERIFY(statusBar);
+  window->applyOptions(WindowOptions{});  // "StatusBar" is "N" by default
+  QVERIFY(!statusBar->isVisible());
+  const int tableHeight = window->tableArea()->height();
+  WindowOptions shown;
+  shown.showStatusBar = true;
+  window->applyOptions(shown);
+  QVERIFY(statusBar->isVisible());
+  QTRY_COMPARE(window->tableArea()->height(), tableHeight - statusBar->height());
 }
 
 void WindowBehaviourTest::pileSizeTipShowsTheCountAndHidesOnAKey() {
@@ -433,6 +459,26 @@ void WindowBehaviourTest::aboutBoxNamesTheLicence() {
   QVERIFY(about.findChild<QLabel*>("lblProgram")->text().contains("Kestrova 2000"));
   QVERIFY(about.findChild<QLabel*>("lblVersion")->text().startsWith("Version "));
   QVERIFY(about.findChild<QLabel*>("lblLicence")->text().contains("GPL-3.0-or-later"));
+}
+
+void WindowBehaviourTest::aboutBoxFitsItsTextAtAnyFontSize() {
+  const QFont before = QApplication::font();
+  for (const int points : {7, 10, 16, 28}) {
+    QFont font = before;
+    font.setPointSize(points);
+    QApplication::setFont(font);
+    TfrmAbout about;
+    about.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&about));
+    for (const QLabel* label : about.findChildren<QLabel*>()) {
+      const QString what = QStringLiteral("%1 at %2 points").arg(label->objectName()).arg(points);
+      QVERIFY2(about.rect().contains(label->geometry()), qPrintable(what));
+      const int needed = label->wordWrap() ? label->heightForWidth(label->width()) : label->sizeHint().height();
+      QVERIFY2(label->height() >= needed, qPrintable(what));
+      if (!label->wordWrap()) QVERIFY2(label->width() >= label->sizeHint().width(), qPrintable(what));
+    }
+  }
+  QApplication::setFont(before);
 }
 
 }  // namespace kes::test

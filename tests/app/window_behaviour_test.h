@@ -26,12 +26,14 @@ class WindowBehaviourTest : public QObject {
   void closingDuringTheWinningAnimationIsDeferred();
   void toolbarChoicesAreWrittenWhenMadeByTheUser();
   void showTimeAndHideTimeSwitchThePanel();
+  void statusBarFollowsItsPreference();
   void pileSizeTipShowsTheCountAndHidesOnAKey();
   void pileSizeTipFollowsAPointerRest();
   void tableReportsItsSize();
   void worksAt640x480();
   void tournamentPlaceholderDialogsOnlyClose();
   void aboutBoxNamesTheLicence();
+  void aboutBoxFitsItsTextAtAnyFontSize();
 };
 
 }  // namespace kes::test

@@ -23,6 +23,10 @@ QString sized(const char* stem, char letter, const QString& tail) {
 
 QString three(int n) { return QString::number(n).rightJustified(3, '0'); }
 
+// One glyph for each toolbar button.
+constexpr const char* kGlyphs[] = {"TB_NEW",      "TB_OPEN", "TB_RESTART", "TB_SAVE",  "TB_UNDO",
+                                   "TB_REDO",     "TB_AUTOPLAY", "TB_STAT", "TB_RULES", "TB_EXIT"};
+
 // Every name the program asks the library for, written out from the list of
 // names rather than from the generator's own tables.
 QStringList everyName() {
@@ -39,7 +43,8 @@ QStringList everyName() {
   names << "CUR_ARROW1A" << "CUR_ARROW2A" << "CUR_RIGHT_HAND1A" << "CUR_RIGHT_HAND2A" << "CUR_LEFT_HAND1A"
         << "CUR_LEFT_HAND2A" << "CUR_ARROW1B" << "CUR_ARROW2B" << "CUR_RIGHT_HAND1B" << "CUR_RIGHT_HAND2B"
         << "CUR_LEFT_HAND1B" << "CUR_LEFT_HAND2B";
-  names << "TB_UNDO" << "TB_UNDO_DIS" << "TB_REDO" << "TB_REDO_DIS" << "TB_AUTOPLAY" << "TB_AUTOPLAY_DIS";
+  for (const char* glyph : kGlyphs)
+    for (const char* form : {"", "_DIS", "@2x", "_DIS@2x"}) names << QString(glyph) + form;
   names << "BMP_PAUSE_1" << "BMP_PAUSE_2";
   names << "TREE5_CANFIELD_TYPE" << "TREE5_FORTYTHIEVES_TYPE" << "TREE5_FREECELL_TYPE" << "TREE5_KLONDIKE_TYPE"
         << "TREE5_PAIRING_TYPE" << "TREE5_SIMPLEGAMES_TYPE" << "TREE5_SPIDER_TYPE" << "TREE5_1DECK_TYPE"
@@ -235,10 +240,13 @@ class ResourcePicturesTest : public QObject {
   }
 
   void toolbarGlyphsHaveGreyDisabledTwins() {
-    for (const char* glyph : {"TB_UNDO", "TB_REDO", "TB_AUTOPLAY"}) {
+    for (const char* glyph : kGlyphs) {
       const QImage enabled = library_.image(glyph);
       const QImage disabled = library_.image(QString(glyph) + "_DIS");
+      QCOMPARE(enabled.size(), QSize(16, 16));
       QCOMPARE(disabled.size(), enabled.size());
+      QCOMPARE(library_.image(QString(glyph) + "@2x").size(), enabled.size() * 2);
+      QCOMPARE(library_.image(QString(glyph) + "_DIS@2x").size(), enabled.size() * 2);
       QVERIFY(enabled != disabled);
       for (int y = 0; y < disabled.height(); ++y)
         for (int x = 0; x < disabled.width(); ++x) {

@@ -64,6 +64,31 @@ TEST(LayoutFrame, RowsMarginsAndWidthFollowTheWindow) {
   EXPECT_EQ(layoutFrame(small, p, none).rowY(5), 1080 - 96 - 30);
 }
 
+TEST(LayoutFrame, ATableBelowTheToolbarKeepsTheWindowsMeasures) {
+  // A window 1024 x 768 with its frame; the client area under the menu bar is
+  // 700 high; the toolbar ends at 26 and the table starts two lines lower.
+  const TableArea a = windowTableArea(WindowMeasures{1024, 768, 700, 26, 28});
+  EXPECT_EQ(a.top, -2);
+  EXPECT_EQ(a.bottom, 699 - 28);
+  EXPECT_EQ(a.windowHeight, 768);
+  EXPECT_EQ(a.right, 1024 - 13);
+  EXPECT_EQ(a.clientTop, 28);
+  // Without a toolbar the table's top is 5 into the client area.
+  EXPECT_EQ(windowTableArea(WindowMeasures{1024, 768, 700, 0, 4}).top, 1);
+
+  GameParams p;
+  LayoutRequest r;
+  r.area = a;
+  r.screen = ScreenSize{1024, 768};
+  const LayoutFrame f = layoutFrame(r, p, placementCodes(p));
+  EXPECT_EQ(f.rowY(1), -2 + 10);
+  // The bottom row is measured from the window's height in the client area.
+  EXPECT_EQ(f.rowY(5), 768 - 96 - 50 - 28);
+  // A window under 80 % of the display's height: from the display's.
+  r.screen = ScreenSize{1280, 1024};
+  EXPECT_EQ(layoutFrame(r, p, placementCodes(p)).rowY(5), 1024 - 96 - 30 - 28);
+}
+
 TEST(LayoutFrame, StockRowAndVariantRaiseRowsAndMoveTheLeftEdge) {
   GameParams p;
   p[Param::StockPlacementRow] = 1;

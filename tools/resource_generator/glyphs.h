@@ -4,7 +4,8 @@
 
 namespace kes::gen {
 
-// Toolbar glyphs of undo, redo and autoplay with their disabled twins.
+// The toolbar's glyphs ("TB_" + the button's name) with their disabled
+// twins ("_DIS"), each also at double size ("@2x").
 void makeToolbarGlyphs(PictureSink& sink);
 // The two pictures of the pause screen on dark green, which shows the table.
 void makePausePictures(PictureSink& sink);

@@ -5,6 +5,14 @@
 
 namespace kes {
 
+bool AppContext::readCatalogue() {
+  auto text = kes::readCatalogue(catalogueFile(dirs.install));
+  if (!text) return false;
+  catalogue = std::move(*text);
+  games = loadGameList(catalogue);
+  return true;
+}
+
 std::filesystem::path AppContext::settingsPath() const { return settingsFilePath(config); }
 
 std::filesystem::path AppContext::customGamesPath() const { return dirs.writable / kCustomGamesFileName; }

@@ -2,7 +2,8 @@
 
 #include <filesystem>
 
-#include "app/startup/window_preferences.h"
+#include "app/window/window_options.h"
+#include "datafiles/catalogue_file.h"
 #include "datafiles/config_record.h"
 #include "datafiles/data_dirs.h"
 #include "datafiles/game_list.h"
@@ -18,14 +19,18 @@ struct AppContext {
   DataDirs dirs;
   ConfigRecord config;
   TableState table;  // every card face up in code order, all 53 piles empty
+  CatalogueText catalogue;  // read once; games load their parameters from it
   GameList games;
-  WindowPreferences window;
+  WindowOptions window;
   std::filesystem::path helpFile;
   // The small-screen message has not been shown in this run.
   bool screenWarningShown = false;
   ScreenWarningState screenWarningState = ScreenWarningState::StartUp;
   bool firstActivationPending = true;
 
+  // Reads the installation's catalogue and its game list; false when the
+  // file cannot be read.
+  bool readCatalogue();
   std::filesystem::path settingsPath() const;
   std::filesystem::path customGamesPath() const;
 };

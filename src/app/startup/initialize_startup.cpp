@@ -32,20 +32,17 @@ void createDataFolder(const DataDirs& dirs) {
 void loadSettings(AppContext& app, const DisplayInfo& display, SettingsFile& settings, StartupUi& ui) {
   const IniDocument stored = settings.readAll();
   loadPreferences(stored, display, app.config);
-  app.window = loadWindowPreferences(stored, app.config);
+  app.window = loadWindowOptions(stored, app.config);
   if (isLowColourDisplay(display))
     adviceMessage(kLowColourAdvice, kLowColourAdviceKey, AdvicePicture::Color, settings, ui);
   setUpFirstRunPlayers(app.config, settings);
 }
 
 bool loadGames(AppContext& app, StartupUi& ui) {
-  const auto file = catalogueFile(app.dirs.install);
-  const auto catalogue = readCatalogue(file);
-  if (!catalogue) {
-    ui.error(missingCatalogueMessage(file));
+  if (!app.readCatalogue()) {
+    ui.error(missingCatalogueMessage(catalogueFile(app.dirs.install)));
     return false;
   }
-  app.games = loadGameList(*catalogue);
   dropVanishedGame(app.config, app.games, customGameNamesOf(app.customGamesPath()));
   return true;
 }

@@ -21,12 +21,14 @@ struct ArrowCursor {
 
 }  // namespace
 
-QString boxText(const std::string& text) {
-  QString result = QString::fromStdString(text);
+QString boxText(const QString& text) {
+  QString result = text;
   result.replace(QLatin1String("\r\n"), QLatin1String("\n"));
   result.replace(QLatin1Char('\r'), QLatin1Char('\n'));
   return result;
 }
+
+QString boxText(const std::string& text) { return boxText(QString::fromStdString(text)); }
 
 void MessageBoxUi::information(const std::string& text) {
   const ArrowCursor arrow;

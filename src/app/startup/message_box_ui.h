@@ -7,8 +7,11 @@
 
 namespace kes {
 
-// Texts keep their lines apart with CR; a message box wants LF.
+// Texts keep their lines apart with CR; a message box wants LF. Every box
+// the program shows takes its text through here.
+QString boxText(const QString& text);
 QString boxText(const std::string& text);
+inline QString boxText(const char* text) { return boxText(QString::fromUtf8(text)); }
 
 // Start-up's and the data files' messages as modal message boxes over the
 // given window (none while start-up runs).

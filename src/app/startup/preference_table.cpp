@@ -147,15 +147,19 @@ void loadPreferences(const IniDocument& settings, const DisplayInfo& display, Co
   applyFieldRules(record);
 }
 
-WindowPreferences loadWindowPreferences(const IniDocument& settings, const ConfigRecord& record) {
-  WindowPreferences prefs;
-  prefs.toolbarLarge = settings.stringValue(kPreferenceSection, "ToolBar_Large", "N") == "Y";
-  prefs.toolbarFlat = settings.stringValue(kPreferenceSection, "ToolBar_Flat", "Y") == "Y";
-  prefs.autoPlay = settings.stringValue(kPreferenceSection, "AutoPlay", "Y") == "Y";
-  prefs.cursorSet = static_cast<int>(wholeNumber(record.get(Field::CursorSet)).value_or(11));
-  prefs.shadowSize = record.get(Field::CardsShadowed) == "N" ? 0 : 9;
-  prefs.undoRedoEnabled = record.get(Field::UndoMode) != "2";
-  return prefs;
+WindowOptions loadWindowOptions(const IniDocument& settings, const ConfigRecord& record) {
+  const auto onUnlessNo = [&](std::string_view key) { return settings.stringValue(kPreferenceSection, key, "Y") != "N"; };
+  WindowOptions options;
+  options.toolbarVisible = onUnlessNo("ToolBar_Visible");
+  options.toolbarLarge = settings.stringValue(kPreferenceSection, "ToolBar_Large", "N") == "Y";
+  options.toolbarFlat = onUnlessNo("ToolBar_Flat");
+  options.showTime = record.get(Field::ShowTime) != "N";
+  options.showScore = record.get(Field::ShowScore) != "N";
+  options.showToolTips = record.get(Field::ShowToolTips) != "N";
+  options.showStatusBar = record.get(Field::ShowStatusBar) != "N";
+  options.autoPlay = settings.stringValue(kPreferenceSection, "AutoPlay", "Y") == "Y";
+  options.cursorSet = static_cast<int>(wholeNumber(record.get(Field::CursorSet)).value_or(options.cursorSet));
+  return options;
 }
 
 }  // namespace kes

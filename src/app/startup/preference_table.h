@@ -4,7 +4,7 @@
 #include <string_view>
 
 #include "app/startup/display_info.h"
-#include "app/startup/window_preferences.h"
+#include "app/window/window_options.h"
 #include "datafiles/config_record.h"
 #include "datafiles/ini_document.h"
 
@@ -48,7 +48,8 @@ std::span<const PreferenceRule> preferenceRules();
 // reads as its default.
 void loadPreferences(const IniDocument& settings, const DisplayInfo& display, ConfigRecord& record);
 
-// The preferences kept by the main window.
-WindowPreferences loadWindowPreferences(const IniDocument& settings, const ConfigRecord& record);
+// The preferences kept by the main window, from the settings file's text
+// and the record loadPreferences filled.
+WindowOptions loadWindowOptions(const IniDocument& settings, const ConfigRecord& record);
 
 }  // namespace kes

@@ -10,7 +10,7 @@
 #include "app/startup/message_box_ui.h"
 #include "app/startup/program_start.h"
 #include "app/startup/splash_window.h"
-#include "app/window/window_options.h"
+#include "app/window/glyph_source.h"
 #include "app/window/window_placement.h"
 #include "datafiles/config_field.h"
 #include "datafiles/product_title.h"
@@ -68,10 +68,10 @@ int programMain(QApplication& application) {
     ProgramStart start = startProgram({dataDirsFromArguments(QApplication::arguments()), displayInfo()}, ui);
     if (!start) return 1;
     app = std::move(start.app);
-    window = std::make_unique<TfrmMain>();
+    window = std::make_unique<TfrmMain>(std::make_unique<LibraryGlyphs>(*start.library));
     settings = std::make_unique<SettingsFile>(app->settingsPath(), ui);
     window->setSettingsFile(settings.get());
-    window->applyOptions(readWindowOptions(*settings));
+    window->applyOptions(app->window);
     controller = std::make_unique<GameController>(*window, app->dirs, app.get(), settings.get(), std::move(start.library));
     if (!controller->ready()) {
       ui.error(controller->error().toStdString());

@@ -8,6 +8,13 @@
 
 namespace kes {
 
+namespace {
+
+// About as many characters as a line of the licence text holds.
+constexpr int kLineCharacters = 56;
+
+}  // namespace
+
 TfrmAbout::TfrmAbout(QWidget* parent) : QDialog(parent) {
   setObjectName("frmAbout");
   const QString title = QString::fromUtf8(kProductTitle);
@@ -33,7 +40,10 @@ TfrmAbout::TfrmAbout(QWidget* parent) : QDialog(parent) {
   for (QWidget* widget : {static_cast<QWidget*>(name), static_cast<QWidget*>(version),
                           static_cast<QWidget*>(licence), static_cast<QWidget*>(buttons)})
     layout->addWidget(widget);
-  setFixedWidth(380);
+  // Measured in the font's own characters, so the box keeps its shape at any
+  // font size; its height is what the wrapped text needs at that width.
+  licence->setFixedWidth(licence->fontMetrics().averageCharWidth() * kLineCharacters);
+  layout->setSizeConstraint(QLayout::SetFixedSize);
 }
 
 }  // namespace kes

@@ -2,21 +2,18 @@
 
 namespace kes {
 
-class SettingsFile;
-
-// The main window's display options as kept in the settings file.
+// The main window's own preferences, read once at start-up; the window
+// writes each back when the player changes it.
 struct WindowOptions {
-  bool toolbarVisible = true;  // "ToolBar_Visible"
-  bool toolbarLarge = false;   // "ToolBar_Large"
-  bool toolbarFlat = true;     // "ToolBar_Flat"
-  bool showTime = true;        // "Show_Time"
-  bool showScore = true;       // "Show_Score"
-  bool showToolTips = true;    // "Show_ToolTips"
-  bool confirmQuit = false;    // "ConfirmQuit"
+  bool toolbarVisible = true;   // "ToolBar_Visible"
+  bool toolbarLarge = false;    // "ToolBar_Large"
+  bool toolbarFlat = true;      // "ToolBar_Flat"
+  bool showTime = true;         // "Show_Time"
+  bool showScore = true;        // "Show_Score"
+  bool showToolTips = true;     // "Show_ToolTips"
+  bool showStatusBar = false;   // "StatusBar"
+  bool autoPlay = true;         // "AutoPlay"
+  int cursorSet = 11;           // "Cursor"; the window's cursor too
 };
-
-WindowOptions readWindowOptions(const SettingsFile& settings);
-// Whether closing the window asks first; read afresh at every close.
-bool readConfirmQuit(const SettingsFile& settings);
 
 }  // namespace kes

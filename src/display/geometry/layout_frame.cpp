@@ -24,10 +24,12 @@ int leftEdge(int t, const LayoutRequest& request, const GameParams& p, const Pla
   return edge;
 }
 
+// Measured from the window's or the display's height, which the client
+// area starts below: the table's own top is taken off.
 int bottomRow(const LayoutRequest& r, int h) {
   // The window counts as filling the display above 80 % of its height.
-  if (r.area.windowHeight * 10 > r.screen.height * 8) return r.area.windowHeight - h - 50;
-  return r.screen.height - h - 30;
+  if (r.area.windowHeight * 10 > r.screen.height * 8) return r.area.windowHeight - h - 50 - r.area.clientTop;
+  return r.screen.height - h - 30 - r.area.clientTop;
 }
 
 }  // namespace

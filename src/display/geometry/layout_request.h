@@ -15,6 +15,7 @@ struct LayoutRequest {
   int scrollPosition = 0;  // the vertical scroll bar's position
 };
 
+// The shadow of a lifted card, in pixels, when shadows are on ("Cards_Shadowed").
 inline constexpr int kShadowSize = 9;
 
 }  // namespace kes

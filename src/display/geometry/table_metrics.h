@@ -13,7 +13,7 @@ struct TableMetrics {
   CardSize card = kBigCards;
   FanningSteps steps;
   IrregularOffsets irregular;
-  bool irregularPiles = true;  // the "Piles_TT" preference
+  bool irregularPiles = false;  // the "Piles_TT" preference
   int screenWidth = 0;         // of the whole display (the grid's column count)
   int scrollOffset = 0;        // `ScrollOffset`: subtracted from every stored y
   StockDrawPlaces stockDraw;   // the stock family's places before the raise

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "display/geometry/layout_request.h"
+
 namespace kes {
 
 // How cards move on their own; the player's preferences set these.
@@ -8,7 +10,7 @@ struct AnimationSettings {
   bool dealAnimation = true;    // the deal flies from the source pile
   bool redealAnimation = true;  // a waste turned back into the stock flies card by card
   int moveSpeed = 10;           // milliseconds per step of a flight; 0 = no delay
-  int shadowSize = 9;           // how far a landing card is raised
+  int shadowSize = kShadowSize;  // how far a lifted or landing card is raised; 0 without shadows
   bool winningAnimation = true;
 };
 

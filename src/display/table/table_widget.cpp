@@ -1,7 +1,6 @@
 #include "display/table/table_widget.h"
 
 #include <QApplication>
-#include <QMessageBox>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QRandomGenerator>
@@ -15,12 +14,11 @@
 #include "display/table/background_painter.h"
 #include "display/table/family_indicator_painter.h"
 #include "display/table/table_painter.h"
-#include "datafiles/product_title.h"
 
 namespace kes {
 
 void TableEvents::message(const std::string& text) {
-  QMessageBox::information(&table_, QString::fromUtf8(kProductTitle), QString::fromStdString(text));
+  if (onMessage) onMessage(QString::fromStdString(text));
 }
 
 void TableEvents::tableInformation(const std::string& text) {
@@ -32,6 +30,7 @@ void TableEvents::beep() { QApplication::beep(); }
 TableWidget::TableWidget(GameSession& session, CardImages& images, QWidget* parent)
     : QWidget(parent), session_(session), images_(images) {
   setObjectName("imgSfondo");
+  beep = [] { QApplication::beep(); };
   setAttribute(Qt::WA_OpaquePaintEvent);
   setMouseTracking(true);
   setMinimumSize(320, 240);
@@ -46,6 +45,10 @@ TableWidget::TableWidget(GameSession& session, CardImages& images, QWidget* pare
   showerTimer_.setSingleShot(true);
   connect(&showerTimer_, &QTimer::timeout, this, &TableWidget::throwShowerCards);
   connect(&queue_, &AnimationQueue::finished, this, [this] {
+    if (dealing_) {
+      dealing_ = false;
+      setCursor(normalCursor_);
+    }
     restingValid_ = false;
     update();
     emit changed();
@@ -57,18 +60,17 @@ void TableWidget::relayout() {
   if (!g.params.loaded()) return;
   const QSize screen = this->screen() ? this->screen()->size() : size();
   LayoutRequest request;
-  request.area = windowTableArea(width(), height(), height());
+  request.area = areaSource_ ? areaSource_() : windowTableArea(width(), height(), height());
   request.screen = ScreenSize{screen.width(), screen.height()};
   request.card = images_.size();
+  request.shadowSize = animation.shadowSize;
   request.scrollPosition = metrics_.scrollOffset;
   // A new game starts from an empty table; a new layout of the same game
   // from the stock family's unraised places.
   if (g.laidOut)
     lowerStockPiles(g, metrics_.stockDraw);
-  else {
+  else
     resetLayoutForNewGame(g);
-    metrics_.irregular = IrregularOffsets::draw([] { return QRandomGenerator::global()->bounded(4); });
-  }
   const LayoutReport report = layoutTable(g, request);
   metrics_.stockDraw = report.stockDraw;
   metrics_.card = images_.size();
@@ -91,6 +93,19 @@ void TableWidget::tableChanged() {
 }
 
 void TableWidget::resizeEvent(QResizeEvent*) { relayout(); }
+
+void TableWidget::drawIrregularOffsets() {
+  metrics_.irregular = IrregularOffsets::draw([] { return QRandomGenerator::global()->bounded(4); });
+}
+
+void TableWidget::clearTable() {
+  queue_.finish();
+  held_.clear();
+  shownCard_ = 0;
+  information_.clear();
+  cleared_ = true;
+  tableChanged();
+}
 
 void TableWidget::setBackgroundPaint(BackgroundPaint paint) {
   backgroundPaint_ = std::move(paint);
@@ -137,7 +152,7 @@ void TableWidget::drawResting() {
     TableMetrics unscrolled = metrics_;
     unscrolled.scrollOffset = 0;
     const TableView table{session_.state(), unscrolled};
-    if (session_.state().params.loaded()) {
+    if (session_.state().params.loaded() && !cleared_) {
       paintTable(p, table, images_, hidden, &background_);
       paintInformation(p, table, information_, width());
       paintFamilyIndicators(p, table);
@@ -157,15 +172,24 @@ void TableWidget::paintEvent(QPaintEvent*) {
   paintHeld(p);
 }
 
+// The held run keeps the face-up step it had in its pile.
+int TableWidget::heldStep() const {
+  return metrics_.steps.downFaceUp > 0 ? metrics_.steps.downFaceUp : images_.size().height / 4;
+}
+
+Rect TableWidget::heldRect() const {
+  const int height = images_.size().height + heldStep() * (static_cast<int>(held_.size()) - 1);
+  return {heldCorner_.x(), heldCorner_.y(), heldCorner_.x() + images_.size().width, heldCorner_.y() + height};
+}
+
 void TableWidget::paintHeld(QPainter& p) const {
   if (held_.empty()) return;
   const GameState& g = session_.state();
-  const int step = metrics_.steps.downFaceUp > 0 ? metrics_.steps.downFaceUp : images_.size().height / 4;
-  const int runHeight = images_.size().height + step * (static_cast<int>(held_.size()) - 1);
-  paintDragShadow(p, images_, heldCorner_.x(), heldCorner_.y(), runHeight, static_cast<int>(held_.size()),
+  const Rect held = heldRect();
+  paintDragShadow(p, images_, held.left, held.top, held.bottom - held.top, static_cast<int>(held_.size()),
                   animation.shadowSize);
   for (std::size_t i = 0; i < held_.size(); ++i)
-    paintCard(p, images_, held_[i], g.table.isFaceUp(held_[i]), heldCorner_.x(), heldCorner_.y() + static_cast<int>(i) * step);
+    paintCard(p, images_, held_[i], g.table.isFaceUp(held_[i]), held.left, held.top + static_cast<int>(i) * heldStep());
 }
 
 void TableWidget::liftHeld(PileId pile, int card, const Rect& rect, QPoint pointer) {
@@ -174,7 +198,10 @@ void TableWidget::liftHeld(PileId pile, int card, const Rect& rect, QPoint point
   const int from = cards.positionOf(card);
   const int to = session_.state().drag.singleCardHeld ? from + 1 : cards.size();
   for (int i = from; i < to; ++i) held_.push_back(cards.cardAt(i));
-  heldCorner_ = QPoint(rect.left, rect.top);
+  // With shadows the cards come up off the table, towards the top left,
+  // and stay that far from the pointer while they are dragged.
+  const int raise = animation.shadowSize > 0 ? animation.shadowSize - 2 : 0;
+  heldCorner_ = QPoint(rect.left - raise, rect.top - raise);
   grabOffset_ = pointer - heldCorner_;
   dragMoved_ = false;
   tableChanged();
@@ -199,7 +226,11 @@ void TableWidget::mousePressEvent(QMouseEvent* e) {
   recordPlaces();
   const QPoint at = tablePoint(e->position().toPoint());
   const PileHit hit = pileAtPoint(view(), at.x(), at.y());
-  if (!hit.pile) return;
+  if (!hit.pile) {
+    // Only the left button may press on the bare table.
+    if (e->button() != Qt::LeftButton && beep) beep();
+    return;
+  }
   const PressButton button = e->button() == Qt::LeftButton    ? PressButton::Left
                              : e->button() == Qt::RightButton ? PressButton::Right
                                                               : PressButton::Middle;
@@ -238,11 +269,8 @@ void TableWidget::mouseMoveEvent(QMouseEvent* e) {
 }
 
 std::vector<PileId> TableWidget::dropTargets() const {
-  const int step = metrics_.steps.downFaceUp > 0 ? metrics_.steps.downFaceUp : 0;
-  const int height = images_.size().height + step * (static_cast<int>(held_.size()) - 1);
-  const Rect held{heldCorner_.x(), heldCorner_.y(), heldCorner_.x() + images_.size().width, heldCorner_.y() + height};
   std::vector<PileId> targets;
-  for (const DropCandidate& c : findDropCandidates(view(), held)) targets.push_back(c.pile());
+  for (const DropCandidate& c : findDropCandidates(view(), heldRect())) targets.push_back(c.pile());
   return targets;
 }
 
@@ -254,8 +282,7 @@ void TableWidget::mouseReleaseEvent(QMouseEvent*) {
   const std::vector<PileId> targets = !held_.empty() && dragMoved_ ? dropTargets() : std::vector<PileId>{};
   // The held cards fly on from where they were let go.
   recordPlaces();
-  const int step = metrics_.steps.downFaceUp > 0 ? metrics_.steps.downFaceUp : images_.size().height / 4;
-  for (std::size_t i = 0; i < held_.size(); ++i) places_[held_[i]] = heldCorner_ + QPoint(0, static_cast<int>(i) * step);
+  for (std::size_t i = 0; i < held_.size(); ++i) places_[held_[i]] = heldCorner_ + QPoint(0, static_cast<int>(i) * heldStep());
   const bool wasHolding = !held_.empty();
   held_.clear();
   setCursor(normalCursor_);
@@ -265,15 +292,20 @@ void TableWidget::mouseReleaseEvent(QMouseEvent*) {
   if (wasHolding && !moved) emit cardsPutBack();
 }
 
+// The double click stands for the second press of the pair. On the stock it
+// is a second stock press. A face-up card is offered to the foundations,
+// and whether or not it went, the second press does nothing more: a quick
+// double click never selects and unselects, nor lifts the card again. On a
+// face-down card, or with another button, it is an ordinary press.
 void TableWidget::mouseDoubleClickEvent(QMouseEvent* e) {
   pressIgnored_ = animating() || shower_;
   if (pressIgnored_) return stopWinningAnimation();
   recordPlaces();
   const QPoint at = tablePoint(e->position().toPoint());
   const PileHit hit = pileAtPoint(view(), at.x(), at.y());
-  // On the stock the second click is a second press; elsewhere a face-up
-  // card goes home, and anything else is an ordinary press.
-  if (hit.pile && *hit.pile != PileId::stock() && session_.doubleClick(hit.card)) {
+  const bool faceUp = hit.card > 0 && session_.state().table.isFaceUp(hit.card);
+  if (e->button() == Qt::LeftButton && hit.pile && *hit.pile != PileId::stock() && faceUp) {
+    session_.doubleClick(hit.card);
     tableChanged();
     return;
   }

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "display/geometry/rect.h"
+#include "display/geometry/table_area.h"
 #include "display/geometry/table_metrics.h"
 #include "display/geometry/table_scrolling.h"
 #include "display/geometry/winning_shower.h"
@@ -56,6 +57,8 @@ class TableEvents : public EngineEvents {
   std::function<void(bool)> onWasteTurnover;
   std::function<void()> onDealt;
   std::function<void(const QString&)> onInformation;
+  // A message for a box; with nothing to show it, the message is dropped.
+  std::function<void(const QString&)> onMessage;
   std::function<void(const std::vector<PileId>&, bool)> onMarkPiles;
 
  private:
@@ -81,6 +84,10 @@ class TableWidget : public QWidget {
   void relayout();
   // The table changed: the picture of the resting cards is drawn anew.
   void tableChanged();
+  // Where the table lies in the window it is shown in; without one the
+  // widget counts as a whole window of its own size.
+  using AreaSource = std::function<TableArea()>;
+  void setAreaSource(AreaSource source) { areaSource_ = std::move(source); }
   // Paints the background the cards rest on over a surface of a size; the
   // default green until one is given.
   using BackgroundPaint = std::function<void(QPainter&, const QSize&)>;
@@ -91,8 +98,14 @@ class TableWidget : public QWidget {
   const TableMetrics& metrics() const { return metrics_; }
 
   AnimationSettings animation;
+  // The refusal of a press that the engine never sees (the system beep).
+  std::function<void()> beep;
+  // Where the held cards are drawn: raised off their place while shadows
+  // are on. Meaningless while nothing is held.
+  QPoint heldCorner() const { return heldCorner_; }
+  bool holding() const { return !held_.empty(); }
   // The "Piles_TT" preference: downward tableau piles laid a little askew,
-  // drawn afresh for each new game.
+  // by offsets drawn afresh for each deal (drawIrregularOffsets).
   bool irregularPiles = false;
   // Notes where every card lies now, so that the moves the next operation
   // reports fly from there.
@@ -111,8 +124,14 @@ class TableWidget : public QWidget {
   void markPiles(const std::vector<PileId>& piles, bool marked);
   void clearInformation();
   const TableInformation& information() const { return information_; }
-  // Every card of a new deal flies from the source pile to its place.
+  // Every card of a new deal flies from the source pile to its place; the
+  // table shows the cards again after it was cleared.
   void animateDeal();
+  // New offsets for irregular piles; every deal and restart draws them.
+  void drawIrregularOffsets();
+  // No game is selected: the table shows its background alone.
+  void clearTable();
+  bool isCleared() const { return cleared_; }
   // Moves and pauses still playing; the table ignores the mouse meanwhile.
   bool animating() const { return queue_.running(); }
   void finishAnimation() { queue_.finish(); }
@@ -166,6 +185,8 @@ class TableWidget : public QWidget {
   void liftHeld(PileId pile, int card, const Rect& cardRect, QPoint pointer);
   void dropHeld();
   std::vector<PileId> dropTargets() const;
+  int heldStep() const;
+  Rect heldRect() const;
   void paintHeld(QPainter& p) const;
   bool overStock(QPoint pointer) const;
   QPoint cardPlace(int card) const;
@@ -188,6 +209,7 @@ class TableWidget : public QWidget {
   CardImages& images_;
   TableMetrics metrics_;
   BackgroundPaint backgroundPaint_;
+  AreaSource areaSource_;
   QPixmap background_;  // the background alone, which erasing copies from
   bool backgroundValid_ = false;
   QPixmap resting_;  // the table without the held cards, in table coordinates
@@ -202,6 +224,8 @@ class TableWidget : public QWidget {
 
   AnimationQueue queue_;
   bool pressIgnored_ = false;
+  bool cleared_ = false;
+  bool dealing_ = false;  // the busy pointer shows while the deal flies
   std::unique_ptr<WinningShower> shower_;
   QTimer showerTimer_;
   std::map<int, QPoint> places_;  // where each card was last seen

@@ -151,6 +151,8 @@ std::vector<int> dealOrder(const GameState& g, std::optional<PileId> source) {
 void TableWidget::animateDeal() {
   queue_.finish();
   information_.clear();
+  cleared_ = false;
+  drawIrregularOffsets();
   const GameState& g = session_.state();
   if (!animation.dealAnimation || !g.params.loaded() || !g.inProgress) return recordPlaces();
   const std::optional<PileId> source = dealSource(g);
@@ -158,6 +160,9 @@ void TableWidget::animateDeal() {
   const TableView v = view();
   const QPoint lifted(pileOriginX(v, *source) - images_.size().width / 7, pileOriginY(v, *source) - images_.size().height / 7);
   for (const int card : dealOrder(g, source)) queueFlight(card, lifted, cardPlace(card), true, false);
+  // The busy pointer shows until the last card is down.
+  dealing_ = queue_.running();
+  if (dealing_) setCursor(Qt::WaitCursor);
   recordPlaces();
   update();
 }

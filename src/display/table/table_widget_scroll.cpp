@@ -46,7 +46,7 @@ void TableWidget::resetScrolling() {
 void TableWidget::setCursors(const QCursor& normal, const QCursor& dragging) {
   normalCursor_ = normal;
   dragCursor_ = dragging;
-  setCursor(held_.empty() || !dragMoved_ ? normalCursor_ : dragCursor_);
+  if (!dealing_) setCursor(held_.empty() || !dragMoved_ ? normalCursor_ : dragCursor_);
 }
 
 HorizontalScroll TableWidget::horizontalScroll() const {
