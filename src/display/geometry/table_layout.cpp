@@ -32,19 +32,19 @@ constexpr int kOffTableBelow = -9999;
 
 // A window too narrow for a game can leave a pile left of the table (a
 // stock beside a first column that starts at the left edge): everything
-// moves right until it shows, a stock however thick it grows, and the
+// moves right until it shows, a stock with its raised top card, and the
 // sideways scrolling of the table reaches what then passes the right edge.
+// Tables that fit keep the places their rules give.
 void keepPilesRightOfTheLeftEdge(GameState& game) {
   PilePositions& pos = game.positions;
-  const int thickestStock = stockThickness(game.params[Param::CardCount]);
-  int leftmost = kNarrowLeftEdge;
+  int leftmost = 0;
   for (int ordinal = 0; ordinal < kPileCount; ++ordinal) {
     const PileId id = PileId::fromOrdinal(ordinal);
     if (pos.x(id) <= kOffTableBelow) continue;
-    const int raised = id.family == PileFamily::Stock ? thickestStock : 0;
+    const int raised = id.family == PileFamily::Stock ? stockThickness(game.table.pile(id).size()) : 0;
     leftmost = std::min(leftmost, pos.x(id) - raised);
   }
-  if (leftmost >= kNarrowLeftEdge) return;
+  if (leftmost >= 0) return;
   const int shift = kNarrowLeftEdge - leftmost;
   for (int ordinal = 0; ordinal < kPileCount; ++ordinal) {
     const PileId id = PileId::fromOrdinal(ordinal);
