@@ -5,6 +5,7 @@
 #include <limits>
 
 #include "datafiles/catalogue_codec.h"
+#include "engine/rule_customization.h"
 
 namespace kes {
 
@@ -84,7 +85,7 @@ LoadResult loadGameParams(const CatalogueText& catalogue, int game, const std::o
     }
     params[static_cast<int>(*entry)] = cell.value;
   }
-  if (custom && game >= kFirstCustomGame) applyCustomRules(params, custom->ruleString);
+  if (custom && game >= kFirstCustomGame) applyOfferedCustomRules(params, custom->ruleString);
   saved.save(params);
   return {};
 }

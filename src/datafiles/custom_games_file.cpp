@@ -67,6 +67,28 @@ std::vector<CustomGame> readGames(const std::vector<std::string>& lines) {
   return games;
 }
 
+bool digitsOnly(std::string_view text, std::size_t width) {
+  return text.size() == width && std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
+}
+
+// A record as it was written: number, name and base in their fields, and a
+// rule string of three numbers.
+bool readable(const std::string& first, const CustomGame& game) {
+  const std::size_t baseAt = CustomRecord::kNumberWidth + CustomRecord::kNameWidth;
+  const std::string_view line(first);
+  if (line.size() < baseAt + CustomRecord::kBaseWidth) return false;
+  if (!digitsOnly(line.substr(0, CustomRecord::kNumberWidth), CustomRecord::kNumberWidth)) return false;
+  if (!digitsOnly(line.substr(baseAt, CustomRecord::kBaseWidth), CustomRecord::kBaseWidth)) return false;
+  const auto numeric = [](std::string_view f) {
+    const std::size_t digits = f.find_first_not_of('-');
+    return digits != std::string_view::npos && digits <= 1 && digitsOnly(f.substr(digits), f.size() - digits);
+  };
+  const std::string_view rules(game.ruleString);
+  return game.number >= kFirstCustomGame && game.number <= kLastCustomGame && !game.name.empty() &&
+         game.baseGame < kFirstCustomGame && rules.size() == CustomRecord::kRuleStringLength &&
+         numeric(rules.substr(0, 3)) && numeric(rules.substr(3, 3)) && rules[6] >= '0' && rules[6] <= '3';
+}
+
 int nextFreeNumber(const std::vector<std::string>& lines) {
   std::vector<bool> used(kLastCustomGame - kFirstCustomGame + 1, false);
   for (const std::size_t at : recordStarts(lines)) {
@@ -93,13 +115,33 @@ bool writeLines(const std::filesystem::path& file, const std::vector<std::string
 
 }  // namespace
 
-std::vector<CustomGame> listCustomGames(const std::filesystem::path& file) {
-  std::vector<CustomGame> games = readGames(linesOrNone(file));
-  std::stable_sort(games.begin(), games.end(), [](const CustomGame& a, const CustomGame& b) {
+CustomGamesListing readCustomGames(const std::filesystem::path& file) {
+  const std::vector<std::string> lines = linesOrNone(file);
+  CustomGamesListing listing;
+  std::vector<int> seen;
+  for (const std::size_t at : recordStarts(lines)) {
+    const std::string_view second = at + 1 < lines.size() ? std::string_view(lines[at + 1]) : std::string_view{};
+    CustomGame game = CustomRecord::parse(lines[at], second);
+    if (!readable(lines[at], game) || std::find(seen.begin(), seen.end(), game.number) != seen.end()) {
+      ++listing.skipped;
+      continue;
+    }
+    seen.push_back(game.number);
+    listing.games.push_back(std::move(game));
+  }
+  std::stable_sort(listing.games.begin(), listing.games.end(), [](const CustomGame& a, const CustomGame& b) {
     return lowerTrimmed(a.name) < lowerTrimmed(b.name);
   });
-  return games;
+  return listing;
 }
+
+std::string skippedCustomGamesMessage(const std::filesystem::path& file, int skipped) {
+  const std::string records = skipped == 1 ? "1 customized game" : std::to_string(skipped) + " customized games";
+  return "The file " + file.string() + " is damaged:\r" + records +
+         " could not be read and " + (skipped == 1 ? "is" : "are") + " not listed.";
+}
+
+std::vector<CustomGame> listCustomGames(const std::filesystem::path& file) { return readCustomGames(file).games; }
 
 std::optional<CustomGame> findCustomGame(const std::filesystem::path& file, int number) {
   for (auto& game : readGames(linesOrNone(file))) {

@@ -25,7 +25,19 @@ inline constexpr std::string_view kNoCustomGameNumberLeft =
     "No further customized game can be saved: the numbers 8000 to 9999 are all in use.\r"
     "Delete a customized game to make room for a new one.";
 
-// Sorted by name without regard to case.
+// The records that can be read, sorted by name without regard to case, and
+// how many could not: a record whose number lies outside 8000-9999 or is
+// used by an earlier record, whose name is empty, or whose base game or
+// rule string cannot be read. The file itself is left as it is.
+struct CustomGamesListing {
+  std::vector<CustomGame> games;
+  int skipped = 0;
+};
+CustomGamesListing readCustomGames(const std::filesystem::path& file);
+// What the player is told about the records that were skipped.
+std::string skippedCustomGamesMessage(const std::filesystem::path& file, int skipped);
+
+// The readable records, sorted by name without regard to case.
 std::vector<CustomGame> listCustomGames(const std::filesystem::path& file);
 std::optional<CustomGame> findCustomGame(const std::filesystem::path& file, int number);
 // Trailing blanks ignored, letter case too; when two match the later wins.

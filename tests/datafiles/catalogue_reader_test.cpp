@@ -149,6 +149,10 @@ CatalogueText matrix() {
       paramLine("0107", {"0", "0", "5"}),       // pile 8, beyond the 7 piles in use
       paramLine("0019", {"0", "1", "1"}),
       paramLine("0036", {"0", "1", "1"}),
+      // Game 2 lets the player change all three rules, game 1 none.
+      paramLine("0337", {"0", "0", "1"}),
+      paramLine("0338", {"0", "0", "1"}),
+      paramLine("0339", {"0", "0", "1"}),
       "[SectS]", stored("2  "), stored("x"), stored("1"),
   });
 }
@@ -206,6 +210,14 @@ TEST(LoadGameParams, ACustomGameTakesItsBaseColumnAndItsRules) {
   saved.restore(p);
   EXPECT_EQ(p[Param::tableauEmptyBase(0)], -1);
   EXPECT_EQ(p[Param::foundationBase(0)], 1);
+}
+
+TEST(LoadGameParams, RulesTheBaseGameDoesNotOfferStayItsOwn) {
+  GameParams p;
+  SavedPileParams saved;
+  ASSERT_TRUE(loadGameParams(matrix(), 8001, CustomGameRules{1, "001001" "3"}, p, saved).ok());
+  EXPECT_EQ(p[Param::StockPasses], -1);
+  EXPECT_EQ(p[Param::tableauEmptyBase(0)], 13);
 }
 
 TEST(LoadGameParams, RefusesWhatItCannotLoadAndLeavesNoGameLoaded) {
