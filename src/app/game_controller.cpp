@@ -28,6 +28,7 @@
 #include "app/tips/tips_dialog.h"
 #include "datafiles/catalogue_params.h"
 #include "datafiles/config_field.h"
+#include "datafiles/custom_games_file.h"
 #include "datafiles/game_list.h"
 #include "datafiles/product_title.h"
 #include "datafiles/whole_number.h"
@@ -109,9 +110,13 @@ GameController::GameController(TfrmMain& window, const DataDirs& dirs, AppContex
   fanOut_.add(*counter_);
   connectTipOfTheDay(window, settings_, dirs.install.string());
   connect(&window, &TfrmMain::firstActivated, this, [this] {
+    updateCaption();
     counter_->restore();
     // After the activation has been handled, not inside it.
-    QTimer::singleShot(0, this, [this] { showTipAtStartUp(window_, settings_, dirs_.install.string()); });
+    QTimer::singleShot(0, this, [this] {
+      showTipAtStartUp(window_, settings_, dirs_.install.string());
+      emit gameSelectionWanted();
+    });
   });
   connect(&window, &TfrmMain::closing, this, [this] { counter_->save(); });
   connect(table_, &TableWidget::cardsLifted, this, [this] { gameSounds_->cardsLifted(); });
@@ -182,10 +187,11 @@ std::string GameController::randomDealNumber() {
 bool GameController::startGame(int game, const std::optional<std::string>& dealNumber) {
   GameParams params;
   SavedPileParams saved;
-  if (!loadGameParams(app_.catalogue, game, std::nullopt, params, saved).ok()) return false;
+  const std::optional<CustomGameRules> custom = customRulesOf(game);
+  if (!loadGameParams(app_.catalogue, game, custom, params, saved).ok()) return false;
   session_->endGame();
   app_.config.put(Field::CurrentGame, std::to_string(game));
-  app_.config.put(Field::GameTitle, app_.games.name(game));
+  app_.config.put(Field::GameTitle, app_.games.name(game, customGameNamesOf(app_.customGamesPath())));
   prepareTable(params);
   applyPlayPreferences();
   setDealNumber(dealNumber.value_or(randomDealNumber()));
@@ -396,10 +402,22 @@ void GameController::redo() {
   table_->tableChanged();
 }
 
+// The game stays the current one: the player chooses the next game, or
+// deals this one anew.
 void GameController::quitGame() {
   if (!confirmAbandon()) return;
-  // Until the game selection dialog exists, no game stays selected.
-  closeCurrentGame();
+  table_->finishAnimation();
+  session_->endGame();
+  table_->clearTable();
+  refreshWindow();
+  emit gameSelectionWanted();
+}
+
+std::optional<CustomGameRules> GameController::customRulesOf(int game) const {
+  if (game < kFirstCustomGame) return std::nullopt;
+  const auto record = findCustomGame(app_.customGamesPath(), game);
+  if (!record) return std::nullopt;
+  return CustomGameRules{record->baseGame, record->ruleString};
 }
 
 void GameController::closeCurrentGame() {

@@ -13,6 +13,7 @@
 #include "display/resources/resource_library.h"
 #include "display/table/card_images.h"
 #include "display/table/table_widget.h"
+#include "engine/custom_rules.h"
 #include "engine/event_fan_out.h"
 #include "engine/game_session.h"
 
@@ -118,7 +119,15 @@ class GameController : public QObject, public ResultListener {
   void setAutoplay(bool on);
   void setPaused(bool paused);
 
+ signals:
+  // The player is to choose the next game: after the start-up's first
+  // activation, and after a game was quit.
+  void gameSelectionWanted();
+
  private:
+  // The rules a custom game lays over its base game; none for a catalogue
+  // game or a custom game that is gone.
+  std::optional<CustomGameRules> customRulesOf(int game) const;
   void deal(const std::string& dealNumber);
   void showDeal();
   void setDealNumber(const std::string& dealNumber);

@@ -34,13 +34,13 @@ Rating rated(const std::array<Rating, N>& ratings, int value) {
   return value >= 0 && static_cast<std::size_t>(value) < N ? ratings[static_cast<std::size_t>(value)] : Rating{"", ""};
 }
 
-// The stock passes a custom game's rule string sets; none when it sets none.
-std::optional<int> customPasses(const std::string& ruleString) {
+// The stock passes a custom game is played with: its own where its base
+// game lets the player change them, else the base game's.
+std::optional<int> customPasses(const CatalogueText& catalogue, const CustomGame& custom) {
   GameParams params;
-  constexpr std::int16_t kUnset = -32768;
-  params[Param::StockPasses] = kUnset;
-  applyCustomRules(params, ruleString);
-  if (params[Param::StockPasses] == kUnset) return std::nullopt;
+  SavedPileParams saved;
+  if (!loadGameParams(catalogue, custom.number, CustomGameRules{custom.baseGame, custom.ruleString}, params, saved).ok())
+    return std::nullopt;
   return params[Param::StockPasses];
 }
 
@@ -58,9 +58,8 @@ GameFacts gameFacts(const CatalogueText& catalogue, int game, const std::optiona
   facts.previewGame = column;
   facts.decks = std::to_string(value(0) / kCardsPerDeck);
   int passes = value(1);
-  // A custom game whose redeal rule was not changed keeps the base game's.
-  if (custom && custom->ruleString.substr(3, 3) != "001")
-    if (const auto own = customPasses(custom->ruleString)) passes = *own;
+  if (custom)
+    if (const auto own = customPasses(catalogue, *custom)) passes = *own;
   facts.redeals = redealsText(passes);
   if (custom) {
     facts.difficulty = facts.chance = facts.time = kCustomized;

@@ -142,16 +142,31 @@ class GameStartTest : public QObject {
     QCOMPARE(f.controller->dealNumber(), std::string("0000000000001"));
   }
 
-  void quittingAGameLeavesNoGameSelected() {
+  void quittingAGameEndsItAndAsksForTheNextOne() {
     Fixture f;
+    QSignalSpy selections(f.controller.get(), &kes::GameController::gameSelectionWanted);
     QVERIFY(f.controller->startGame(kFreeCell, number(3)));
     QVERIFY(f.enabled("mnuNew"));
     f.answer = false;
     f.controller->quitGame();
     QVERIFY(f.controller->session().state().inProgress);
     QVERIFY(f.enabled("mnuQuitGame"));
+    QCOMPARE(selections.count(), 0);
     f.answer = true;
     f.controller->quitGame();
+    QVERIFY(!f.controller->session().state().inProgress);
+    QCOMPARE(selections.count(), 1);
+    for (const char* item : {"mnuQuitGame", "mnuPause", "mnuUndo", "mnuRedo"}) QVERIFY2(!f.enabled(item), item);
+    // The game stays the current one: it can be dealt anew.
+    QCOMPARE(f.app.config.get(kes::Field::CurrentGame), std::string("1"));
+    QVERIFY(f.enabled("mnuNew"));
+    QCOMPARE(f.window.windowTitle(), QString("Kestrova 2000 [FreeCell]  [Ann]  [0000000000003]"));
+  }
+
+  void closingTheCurrentGameLeavesNoGameSelected() {
+    Fixture f;
+    QVERIFY(f.controller->startGame(kFreeCell, number(3)));
+    f.controller->closeCurrentGame();
     QVERIFY(!f.controller->session().state().inProgress);
     for (const char* item : {"mnuNew", "mnuRestartGame", "mnuQuitGame", "mnuUndo", "mnuRedo", "mnuAutoPlay"})
       QVERIFY2(!f.enabled(item), item);

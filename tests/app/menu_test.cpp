@@ -80,10 +80,9 @@ void MenuTest::menuBarHoldsTheMenusInOrder() {
 void MenuTest::laterFeaturesAreShownButDisabled() {
   TfrmMain window;
   window.SetGameCommandsEnabled(true);
-  const QStringList later{"mnuOpen",          "mnuSave",          "mnuPlayers",          "mnuGameStatistics",
+  const QStringList later{"mnuSave",          "mnuPlayers",          "mnuGameStatistics",
                           "mnuPlayersStatistics", "mnuAllGamesStatistics", "mnuLogStatistics", "mnuHiScores",
-                          "mnuOverallScore",  "mnuCustomizeRules",   "mnuFavoriteGames",
-                          "mnuRules",         "Sommario1"};
+                          "mnuOverallScore",  "mnuRules",         "Sommario1"};
   for (const QString& name : later) {
     const QAction* action = window.findChild<QAction*>(name);
     QVERIFY2(action && action->isVisible() && !action->isEnabled(), qPrintable(name));

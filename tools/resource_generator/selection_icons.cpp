@@ -87,6 +87,10 @@ void makeSelectionIcons(PictureSink& sink) {
   sink.add(QStringLiteral("PROG_DIFF_EASY"), meter(3, 1, QColor(60, 180, 60)));
   sink.add(QStringLiteral("PROG_DIFF_MEDIUM"), meter(3, 2, QColor(240, 190, 30)));
   sink.add(QStringLiteral("PROG_DIFF_HARD"), meter(3, 3, QColor(210, 40, 30)));
+  // Game time: the longer the game, the more bars.
+  sink.add(QStringLiteral("PROG_TIME_QUICK"), meter(3, 1, QColor(60, 130, 210)));
+  sink.add(QStringLiteral("PROG_TIME_MEDIUM"), meter(3, 2, QColor(60, 130, 210)));
+  sink.add(QStringLiteral("PROG_TIME_LONG"), meter(3, 3, QColor(60, 130, 210)));
   struct Chance {
     const char* name;
     int bars;

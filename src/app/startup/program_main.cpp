@@ -5,6 +5,7 @@
 #include "app/app_options.h"
 #include "app/appearance_wiring.h"
 #include "app/game_controller.h"
+#include "app/game_selection.h"
 #include "app/main_window.h"
 #include "app/startup/initialize_startup.h"
 #include "app/startup/message_box_ui.h"
@@ -21,8 +22,6 @@
 namespace kes {
 
 namespace {
-
-constexpr int kDefaultGame = 1;
 
 DisplayInfo displayInfo() {
   const QScreen* screen = QGuiApplication::primaryScreen();
@@ -41,13 +40,6 @@ struct BusyCursor {
   BusyCursor(const BusyCursor&) = delete;
   BusyCursor& operator=(const BusyCursor&) = delete;
 };
-
-// The game start-up remembered, or FreeCell when none is.
-int rememberedGame(const AppContext& app) {
-  bool ok = false;
-  const int game = QString::fromStdString(app.config.get(Field::CurrentGame)).toInt(&ok);
-  return ok && game >= 1 ? game : kDefaultGame;
-}
 
 }  // namespace
 
@@ -86,8 +78,9 @@ int programMain(QApplication& application) {
     window->applyPlacement(readPlacement(*settings, screen.width(), screen.height()));
     window->show();
   }  // the splash window goes once the main window is up
-  // Until the game selection dialog exists, the remembered game is dealt.
-  if (!controller->startGame(rememberedGame(*app))) controller->startGame(kDefaultGame);
+  // The first game is chosen in the game selection dialog, which the first
+  // activation of the window opens.
+  GameSelection selection(*window, *controller, settings.get());
   QObject::connect(window.get(), &TfrmMain::closing, [&] { controller->session().endGame(); });
   return application.exec();
 }

@@ -17,7 +17,7 @@ constexpr bool kOther = false;
 constexpr std::array kMainMenu{
     MenuEntry{M, "mnuPartita", "", "&File", "", kShown, kOther, nullptr},
     MenuEntry{I, "mnuNew", "mnuPartita", "&New game", "F2", kShown, kGame, nullptr},
-    MenuEntry{I, "mnuOpen", "mnuPartita", "&Open a game", "Ctrl+F12", kShown, kOther, "game selection"},
+    MenuEntry{I, "mnuOpen", "mnuPartita", "&Open a game", "Ctrl+F12", kShown, kOther, nullptr},
     MenuEntry{I, "mnuRestartGame", "mnuPartita", "&Restart game", "Ctrl+F2", kShown, kGame, nullptr},
     MenuEntry{I, "mnuSelect", "mnuPartita", "S&elect a game number...", "F3", kShown, kGame, nullptr},
     MenuEntry{I, "mnuRandomGame", "mnuPartita", "Rand&om game", "", kShown, kOther, nullptr},
@@ -61,9 +61,8 @@ constexpr std::array kMainMenu{
     MenuEntry{M, "mnuOpzioni", "", "&Tools", "", kShown, kOther, nullptr},
     MenuEntry{I, "mnuCustomize", "mnuOpzioni", "C&ustomize...", "Ctrl+U", kShown, kOther, nullptr},
     MenuEntry{I, "Selectthemes1", "mnuOpzioni", "&Select themes...", "", kHidden, kOther, nullptr},
-    MenuEntry{I, "mnuCustomizeRules", "mnuOpzioni", "Customize &rules...", "Ctrl+R", kShown, kGame,
-              "rule customization"},
-    MenuEntry{I, "mnuFavoriteGames", "mnuOpzioni", "&Favorite games...", "Ctrl+F", kShown, kOther, "favourites"},
+    MenuEntry{I, "mnuCustomizeRules", "mnuOpzioni", "Customize &rules...", "Ctrl+R", kShown, kGame, nullptr},
+    MenuEntry{I, "mnuFavoriteGames", "mnuOpzioni", "&Favorite games...", "Ctrl+F", kShown, kOther, nullptr},
     MenuEntry{I, "mnuCardCounter", "mnuOpzioni", "&Card counter...", "F8", kShown, kOther, nullptr},
 
     MenuEntry{M, "mnuAiuto", "", "&?", "", kShown, kOther, nullptr},
