@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <fstream>
 
 #include <gtest/gtest.h>
@@ -149,12 +150,17 @@ CatalogueText matrix() {
       paramLine("0107", {"0", "0", "5"}),       // pile 8, beyond the 7 piles in use
       paramLine("0019", {"0", "1", "1"}),
       paramLine("0036", {"0", "1", "1"}),
-      // Game 2 lets the player change all three rules, game 1 none.
-      paramLine("0337", {"0", "0", "1"}),
-      paramLine("0338", {"0", "0", "1"}),
-      paramLine("0339", {"0", "0", "1"}),
       "[SectS]", stored("2  "), stored("x"), stored("1"),
   });
+}
+
+// The matrix where game 2 lets the player change all three rules, game 1 none.
+CatalogueText customizableMatrix() {
+  CatalogueText c = matrix();
+  const auto at = std::find(c.lines.begin(), c.lines.end(), "[SectS]");
+  c.lines.insert(at, {paramLine("0337", {"0", "0", "1"}), paramLine("0338", {"0", "0", "1"}),
+                      paramLine("0339", {"0", "0", "1"})});
+  return c;
 }
 
 TEST(ReadParameters, ReadsTheLineAtThePositionAndSkipsMinusOne) {
@@ -197,7 +203,7 @@ TEST(LoadGameParams, FillsEntriesByTheNumbersTheLinesCarry) {
 TEST(LoadGameParams, ACustomGameTakesItsBaseColumnAndItsRules) {
   GameParams p;
   SavedPileParams saved;
-  ASSERT_TRUE(loadGameParams(matrix(), 8000, CustomGameRules{2, "003-012"}, p, saved).ok());
+  ASSERT_TRUE(loadGameParams(customizableMatrix(), 8000, CustomGameRules{2, "003-012"}, p, saved).ok());
   EXPECT_EQ(p[Param::CardsPerStockPress], 3);
   EXPECT_EQ(p[Param::StockPasses], -1);
   for (int i = 0; i < 7; ++i) EXPECT_EQ(p[Param::tableauEmptyBase(i)], -1) << i;
@@ -215,7 +221,7 @@ TEST(LoadGameParams, ACustomGameTakesItsBaseColumnAndItsRules) {
 TEST(LoadGameParams, RulesTheBaseGameDoesNotOfferStayItsOwn) {
   GameParams p;
   SavedPileParams saved;
-  ASSERT_TRUE(loadGameParams(matrix(), 8001, CustomGameRules{1, "001001" "3"}, p, saved).ok());
+  ASSERT_TRUE(loadGameParams(customizableMatrix(), 8001, CustomGameRules{1, "001001" "3"}, p, saved).ok());
   EXPECT_EQ(p[Param::StockPasses], -1);
   EXPECT_EQ(p[Param::tableauEmptyBase(0)], 13);
 }
