@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QDialog>
 #include <QObject>
 #include <functional>
 #include <memory>
@@ -37,6 +38,8 @@ class GameController : public QObject, public ResultListener {
   // Asks a question with OK and Cancel; true means OK.
   using Question = std::function<bool(const QString& text)>;
   using Information = std::function<void(const QString& text)>;
+  // Shows a modal dialog and returns its result; exec() unless replaced.
+  using DialogRunner = std::function<int(QDialog& dialog)>;
 
   // The resource library start-up opened, or none to open it here.
   GameController(TfrmMain& window, const DataDirs& dirs, AppContext* app = nullptr, SettingsFile* settings = nullptr,
@@ -86,6 +89,12 @@ class GameController : public QObject, public ResultListener {
   // Where questions and information go; message boxes unless replaced.
   void setQuestion(Question question) { question_ = std::move(question); }
   void setInformation(Information information) { information_ = std::move(information); }
+  // Every modal dialog the program's own dialogs open goes through here, so
+  // that tests can answer dialogs instead of waiting for a person.
+  void setDialogRunner(DialogRunner runner) { dialogRunner_ = std::move(runner); }
+  int runDialog(QDialog& dialog) { return dialogRunner_(dialog); }
+  // The window's caption after the game, player or deal number changed.
+  void updateCaption();
   // The width of the display in pixels; the primary screen's unless replaced.
   void setDisplayWidth(std::function<int()> width) { displayWidth_ = std::move(width); }
 
@@ -130,7 +139,6 @@ class GameController : public QObject, public ResultListener {
   void refreshWindow();
   void refreshClock();
   void refreshCommands();
-  void updateCaption();
 
   TfrmMain& window_;
   DataDirs dirs_;
@@ -139,6 +147,7 @@ class GameController : public QObject, public ResultListener {
   SettingsFile* settings_;
   Question question_;
   Information information_;
+  DialogRunner dialogRunner_ = [](QDialog& dialog) { return dialog.exec(); };
   std::function<int()> displayWidth_;
   QString error_;
   std::unique_ptr<ResourceLibrary> library_;
