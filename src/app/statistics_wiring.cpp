@@ -82,6 +82,11 @@ void ProgramStatistics::playerChanged() {
   if (!game || *game < 0 || !controller_.startGame(static_cast<int>(*game))) controller_.closeCurrentGame();
 }
 
+int showGameStatistics(TfrmMain& window, GameController& controller, SettingsFile* settings, QWidget* parent) {
+  ProgramStatistics host(window, controller, settings);
+  return showStatistics(host, parent);
+}
+
 void connectStatisticsDialogs(TfrmMain& window, GameController& controller, SettingsFile* settings) {
   const auto connectItem = [&](const char* item, auto show) {
     QAction* action = window.menuAction(QString::fromLatin1(item));
@@ -91,7 +96,10 @@ void connectStatisticsDialogs(TfrmMain& window, GameController& controller, Sett
       show(host, &window);
     });
   };
-  connectItem("mnuGameStatistics", [](StatisticsHost& host, QWidget* parent) { showStatistics(host, parent); });
+  QAction* statistics = window.menuAction(QStringLiteral("mnuGameStatistics"));
+  if (statistics)
+    QObject::connect(statistics, &QAction::triggered, &window,
+                     [&window, &controller, settings] { showGameStatistics(window, controller, settings, &window); });
   connectItem("mnuPlayersStatistics", showPlayersStatistics);
   connectItem("mnuAllGamesStatistics", showAllGamesStatistics);
   connectItem("mnuLogStatistics", showLogStatistics);

@@ -38,6 +38,12 @@ class ProgramStatistics : public StatisticsHost {
   DialogMessageSink messages_;
 };
 
+// The game statistics dialog for the current game and player over parent:
+// the one door the game-won dialog's and the game selection's "Statistics"
+// buttons use. Returns kGameStartedResult (stats/statistics_dialogs.h) when
+// "&Play this game" started a game from it; the caller then closes too.
+int showGameStatistics(TfrmMain& window, GameController& controller, SettingsFile* settings, QWidget* parent);
+
 // The statistics menu, F4, the toolbar's statistics button and
 // "&Players..." open their dialogs over the window.
 void connectStatisticsDialogs(TfrmMain& window, GameController& controller, SettingsFile* settings);

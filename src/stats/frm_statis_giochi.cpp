@@ -45,7 +45,7 @@ TfrmStatisGiochi::TfrmStatisGiochi(StatisticsHost& host, const std::string& play
   rgbType_->button(0)->setChecked(true);
   top->addWidget(type);
   layout->addLayout(top);
-  stgGiochi_ = makeGrid(this, "stgGiochi", {tr("Game"), tr("Won"), tr("Lost"), tr("Percent")});
+  stgGiochi_ = makeGrid(this, "stgGiochi", {tr("Game"), tr("Won"), tr("Lost"), tr("Percent")}, 0);
   layout->addWidget(stgGiochi_, 1);
   auto* buttons = new QDialogButtonBox(this);
   buttons->addButton(tr("OK"), QDialogButtonBox::AcceptRole)->setObjectName("btnOK");

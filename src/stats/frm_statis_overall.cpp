@@ -39,7 +39,7 @@ TfrmStatisOverall::TfrmStatisOverall(StatisticsHost& host, QWidget* parent) : QD
   setObjectName("frmStatisOverall");
   setWindowTitle(tr("Overall score"));
   auto* layout = new QHBoxLayout(this);
-  slScores_ = makeGrid(this, "slScores", {tr("N."), tr("Player"), tr("Score"), tr("Time")});
+  slScores_ = makeGrid(this, "slScores", {tr("N."), tr("Player"), tr("Score"), tr("Time")}, 1);
   // The rows are the ranking; the number in front says the place.
   slScores_->setSortingEnabled(false);
   layout->addWidget(slScores_, 1);
@@ -126,7 +126,7 @@ TfrmStatisOverallDetails::TfrmStatisOverallDetails(StatisticsHost& host, const O
   totals->addWidget(time, 1, 1);
   totals->setColumnStretch(1, 1);
   layout->addLayout(totals);
-  slDetails_ = makeGrid(this, "slDetails", {tr("Game"), tr("Score"), tr("Max"), tr("Time")});
+  slDetails_ = makeGrid(this, "slDetails", {tr("Game"), tr("Score"), tr("Max"), tr("Time")}, 0);
   layout->addWidget(slDetails_, 1);
   auto* buttons = new QDialogButtonBox(this);
   btnPlay_ = buttons->addButton(tr("&Play this game"), QDialogButtonBox::ActionRole);
@@ -155,7 +155,9 @@ TfrmStatisOverallDetails::TfrmStatisOverallDetails(StatisticsHost& host, const O
     slDetails_->item(r, 0)->setData(kGameRole, g.number);
     setCell(*slDetails_, r, 1, result.score ? QString::number(result.score) : QString(),
             static_cast<double>(result.score));
-    const bool max = result.score > 0 && result.score >= host_.maximumScore(g.number);
+    // A game without a known maximum (0) never shows "Yes".
+    const long long maximum = host_.maximumScore(g.number);
+    const bool max = maximum > 0 && result.score >= maximum;
     setCell(*slDetails_, r, 2, max ? tr("Yes") : QString());
     setCell(*slDetails_, r, 3, result.seconds ? timeText(result.seconds, 1) : QString(),
             static_cast<double>(result.seconds));

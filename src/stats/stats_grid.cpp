@@ -5,7 +5,7 @@
 
 namespace kes {
 
-QTableWidget* makeGrid(QWidget* parent, const QString& name, const QStringList& headings) {
+QTableWidget* makeGrid(QWidget* parent, const QString& name, const QStringList& headings, int stretching) {
   auto* grid = new QTableWidget(0, static_cast<int>(headings.size()), parent);
   grid->setObjectName(name);
   grid->setHorizontalHeaderLabels(headings);
@@ -15,7 +15,9 @@ QTableWidget* makeGrid(QWidget* parent, const QString& name, const QStringList& 
   grid->setAlternatingRowColors(true);
   grid->verticalHeader()->setVisible(false);
   grid->verticalHeader()->setDefaultSectionSize(grid->fontMetrics().height() + 6);
-  grid->horizontalHeader()->setStretchLastSection(true);
+  grid->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+  grid->horizontalHeader()->setSectionResizeMode(stretching, QHeaderView::Stretch);
+  grid->horizontalHeader()->setMinimumSectionSize(grid->fontMetrics().horizontalAdvance(QStringLiteral("00000")));
   grid->setSortingEnabled(true);
   grid->setTabKeyNavigation(false);
   return grid;
@@ -43,8 +45,6 @@ void setCell(QTableWidget& grid, int row, int column, const QString& text, doubl
 }
 
 void endFilling(QTableWidget& grid) {
-  grid.resizeColumnsToContents();
-  grid.horizontalHeader()->setStretchLastSection(true);
   // Sorting stays off until the user asks for it, so the rows keep the
   // order the dialog gave them.
   grid.horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);

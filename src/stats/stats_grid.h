@@ -10,8 +10,9 @@ class QWidget;
 namespace kes {
 
 // The read-only grids of the statistics dialogs: whole rows selected, a
-// click on a heading sorts by that column (numbers as numbers).
-QTableWidget* makeGrid(QWidget* parent, const QString& name, const QStringList& headings);
+// click on a heading sorts by that column (numbers as numbers). The
+// stretching column takes the width the others leave.
+QTableWidget* makeGrid(QWidget* parent, const QString& name, const QStringList& headings, int stretching);
 
 // A cell that sorts by its number rather than its text.
 class NumberCell : public QTableWidgetItem {
