@@ -74,7 +74,7 @@ class BenchHost : public StatisticsHost {
 void BM_ReadAndFilterLog(benchmark::State& state) {
   const LogFolder folder;
   for (auto _ : state) {
-    const auto log = readGameLog(folder.files);
+    const auto log = GameLogText::read(folder.files);
     benchmark::DoNotOptimize(filteredGameLog(*log, std::nullopt, std::nullopt));
   }
 }

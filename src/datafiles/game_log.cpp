@@ -6,31 +6,54 @@
 
 namespace kes {
 
-std::optional<std::vector<GameLogLine>> readGameLog(const StatisticsFiles& files) {
+namespace {
+
+constexpr std::size_t kGameNameColumn = 30;
+constexpr std::size_t kGameNameWidth = 50;
+
+std::string_view withoutBlanksAtEnd(std::string_view text) {
+  const auto end = text.find_last_not_of(' ');
+  return end == std::string_view::npos ? std::string_view() : text.substr(0, end + 1);
+}
+
+}  // namespace
+
+std::optional<GameLogText> GameLogText::read(const StatisticsFiles& files) {
   std::error_code ec;
-  if (!std::filesystem::exists(files.log(), ec)) return std::vector<GameLogLine>{};
-  const auto bytes = readFileBytes(files.log());
+  if (!std::filesystem::exists(files.log(), ec)) return GameLogText{};
+  auto bytes = readFileBytes(files.log());
   if (!bytes) return std::nullopt;
-  std::vector<GameLogLine> log;
-  log.reserve(bytes->size() / (kGameLogLineLength + 2) + 1);
-  std::string_view rest = *bytes;
-  while (!rest.empty()) {
-    const auto newline = rest.find('\n');
-    std::string_view line = rest.substr(0, newline);
-    rest.remove_prefix(newline == std::string_view::npos ? rest.size() : newline + 1);
-    if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
-    if (auto parsed = GameLogLine::parse(line)) log.push_back(std::move(*parsed));
+  return fromBytes(std::move(*bytes));
+}
+
+GameLogText GameLogText::fromBytes(std::string bytes) {
+  GameLogText log;
+  log.bytes_ = std::move(bytes);
+  log.lines_.reserve(log.bytes_.size() / (kGameLogLineLength + 2) + 1);
+  std::size_t start = 0;
+  while (start < log.bytes_.size()) {
+    const auto newline = log.bytes_.find('\n', start);
+    const std::size_t end = newline == std::string::npos ? log.bytes_.size() : newline;
+    std::size_t length = end - start;
+    if (length > 0 && log.bytes_[start + length - 1] == '\r') --length;
+    if (length >= kGameLogLineLength) log.lines_.push_back({start, length});
+    start = end + 1;
   }
   return log;
 }
 
-std::vector<GameLogLine> filteredGameLog(const std::vector<GameLogLine>& log, const std::optional<std::string>& gameName,
+std::string_view GameLogText::line(std::size_t i) const {
+  return std::string_view(bytes_).substr(lines_[i].start, lines_[i].length);
+}
+
+std::vector<std::size_t> filteredGameLog(const GameLogText& log, const std::optional<std::string>& gameName,
                                          const std::optional<std::string>& player) {
-  std::vector<GameLogLine> rows;
-  for (auto it = log.rbegin(); it != log.rend(); ++it) {
-    if (gameName && it->gameName != *gameName) continue;
-    if (player && it->player != *player) continue;
-    rows.push_back(*it);
+  std::vector<std::size_t> rows;
+  for (std::size_t i = log.size(); i-- > 0;) {
+    const std::string_view line = log.line(i);
+    if (gameName && withoutBlanksAtEnd(line.substr(kGameNameColumn, kGameNameWidth)) != *gameName) continue;
+    if (player && withoutBlanksAtEnd(line.substr(kLogPlayerColumn, kLogPlayerWidth)) != *player) continue;
+    rows.push_back(i);
   }
   return rows;
 }

@@ -75,10 +75,10 @@ TfrmStatisLog::TfrmStatisLog(StatisticsHost& host, const std::optional<std::stri
   fillChoices(*cboGames_, names, allGames, gameName ? QString::fromStdString(*gameName) : allGames);
 
   const StatisticsFiles files = host_.statisticsFiles();
-  if (auto log = readGameLog(files))
-    log_ = std::move(*log);
-  else
-    tellUser(host_, this, QString::fromUtf8(kOpenError) + QString::fromStdString(files.log().string()));
+  auto log = GameLogText::read(files);
+  if (!log) tellUser(host_, this, QString::fromUtf8(kOpenError) + QString::fromStdString(files.log().string()));
+  log_ = std::make_shared<const GameLogText>(log ? std::move(*log) : GameLogText{});
+  model_->setLog(log_);
   connect(cboPlayers_, &QComboBox::currentIndexChanged, this, &TfrmStatisLog::showRows);
   connect(cboGames_, &QComboBox::currentIndexChanged, this, &TfrmStatisLog::showRows);
   showRows();
@@ -88,7 +88,7 @@ TfrmStatisLog::~TfrmStatisLog() = default;
 
 void TfrmStatisLog::showRows() {
   stgLog_->horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);
-  model_->setRows(filteredGameLog(log_, chosenName(*cboGames_), chosenName(*cboPlayers_)));
+  model_->setRows(filteredGameLog(*log_, chosenName(*cboGames_), chosenName(*cboPlayers_)));
 }
 
 }  // namespace kes

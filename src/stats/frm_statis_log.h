@@ -1,11 +1,12 @@
 #pragma once
 
 #include <QDialog>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
 
-#include "datafiles/game_log_line.h"
+#include "datafiles/game_log.h"
 
 class QComboBox;
 class QTableView;
@@ -34,7 +35,7 @@ class TfrmStatisLog : public QDialog {
 
  private:
   StatisticsHost& host_;
-  std::vector<GameLogLine> log_;
+  std::shared_ptr<const GameLogText> log_;
   QComboBox* cboPlayers_ = nullptr;
   QComboBox* cboGames_ = nullptr;
   QTableView* stgLog_ = nullptr;

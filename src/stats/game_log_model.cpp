@@ -34,10 +34,21 @@ long long scoreNumber(const std::string& text) {
 
 }  // namespace
 
-void GameLogModel::setRows(std::vector<GameLogLine> rows) {
+void GameLogModel::setLog(std::shared_ptr<const GameLogText> log) {
+  beginResetModel();
+  log_ = std::move(log);
+  rows_.clear();
+  endResetModel();
+}
+
+void GameLogModel::setRows(std::vector<std::size_t> rows) {
   beginResetModel();
   rows_ = std::move(rows);
   endResetModel();
+}
+
+GameLogLine GameLogModel::lineOf(int row) const {
+  return GameLogLine::parse(log_->line(rows_[static_cast<std::size_t>(row)])).value_or(GameLogLine{});
 }
 
 int GameLogModel::rowCount(const QModelIndex& parent) const {
@@ -64,8 +75,7 @@ QString GameLogModel::cellText(const GameLogLine& line, int column) {
 
 QVariant GameLogModel::data(const QModelIndex& index, int role) const {
   if (!index.isValid() || index.row() >= rowCount()) return {};
-  const GameLogLine& line = rows_[static_cast<std::size_t>(index.row())];
-  if (role == Qt::DisplayRole) return cellText(line, index.column());
+  if (role == Qt::DisplayRole) return cellText(lineOf(index.row()), index.column());
   if (role == Qt::TextAlignmentRole && (index.column() == kTime || index.column() == kScore))
     return QVariant(Qt::AlignRight | Qt::AlignVCenter);
   return {};
@@ -94,10 +104,15 @@ void GameLogModel::sort(int column, Qt::SortOrder order) {
     }
   };
   emit layoutAboutToBeChanged();
-  if (order == Qt::AscendingOrder)
-    std::stable_sort(rows_.begin(), rows_.end(), less);
-  else
-    std::stable_sort(rows_.begin(), rows_.end(), [&less](const GameLogLine& a, const GameLogLine& b) { return less(b, a); });
+  // Taken apart once for the sorting, not at every comparison.
+  std::vector<std::pair<GameLogLine, std::size_t>> parsed;
+  parsed.reserve(rows_.size());
+  for (int r = 0; r < rowCount(); ++r) parsed.emplace_back(lineOf(r), rows_[static_cast<std::size_t>(r)]);
+  const auto byColumn = [&less, order](const auto& a, const auto& b) {
+    return order == Qt::AscendingOrder ? less(a.first, b.first) : less(b.first, a.first);
+  };
+  std::stable_sort(parsed.begin(), parsed.end(), byColumn);
+  for (std::size_t i = 0; i < parsed.size(); ++i) rows_[i] = parsed[i].second;
   emit layoutChanged();
 }
 

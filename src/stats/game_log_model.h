@@ -1,22 +1,26 @@
 #pragma once
 
 #include <QAbstractTableModel>
+#include <memory>
 #include <vector>
 
-#include "datafiles/game_log_line.h"
+#include "datafiles/game_log.h"
 
 namespace kes {
 
 // The rows of the log grid: "Date", "Start", "Time", "Game", "W/L",
-// "Score", "Player", "Game number". Cells are made when shown, so a log of
-// many thousand games opens at once.
+// "Score", "Player", "Game number". The rows are lines of the log; a line
+// is taken apart only when it is shown, so a log of many thousand games
+// opens at once.
 class GameLogModel : public QAbstractTableModel {
   Q_OBJECT
 
  public:
   explicit GameLogModel(QObject* parent = nullptr) : QAbstractTableModel(parent) {}
 
-  void setRows(std::vector<GameLogLine> rows);
+  void setLog(std::shared_ptr<const GameLogText> log);
+  // The lines shown, as indices into the log.
+  void setRows(std::vector<std::size_t> rows);
 
   int rowCount(const QModelIndex& parent = QModelIndex()) const override;
   int columnCount(const QModelIndex& parent = QModelIndex()) const override;
@@ -28,7 +32,10 @@ class GameLogModel : public QAbstractTableModel {
   static QString cellText(const GameLogLine& line, int column);
 
  private:
-  std::vector<GameLogLine> rows_;
+  GameLogLine lineOf(int row) const;
+
+  std::shared_ptr<const GameLogText> log_ = std::make_shared<GameLogText>();
+  std::vector<std::size_t> rows_;
 };
 
 }  // namespace kes

@@ -187,22 +187,30 @@ TEST(GameLogTest, NewestFirstFilteredByGameNameAndPlayer) {
   for (const GameLogLine& l : played) text += l.format() + "\r\n";
   text += "a damaged line\r\n";
   ASSERT_TRUE(appendToFile(folder.files.log(), text, folder.sink));
-  const auto log = readGameLog(folder.files);
+  const auto log = GameLogText::read(folder.files);
   ASSERT_TRUE(log);
   ASSERT_EQ(log->size(), 4u);
+  const auto time = [&log](std::size_t i) { return GameLogLine::parse(log->line(i))->time; };
   const auto all = filteredGameLog(*log, std::nullopt, std::nullopt);
-  ASSERT_EQ(all.size(), 4u);
-  EXPECT_EQ(all.front().time, "10:15:00");
-  EXPECT_EQ(all.back().time, "10:00:00");
+  EXPECT_EQ(all, (std::vector<std::size_t>{3, 2, 1, 0}));
+  EXPECT_EQ(time(all.front()), "10:15:00");
   const auto klondike = filteredGameLog(*log, std::string("Klondike"), std::nullopt);
-  ASSERT_EQ(klondike.size(), 2u);
-  EXPECT_EQ(klondike[0].player, "Player 10");
+  EXPECT_EQ(klondike, (std::vector<std::size_t>{2, 0}));
+  // "Player 1" is not "Player 10".
   const auto player1 = filteredGameLog(*log, std::nullopt, std::string("Player 1"));
-  ASSERT_EQ(player1.size(), 2u);
-  EXPECT_EQ(player1[0].gameName, "Spider");
+  EXPECT_EQ(player1, (std::vector<std::size_t>{3, 0}));
   const auto both = filteredGameLog(*log, std::string("Spider"), std::string("Player 10"));
-  ASSERT_EQ(both.size(), 1u);
-  EXPECT_FALSE(both[0].won);
+  EXPECT_EQ(both, (std::vector<std::size_t>{1}));
+  EXPECT_TRUE(filteredGameLog(*log, std::string("Spid"), std::nullopt).empty());
+}
+
+TEST(GameLogTest, MissingLogIsEmptyAndAFolderInItsPlaceCannotBeRead) {
+  StatisticsFolder folder;
+  const auto missing = GameLogText::read(folder.files);
+  ASSERT_TRUE(missing);
+  EXPECT_EQ(missing->size(), 0u);
+  std::filesystem::create_directories(folder.files.log());
+  EXPECT_FALSE(GameLogText::read(folder.files));
 }
 
 TEST(OverallDetailsTest, BestResultsOfEveryGameInOneReading) {
