@@ -38,7 +38,7 @@ class GameController : public QObject, public ResultListener {
   // Asks a question with OK and Cancel; true means OK.
   using Question = std::function<bool(const QString& text)>;
   using Information = std::function<void(const QString& text)>;
-  // Shows a modal dialog and returns its result; exec() unless replaced.
+  // Runs a modal dialog to its end and returns its result.
   using DialogRunner = std::function<int(QDialog& dialog)>;
 
   // The resource library start-up opened, or none to open it here.
@@ -89,12 +89,10 @@ class GameController : public QObject, public ResultListener {
   // Where questions and information go; message boxes unless replaced.
   void setQuestion(Question question) { question_ = std::move(question); }
   void setInformation(Information information) { information_ = std::move(information); }
-  // Every modal dialog the program's own dialogs open goes through here, so
-  // that tests can answer dialogs instead of waiting for a person.
-  void setDialogRunner(DialogRunner runner) { dialogRunner_ = std::move(runner); }
-  int runDialog(QDialog& dialog) { return dialogRunner_(dialog); }
-  // The window's caption after the game, player or deal number changed.
-  void updateCaption();
+  // Every modal dialog the controller opens runs through this; exec()
+  // unless replaced (tests answer dialogs here).
+  void setDialogRunner(DialogRunner runner) { runDialog_ = std::move(runner); }
+  int runDialog(QDialog& dialog) { return runDialog_(dialog); }
   // The width of the display in pixels; the primary screen's unless replaced.
   void setDisplayWidth(std::function<int()> width) { displayWidth_ = std::move(width); }
 
@@ -110,6 +108,8 @@ class GameController : public QObject, public ResultListener {
   TableWidget& table() { return *table_; }
   const std::string& dealNumber() const { return dealNumber_; }
   const AppContext& app() const { return app_; }
+  // The window's caption after the game, player or deal number changed.
+  void updateCaption();
 
   void recordResult(const GameState& game, bool won, int seconds) override;
 
@@ -147,7 +147,6 @@ class GameController : public QObject, public ResultListener {
   SettingsFile* settings_;
   Question question_;
   Information information_;
-  DialogRunner dialogRunner_ = [](QDialog& dialog) { return dialog.exec(); };
   std::function<int()> displayWidth_;
   QString error_;
   std::unique_ptr<ResourceLibrary> library_;
@@ -162,6 +161,7 @@ class GameController : public QObject, public ResultListener {
   std::unique_ptr<GameSession> session_;
   TableWidget* table_ = nullptr;
   std::unique_ptr<WinningSequence> winning_;
+  DialogRunner runDialog_;
   std::string dealNumber_;
 };
 
