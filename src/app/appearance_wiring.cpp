@@ -5,8 +5,11 @@
 
 #include "app/game_controller.h"
 #include "app/main_window.h"
+#include "app/statistics_wiring.h"
 #include "appearance/frm_customize.h"
 #include "datafiles/config_field.h"
+#include "display/sound/sound_player.h"
+#include "stats/statistics_dialogs.h"
 
 namespace kes {
 
@@ -33,6 +36,13 @@ void ProgramAppearance::applyPreferences(const AppliedWindowOptions& options) {
   window_.setShowToolTips(controller_.config().get(Field::ShowToolTips) == "Y");
   controller_.applyPreferences(options.cursorSet);
 }
+
+void ProgramAppearance::clearValues(QWidget* parent) {
+  ProgramStatistics host(window_, controller_, settings_);
+  showClearValues(host, parent);
+}
+
+void ProgramAppearance::previewSound(const QString& name) { controller_.sounds().preview(name); }
 
 void connectAppearanceDialog(TfrmMain& window, GameController& controller, SettingsFile* settings) {
   QAction* customize = window.menuAction("mnuCustomize");

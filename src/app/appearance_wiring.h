@@ -25,6 +25,10 @@ class ProgramAppearance : public AppearanceHost {
   int cursorSet() const override;
   void showAppearance(const std::optional<std::string>& customFile) override;
   void applyPreferences(const AppliedWindowOptions& options) override;
+  bool canClearValues() const override { return true; }
+  void clearValues(QWidget* parent) override;
+  bool canPreviewSounds() const override { return true; }
+  void previewSound(const QString& name) override;
 
  private:
   TfrmMain& window_;

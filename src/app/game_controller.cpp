@@ -93,6 +93,7 @@ GameController::GameController(TfrmMain& window, const DataDirs& dirs, AppContex
   information_ = [this](const QString& text) {
     QMessageBox::information(&window_, QString::fromUtf8(kProductTitle), boxText(text));
   };
+  runDialog_ = [](QDialog& dialog) { return dialog.exec(); };
   if (app_.catalogue.lines.empty())
     error_ = QString::fromStdString(missingCatalogueMessage(catalogueFile(dirs.install)));
   if (!library_) library_ = std::make_unique<ResourceLibrary>(QString::fromStdString(dirs.install.string()));

@@ -8,6 +8,7 @@
 #include "app/game_controller.h"
 #include "app/main_window.h"
 #include "app/startup/message_box_ui.h"
+#include "app/statistics_wiring.h"
 #include "datafiles/config_field.h"
 #include "datafiles/custom_games_file.h"
 #include "datafiles/favourite_games.h"
@@ -21,6 +22,7 @@
 #include "selection/frm_customize_rules.h"
 #include "selection/frm_favorite.h"
 #include "selection/frm_open_game.h"
+#include "stats/statistics_dialogs.h"
 
 namespace kes {
 
@@ -32,7 +34,7 @@ constexpr std::string_view kPlayersSection = "Users";
 
 GameSelection::GameSelection(TfrmMain& window, GameController& controller, SettingsFile* settings)
     : window_(window), controller_(controller), settings_(settings) {
-  run_ = [](QDialog& dialog) { return dialog.exec(); };
+  run_ = [this](QDialog& dialog) { return controller_.runDialog(dialog); };
   information_ = [this](const QString& text) {
     QMessageBox::information(&window_, QString::fromUtf8(kProductTitle), boxText(text));
   };
@@ -110,6 +112,10 @@ bool GameSelection::startNewCustomGame(int game) {
 }
 
 void GameSelection::resetCurrentCounters() { controller_.config().resetCurrentCounters(); }
+
+bool GameSelection::showStatistics(QWidget* parent, int game, const std::string& player) {
+  return showGameStatistics(window_, controller_, settings_, parent, game, player) == kGameStartedResult;
+}
 
 void GameSelection::openGameSelection() {
   if (!openGame_) {

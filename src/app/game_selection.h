@@ -57,8 +57,7 @@ class GameSelection : public QObject, public SelectionHost {
   bool askYesNo(const QString& text) override { return yesNo_(text); }
   bool canShowRules() const override { return false; }
   void showGameRules(int, const QString&) override {}
-  bool canShowStatistics() const override { return false; }
-  void showStatistics(int, const std::string&) override {}
+  bool showStatistics(QWidget* parent, int game, const std::string& player) override;
   void favouritesChanged() override;
   void customGamesChanged() override;
   void editFavourites() override;

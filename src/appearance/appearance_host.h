@@ -4,6 +4,8 @@
 #include <optional>
 #include <string>
 
+class QWidget;
+
 namespace kes {
 
 class ConfigRecord;
@@ -42,6 +44,14 @@ class AppearanceHost {
   // The preferences OK wrote take effect: the window options, the cursor,
   // the tooltips, scroll bar, pile sizes, animations, shadows and undo mode.
   virtual void applyPreferences(const AppliedWindowOptions& options) = 0;
+  // "Clear values": the dialog that clears statistics and hi-scores, when
+  // the program offers it.
+  virtual bool canClearValues() const { return false; }
+  virtual void clearValues(QWidget* /*parent*/) {}
+  // The sounds tab's play and stop buttons: a sound heard whatever its
+  // event switch says (the master switch still applies).
+  virtual bool canPreviewSounds() const { return false; }
+  virtual void previewSound(const QString& /*name*/) {}
 };
 
 }  // namespace kes

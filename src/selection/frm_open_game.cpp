@@ -191,7 +191,7 @@ void TfrmOpenGame::describe(QTreeWidgetItem* item) {
   btnOK_->setEnabled(game);
   btnRules_->setEnabled(game && host_.canShowRules());
   mnuRules_->setEnabled(btnRules_->isEnabled());
-  btnStatistics_->setEnabled(game && host_.canShowStatistics());
+  btnStatistics_->setEnabled(game);
   mnuStatistics_->setEnabled(btnStatistics_->isEnabled());
   chkPreview_->setEnabled(game);
   if (!game) {
@@ -251,10 +251,11 @@ void TfrmOpenGame::showRules() {
   if (host_.canShowRules()) host_.showGameRules(GameTree::codeOf(item), item->text(0));
 }
 
+// "&Play this game" there starts a game, and this dialog closes too.
 void TfrmOpenGame::showStatistics() {
   QTreeWidgetItem* item = trvGames_->currentItem();
-  if (!GameTree::isGame(item) || !host_.canShowStatistics()) return;
-  host_.showStatistics(GameTree::codeOf(item), cboPlayers_->currentText().toStdString());
+  if (!GameTree::isGame(item)) return;
+  if (host_.showStatistics(this, GameTree::codeOf(item), cboPlayers_->currentText().toStdString())) accept();
 }
 
 void TfrmOpenGame::deleteSelected() {

@@ -7,6 +7,7 @@
 #include <vector>
 
 class QDialog;
+class QWidget;
 
 namespace kes {
 
@@ -60,9 +61,9 @@ class SelectionHost {
   // The rules of a game; false when no rules can be shown yet.
   virtual bool canShowRules() const = 0;
   virtual void showGameRules(int game, const QString& name) = 0;
-  // The statistics of a game for a player; false while they cannot be shown.
-  virtual bool canShowStatistics() const = 0;
-  virtual void showStatistics(int game, const std::string& player) = 0;
+  // The statistics of a game for a player, over parent; true when a game
+  // was started from them.
+  virtual bool showStatistics(QWidget* parent, int game, const std::string& player) = 0;
 
   // The favourites changed: the menu and the selection tree follow.
   virtual void favouritesChanged() = 0;
