@@ -30,6 +30,7 @@
 #include "selection/frm_favorite.h"
 #include "selection/frm_open_game.h"
 #include "selection/game_tree.h"
+#include "stats/frm_statistics.h"
 #include "app/table_test_support.h"
 
 namespace {
@@ -102,10 +103,12 @@ class SelectionDialogsTest : public QObject {
         questions << t;
         return yes;
       });
-      selection->setDialogRunner([this](QDialog& dialog) {
-        dialogsRun << dialog.objectName();
-        return answer ? answer(dialog) : int(QDialog::Rejected);
-      });
+      selection->setDialogRunner([this](QDialog& dialog) { return runDialog(dialog); });
+      controller->setDialogRunner([this](QDialog& dialog) { return runDialog(dialog); });
+    }
+    int runDialog(QDialog& dialog) {
+      dialogsRun << dialog.objectName();
+      return answer ? answer(dialog) : int(QDialog::Rejected);
     }
     std::filesystem::path customFile() const { return app.customGamesPath(); }
     int addCustom(const std::string& name, int base, const std::string& rules) {
@@ -172,6 +175,27 @@ class SelectionDialogsTest : public QObject {
     f.selection->openGameSelection();
     QCOMPARE(selected, kKlondike);
     QCOMPARE(folder, kKlondikeType);
+  }
+
+  void statisticsShowTheSelectedGameAndPlayer() {
+    Fixture f;
+    QString game, player;
+    f.answer = [&](QDialog& d) {
+      if (d.objectName() == "frmStatistics") {
+        game = static_cast<kes::TfrmStatistics&>(d).games()->currentText();
+        player = static_cast<kes::TfrmStatistics&>(d).players()->currentText();
+        return int(QDialog::Rejected);
+      }
+      auto& dialog = openGame(d);
+      dialog.tree().setCurrentItem(childWithCode(openFolder(dialog, kKlondikeType), kKlondike));
+      dialog.findChild<QComboBox*>("cboPlayers")->setCurrentText("Bob");
+      dialog.findChild<QPushButton*>("btnStatistics")->click();
+      return int(QDialog::Rejected);
+    };
+    f.selection->openGameSelection();
+    QCOMPARE(f.dialogsRun, QStringList({"frmOpenGame", "frmStatistics"}));
+    QCOMPARE(game, QString("Klondike"));
+    QCOMPARE(player, QString("Bob"));
   }
 
   void okOnAFolderSaysOpenAGame() {
