@@ -19,6 +19,7 @@
 #include "app/counter/card_counter.h"
 #include "app/game_caption.h"
 #include "app/game_numbers.h"
+#include "app/game_recorder.h"
 #include "app/play_preferences.h"
 #include "app/small_screen.h"
 #include "app/startup/message_box_ui.h"
@@ -29,9 +30,11 @@
 #include "datafiles/catalogue_params.h"
 #include "datafiles/config_field.h"
 #include "datafiles/game_list.h"
+#include "datafiles/player_name.h"
 #include "datafiles/product_title.h"
 #include "datafiles/whole_number.h"
 #include "datafiles/settings_file.h"
+#include "datafiles/statistics_sources.h"
 #include "display/resources/cursor_table.h"
 #include "display/sound/sound_player.h"
 #include "main_window.h"
@@ -69,6 +72,24 @@ int recordNumber(const ConfigRecord& config, const ConfigField& field, int fallb
   return n && *n >= 1 && *n <= last ? static_cast<int>(*n) : fallback;
 }
 
+// The statistics files' messages go where the controller's information goes.
+class InformationSink : public MessageSink {
+ public:
+  explicit InformationSink(const GameController::Information& information) : information_(information) {}
+  void information(const std::string& text) override { information_(QString::fromStdString(text)); }
+
+ private:
+  const GameController::Information& information_;
+};
+
+// The hourglass while the statistics files are written.
+struct BusyCursor {
+  BusyCursor() { QGuiApplication::setOverrideCursor(Qt::WaitCursor); }
+  ~BusyCursor() { QGuiApplication::restoreOverrideCursor(); }
+  BusyCursor(const BusyCursor&) = delete;
+  BusyCursor& operator=(const BusyCursor&) = delete;
+};
+
 int primaryScreenWidth() {
   const QScreen* screen = QGuiApplication::primaryScreen();
   return screen ? screen->geometry().width() : 1024;
@@ -92,6 +113,11 @@ GameController::GameController(TfrmMain& window, const DataDirs& dirs, AppContex
   information_ = [this](const QString& text) {
     QMessageBox::information(&window_, QString::fromUtf8(kProductTitle), boxText(text));
   };
+  runDialog_ = [](QDialog& dialog) { return dialog.exec(); };
+  statisticsMessages_ = std::make_unique<InformationSink>(information_);
+  // The catalogue lives as long as the controller's context does.
+  const std::shared_ptr<const CatalogueText> catalogue(std::shared_ptr<void>{}, &app_.catalogue);
+  recorder_ = std::make_unique<GameRecorder>(app_.config, statisticsFilesOf(dirs, *statisticsMessages_, catalogue));
   if (app_.catalogue.lines.empty())
     error_ = QString::fromStdString(missingCatalogueMessage(catalogueFile(dirs.install)));
   if (!library_) library_ = std::make_unique<ResourceLibrary>(QString::fromStdString(dirs.install.string()));
@@ -113,7 +139,10 @@ GameController::GameController(TfrmMain& window, const DataDirs& dirs, AppContex
     // After the activation has been handled, not inside it.
     QTimer::singleShot(0, this, [this] { showTipAtStartUp(window_, settings_, dirs_.install.string()); });
   });
-  connect(&window, &TfrmMain::closing, this, [this] { counter_->save(); });
+  connect(&window, &TfrmMain::closing, this, [this] {
+    shutDown();
+    counter_->save();
+  });
   connect(table_, &TableWidget::cardsLifted, this, [this] { gameSounds_->cardsLifted(); });
   connect(table_, &TableWidget::cardsPutBack, this, [this] { gameSounds_->cardsPutBack(); });
   window.setTableView(table_);
@@ -125,7 +154,10 @@ GameController::GameController(TfrmMain& window, const DataDirs& dirs, AppContex
   events_->onCardMoved = [this](int card, PileId from, PileId to) { table_->cardMoved(card, from, to); };
   events_->onPause = [this](int milliseconds) { table_->pauseFor(milliseconds); };
   events_->onWasteTurnover = [this](bool starting) { table_->wasteTurnover(starting); };
-  events_->onDealt = [this] { showDeal(); };
+  events_->onDealt = [this] {
+    recorder_->gameDealt();
+    showDeal();
+  };
   events_->onInformation = [this](const QString& text) { table_->showInformation(text); };
   events_->onMessage = [this](const QString& text) { information_(text); };
   events_->onMarkPiles = [this](const std::vector<PileId>& piles, bool marked) { table_->markPiles(piles, marked); };
@@ -183,7 +215,7 @@ bool GameController::startGame(int game, const std::optional<std::string>& dealN
   GameParams params;
   SavedPileParams saved;
   if (!loadGameParams(app_.catalogue, game, std::nullopt, params, saved).ok()) return false;
-  session_->endGame();
+  recordGameInProgress();
   app_.config.put(Field::CurrentGame, std::to_string(game));
   app_.config.put(Field::GameTitle, app_.games.name(game));
   prepareTable(params);
@@ -200,9 +232,14 @@ bool GameController::startGame(int game, const std::optional<std::string>& dealN
 bool GameController::startChosenGame(int game, const std::string& player, bool remember) {
   const bool gameChanged = game != currentGameOf(app_.config);
   const bool playerChanged = player != app_.config.get(Field::PlayerName);
+  // The statistics files key their records by the player's name.
+  if (playerChanged && !validPlayerName(player)) {
+    information_(QString::fromUtf8(kInvalidPlayerName.data(), static_cast<qsizetype>(kInvalidPlayerName.size())));
+    return false;
+  }
   if (!gameChanged && !playerChanged && session_->state().inProgress) return false;
   if (!confirmAbandon()) return false;
-  session_->endGame();
+  recordGameInProgress();
   if (gameChanged || playerChanged) app_.config.resetCurrentCounters();
   if (playerChanged) {
     app_.config.put(Field::PlayerName, player);
@@ -313,6 +350,8 @@ void GameController::setDealNumber(const std::string& dealNumber) {
 }
 
 void GameController::deal(const std::string& dealNumber) {
+  // The game in progress is recorded under its own deal number.
+  recordGameInProgress();
   applyPlayPreferences();
   setDealNumber(dealNumber);
   session_->deal(dealNumber_);
@@ -350,7 +389,7 @@ bool GameController::confirmAbandon(const QString& question) {
 
 void GameController::newGame() {
   if (!confirmAbandon()) return;
-  session_->endGame();
+  recordGameInProgress();
   gameSounds_->newGame();
   deal(randomDealNumber());
 }
@@ -360,6 +399,8 @@ void GameController::restartGame() {
   if (!confirmAbandon(question)) return;
   table_->recordPlaces();
   session_->restart();
+  // The deal is played again under the same identity.
+  recorder_->gameDealt();
   table_->drawIrregularOffsets();
   table_->clearInformation();
   table_->tableChanged();
@@ -370,9 +411,9 @@ void GameController::selectGameNumber() {
   if (settings_)
     for (const std::string& number : recentDealNumbers(*settings_)) recent << QString::fromStdString(number);
   TfrmSelectGameNumber dialog(recent, QString::fromStdString(dealNumber_), &window_);
-  if (dialog.exec() != QDialog::Accepted) return;
+  if (runDialog_(dialog) != QDialog::Accepted) return;
   if (!confirmAbandon()) return;
-  session_->endGame();
+  recordGameInProgress();
   deal(dialog.dealNumber());
 }
 
@@ -404,7 +445,7 @@ void GameController::quitGame() {
 
 void GameController::closeCurrentGame() {
   table_->finishAnimation();
-  session_->endGame();
+  recordGameInProgress();
   table_->clearTable();
   app_.config.put(Field::CurrentGame, kNoGame);
   app_.config.put(Field::GameTitle, "");
@@ -427,9 +468,23 @@ void GameController::setPaused(bool paused) {
     session_->clock().resume();
 }
 
-void GameController::recordResult(const GameState&, bool, int) {
-  // Statistics come with their own part of the program; the won-game
-  // message follows the winning animation.
+void GameController::recordGameInProgress() { session_->endGame(); }
+
+void GameController::shutDown() {
+  shuttingDown_ = true;
+  recordGameInProgress();
+}
+
+StatisticsFiles& GameController::statisticsFiles() { return recorder_->files(); }
+
+// The engine reports the end of the game here, before the "Won" sound and
+// the winning animation; the won-game message follows the animation.
+void GameController::recordResult(const GameState& game, bool won, int seconds) {
+  {
+    BusyCursor busy;
+    window_.hidePileSizeTip();
+    recorder_->record(game, won, seconds);
+  }
   refreshWindow();
 }
 

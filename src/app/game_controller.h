@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QDialog>
 #include <QObject>
 #include <functional>
 #include <memory>
@@ -20,10 +21,13 @@ namespace kes {
 
 class CardCounter;
 class CursorTable;
+class GameRecorder;
+class MessageSink;
 class GameSounds;
 class SoundPlayer;
 class SettingsFile;
 class TfrmMain;
+struct StatisticsFiles;
 
 // Connects the main window's game commands to the game being played and
 // keeps the window's clock, score and command states in step with it. The
@@ -37,6 +41,8 @@ class GameController : public QObject, public ResultListener {
   // Asks a question with OK and Cancel; true means OK.
   using Question = std::function<bool(const QString& text)>;
   using Information = std::function<void(const QString& text)>;
+  // Runs a modal dialog to its end and returns its result.
+  using DialogRunner = std::function<int(QDialog& dialog)>;
 
   // The resource library start-up opened, or none to open it here.
   GameController(TfrmMain& window, const DataDirs& dirs, AppContext* app = nullptr, SettingsFile* settings = nullptr,
@@ -60,6 +66,15 @@ class GameController : public QObject, public ResultListener {
   bool confirmAbandon(const QString& question = QString());
   // Ends the current game and leaves no game selected.
   void closeCurrentGame();
+  // Records the game in progress (lost unless it was won) and ends it,
+  // under the game, deal and player it was played with; nothing when no
+  // game is in progress. Every feature that starts something else in its
+  // place (another game, game number or deal, another player, a saved game,
+  // changed rules) calls this first, after confirmAbandon agreed and before
+  // it changes the current game, deal or player.
+  void recordGameInProgress();
+  // The statistics files the results are written to.
+  StatisticsFiles& statisticsFiles();
 
   // Shows the cards in another size and lays the table out for it.
   void setCardSize(CardSize size);
@@ -86,6 +101,10 @@ class GameController : public QObject, public ResultListener {
   // Where questions and information go; message boxes unless replaced.
   void setQuestion(Question question) { question_ = std::move(question); }
   void setInformation(Information information) { information_ = std::move(information); }
+  // Every modal dialog the controller opens runs through this; exec()
+  // unless replaced (tests answer dialogs here).
+  void setDialogRunner(DialogRunner runner) { runDialog_ = std::move(runner); }
+  int runDialog(QDialog& dialog) { return runDialog_(dialog); }
   // The width of the display in pixels; the primary screen's unless replaced.
   void setDisplayWidth(std::function<int()> width) { displayWidth_ = std::move(width); }
 
@@ -117,6 +136,9 @@ class GameController : public QObject, public ResultListener {
   void quitGame();
   void setAutoplay(bool on);
   void setPaused(bool paused);
+  // The window is closing: the game in progress is recorded without
+  // announcing a hi-score.
+  void shutDown();
 
  private:
   void deal(const std::string& dealNumber);
@@ -153,6 +175,10 @@ class GameController : public QObject, public ResultListener {
   std::unique_ptr<GameSession> session_;
   TableWidget* table_ = nullptr;
   std::unique_ptr<WinningSequence> winning_;
+  std::unique_ptr<MessageSink> statisticsMessages_;
+  std::unique_ptr<GameRecorder> recorder_;
+  DialogRunner runDialog_;
+  bool shuttingDown_ = false;
   std::string dealNumber_;
 };
 

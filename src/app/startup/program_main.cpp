@@ -88,7 +88,6 @@ int programMain(QApplication& application) {
   }  // the splash window goes once the main window is up
   // Until the game selection dialog exists, the remembered game is dealt.
   if (!controller->startGame(rememberedGame(*app))) controller->startGame(kDefaultGame);
-  QObject::connect(window.get(), &TfrmMain::closing, [&] { controller->session().endGame(); });
   return application.exec();
 }
 
