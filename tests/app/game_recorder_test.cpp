@@ -1,5 +1,7 @@
 // Every game that ends in the window is written to the statistics files
 // under the game, deal and player it was played with, whatever ended it.
+#include <QComboBox>
+#include <QPushButton>
 #include <QtTest>
 
 #include "app/game_controller.h"
@@ -147,12 +149,16 @@ class GameRecorderTest : public QObject {
       auto* number = dynamic_cast<kes::TfrmSelectGameNumber*>(&dialog);
       if (!number) return int(QDialog::Rejected);
       number->numberBox()->setEditText("2");
-      QTest::mouseClick(dialog.findChild<QPushButton*>("btnOk"), Qt::LeftButton);
+      dialog.findChild<QPushButton*>("btnOk")->click();
       return dialog.result();
     });
     f.controller->selectGameNumber();
     QCOMPARE(f.controller->dealNumber(), std::string(kDealTwo));
-    f.controller->randomGame();
+    // A random pick of the game being played changes nothing; another one
+    // records it.
+    for (int tries = 0; tries < 100 && f.app.config.get(kes::Field::CurrentGame) == "1"; ++tries)
+      f.controller->randomGame();
+    QVERIFY(f.app.config.get(kes::Field::CurrentGame) != "1");
     const auto log = logLines(f.files());
     QCOMPARE(log.size(), std::size_t{2});
     QCOMPARE(log[0].deal.substr(0, 13), std::string(kDealOne));
