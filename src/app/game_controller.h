@@ -120,6 +120,8 @@ class GameController : public QObject, public ResultListener {
   TableWidget& table() { return *table_; }
   const std::string& dealNumber() const { return dealNumber_; }
   const AppContext& app() const { return app_; }
+  // The window's caption after the game, player or deal number changed.
+  void updateCaption();
 
   void recordResult(const GameState& game, bool won, int seconds) override;
 
@@ -152,7 +154,6 @@ class GameController : public QObject, public ResultListener {
   void refreshWindow();
   void refreshClock();
   void refreshCommands();
-  void updateCaption();
 
   TfrmMain& window_;
   DataDirs dirs_;
