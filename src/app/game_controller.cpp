@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QGuiApplication>
 #include <QMessageBox>
+#include <QPointer>
 #include <QRandomGenerator>
 #include <QScreen>
 #include <QScrollBar>
@@ -20,6 +21,7 @@
 #include "app/game_caption.h"
 #include "app/game_numbers.h"
 #include "app/game_recorder.h"
+#include "app/records_wiring.h"
 #include "app/play_preferences.h"
 #include "app/small_screen.h"
 #include "app/startup/message_box_ui.h"
@@ -34,7 +36,10 @@
 #include "datafiles/product_title.h"
 #include "datafiles/whole_number.h"
 #include "datafiles/settings_file.h"
+#include "datafiles/hi_score_file.h"
 #include "datafiles/statistics_sources.h"
+#include "stats/frm_game_won.h"
+#include "stats/frm_hi_score.h"
 #include "display/resources/cursor_table.h"
 #include "display/sound/sound_player.h"
 #include "main_window.h"
@@ -113,6 +118,10 @@ GameController::GameController(TfrmMain& window, const DataDirs& dirs, AppContex
   information_ = [this](const QString& text) {
     QMessageBox::information(&window_, QString::fromUtf8(kProductTitle), boxText(text));
   };
+  yesNo_ = [this](const QString& text) {
+    return QMessageBox::question(&window_, QString::fromUtf8(kProductTitle), boxText(text),
+                                 QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
+  };
   runDialog_ = [](QDialog& dialog) { return dialog.exec(); };
   statisticsMessages_ = std::make_unique<InformationSink>(information_);
   // The catalogue lives as long as the controller's context does.
@@ -135,6 +144,7 @@ GameController::GameController(TfrmMain& window, const DataDirs& dirs, AppContex
   fanOut_.add(*counter_);
   connectTipOfTheDay(window, settings_, dirs.install.string());
   connect(&window, &TfrmMain::firstActivated, this, [this] {
+    checkStatisticsFiles();
     counter_->restore();
     // After the activation has been handled, not inside it.
     QTimer::singleShot(0, this, [this] { showTipAtStartUp(window_, settings_, dirs_.install.string()); });
@@ -165,7 +175,7 @@ GameController::GameController(TfrmMain& window, const DataDirs& dirs, AppContex
   winning_ = std::make_unique<WinningSequence>(
       *table_, WinningSequence::Hooks{[this](bool running) { window_.setWinningAnimationRunning(running); },
                                       [this] { return window_.isClosePending(); },
-                                      [this] { information_(QStringLiteral("You won the game!")); }});
+                                      [this] { showGameWon(); }});
   connect(&window, &TfrmMain::winningAnimationInterrupted, table_, &TableWidget::stopWinningAnimation);
   events_->onGameEnded = [this](bool won) {
     if (won) winning_->begin();
@@ -183,6 +193,7 @@ GameController::GameController(TfrmMain& window, const DataDirs& dirs, AppContex
   connect(&window, &TfrmMain::undoRequested, this, &GameController::undo);
   connect(&window, &TfrmMain::redoRequested, this, &GameController::redo);
   connect(&window, &TfrmMain::quitGameRequested, this, &GameController::quitGame);
+  connect(&window, &TfrmMain::hiScoresRequested, this, &GameController::showCurrentHiScores);
   connect(&window, &TfrmMain::autoplayToggled, this, &GameController::setAutoplay);
   connect(&window, &TfrmMain::pauseChanged, this, &GameController::setPaused);
   connect(&window, &TfrmMain::aboutBoxOpening, this,
@@ -480,13 +491,73 @@ StatisticsFiles& GameController::statisticsFiles() { return recorder_->files(); 
 // The engine reports the end of the game here, before the "Won" sound and
 // the winning animation; the won-game message follows the animation.
 void GameController::recordResult(const GameState& game, bool won, int seconds) {
+  RecordedResult recorded;
   {
     BusyCursor busy;
     window_.hidePileSizeTip();
-    recorder_->record(game, won, seconds);
+    recorded = recorder_->record(game, won, seconds);
   }
   refreshWindow();
+  // Announced once the last card has landed, before the "Won" sound and the
+  // winning animation, which wait behind it; not while the program closes.
+  if (recorded.hiScorePlace && !shuttingDown_ && app_.config.get(Field::ConfirmEnterHiScores) != "N")
+    announceHiScore(*recorded.hiScorePlace);
 }
+
+void GameController::announceHiScore(int place) {
+  const int game = currentGameOf(app_.config);
+  const QString caption = newHiScoreCaption(app_.config.get(Field::GameTitle));
+  table_->whenIdle([self = QPointer<GameController>(this), game, place, caption] {
+    if (self) self->showHiScores(game, place, caption);
+  });
+}
+
+void GameController::showCurrentHiScores() { showHiScores(currentGameOf(app_.config)); }
+
+void GameController::showHiScores(int game, std::optional<int> newPlace, const QString& caption, QWidget* parent) {
+  playHiScoreSound(*sounds_, newPlace.has_value());
+  StatisticsFiles& files = recorder_->files();
+  QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+  TfrmHiScore dialog(hiScoreGames(app_), hiScoreEntries(files, app_.config), parent ? parent : &window_);
+  dialog.clearScores = [this, &files] {
+    if (!yesNo_(QString::fromUtf8(kClearHiScoresQuestion.data(), qsizetype(kClearHiScoresQuestion.size()))))
+      return false;
+    clearHiScores(files);
+    return true;
+  };
+  dialog.setNewEntry(newPlace.has_value());
+  dialog.showGame(game, newPlace.value_or(1), caption);
+  QGuiApplication::restoreOverrideCursor();
+  runDialog_(dialog);
+}
+
+// After the winning animation: the player's totals, and what next.
+void GameController::showGameWon() {
+  for (;;) {
+    const PlayerGameStats totals = currentPlayerStats(recorder_->files(), app_.config);
+    TfrmGameWon dialog(QString::fromStdString(app_.config.get(Field::GameTitle)), totals.won, totals.lost, &window_);
+    dialog.setStatisticsOffered(static_cast<bool>(statisticsDialog_));
+    dialog.setGameSelectionOffered(static_cast<bool>(gameSelectionDialog_));
+    runDialog_(dialog);
+    switch (dialog.choice()) {
+      case TfrmGameWon::Choice::NewGame: return newGame();
+      case TfrmGameWon::Choice::Restart: return restartGame();
+      case TfrmGameWon::Choice::Statistics:
+        if (statisticsDialog_ && statisticsDialog_()) return;
+        continue;
+      case TfrmGameWon::Choice::OpenGame:
+        if (gameSelectionDialog_ && gameSelectionDialog_()) return;
+        continue;
+      case TfrmGameWon::Choice::SelectNumber:
+        selectGameNumber();
+        if (session_->state().inProgress) return;
+        continue;
+      case TfrmGameWon::Choice::Cancel: table_->update(); return;
+    }
+  }
+}
+
+void GameController::checkStatisticsFiles() { upgradeStatisticsFiles(recorder_->files(), app_.config, settings_); }
 
 // After every change of the game: score, clock and the commands it allows.
 void GameController::refreshWindow() {

@@ -75,6 +75,15 @@ class GameController : public QObject, public ResultListener {
   void recordGameInProgress();
   // The statistics files the results are written to.
   StatisticsFiles& statisticsFiles();
+  // The hi-score table of a game, with a new entry's place and the caption
+  // that announces it, or none.
+  void showHiScores(int game, std::optional<int> newPlace = std::nullopt, const QString& caption = QString(),
+                    QWidget* parent = nullptr);
+  // What the game-won dialog's "Statistics..." and "Open a game..." open;
+  // each button stays disabled until its dialog is given. Each says
+  // whether a game was started from it.
+  void setStatisticsDialog(std::function<bool()> open) { statisticsDialog_ = std::move(open); }
+  void setGameSelectionDialog(std::function<bool()> open) { gameSelectionDialog_ = std::move(open); }
 
   // Shows the cards in another size and lays the table out for it.
   void setCardSize(CardSize size);
@@ -100,6 +109,8 @@ class GameController : public QObject, public ResultListener {
 
   // Where questions and information go; message boxes unless replaced.
   void setQuestion(Question question) { question_ = std::move(question); }
+  // Questions answered with Yes or No; true means Yes.
+  void setYesNoQuestion(Question question) { yesNo_ = std::move(question); }
   void setInformation(Information information) { information_ = std::move(information); }
   // Every modal dialog the controller opens runs through this; exec()
   // unless replaced (tests answer dialogs here).
@@ -141,8 +152,14 @@ class GameController : public QObject, public ResultListener {
   // The window is closing: the game in progress is recorded without
   // announcing a hi-score.
   void shutDown();
+  // "&Hi-Scores..." (F9): the current game's table.
+  void showCurrentHiScores();
 
  private:
+  void announceHiScore(int place);
+  void showGameWon();
+  // At the first activation: an older hi-score file is brought up to date.
+  void checkStatisticsFiles();
   void deal(const std::string& dealNumber);
   void showDeal();
   void setDealNumber(const std::string& dealNumber);
@@ -162,6 +179,9 @@ class GameController : public QObject, public ResultListener {
   SettingsFile* settings_;
   Question question_;
   Information information_;
+  Question yesNo_;
+  std::function<bool()> statisticsDialog_;
+  std::function<bool()> gameSelectionDialog_;
   std::function<int()> displayWidth_;
   QString error_;
   std::unique_ptr<ResourceLibrary> library_;

@@ -116,6 +116,7 @@ class TfrmMain : public QMainWindow {
   void undoRequested();
   void redoRequested();
   void quitGameRequested();
+  void hiScoresRequested();
   void autoplayToggled(bool on);
   void pauseChanged(bool paused);
   void tableResized(QSize size);

@@ -29,6 +29,7 @@ constexpr std::array kCommandSignals{
     CommandSignal{"mnuUndo", &TfrmMain::undoRequested},
     CommandSignal{"mnuRedo", &TfrmMain::redoRequested},
     CommandSignal{"mnuQuitGame", &TfrmMain::quitGameRequested},
+    CommandSignal{"mnuHiScores", &TfrmMain::hiScoresRequested},
 };
 
 const MenuEntry* entryNamed(const char* name) {

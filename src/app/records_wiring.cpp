@@ -46,10 +46,8 @@ TfrmHiScore::EntriesOf hiScoreEntries(const StatisticsFiles& files, const Config
   return [files, scoring = scoringSystem(config)](int game) { return readHiScores(files, game, scoring).entries; };
 }
 
-WonLostShares wonLostShares(const StatisticsFiles& files, const ConfigRecord& config) {
-  const PlayerGameStats stats =
-      readPlayerGameStats(files, currentGame(config), recordablePlayerName(config.get(Field::PlayerName)));
-  return {stats.won, stats.lost};
+PlayerGameStats currentPlayerStats(const StatisticsFiles& files, const ConfigRecord& config) {
+  return readPlayerGameStats(files, currentGame(config), recordablePlayerName(config.get(Field::PlayerName)));
 }
 
 void upgradeStatisticsFiles(const StatisticsFiles& files, ConfigRecord& config, SettingsFile* settings) {

@@ -6,8 +6,8 @@
 
 #include "app/startup/app_context.h"
 #include "datafiles/statistics_files.h"
+#include "datafiles/player_game_stats.h"
 #include "stats/frm_hi_score.h"
-#include "stats/won_lost_shares.h"
 
 namespace kes {
 
@@ -22,8 +22,8 @@ std::vector<HiScoreGame> hiScoreGames(const AppContext& app);
 // A game's 20 places for the current scoring system, sample entries made
 // when the table was never filled.
 TfrmHiScore::EntriesOf hiScoreEntries(const StatisticsFiles& files, const ConfigRecord& config);
-// The current player's games won and lost in the current game.
-WonLostShares wonLostShares(const StatisticsFiles& files, const ConfigRecord& config);
+// The current player's record for the current game.
+PlayerGameStats currentPlayerStats(const StatisticsFiles& files, const ConfigRecord& config);
 
 // The first activation brings the files of an older version up to date: a
 // hi-score file before 0300, and the preferences "Cards_Animate" and

@@ -71,7 +71,7 @@ class GameRecorderTest : public QObject {
     [[nodiscard]] bool start(int game, const char* deal = kDealOne) {
       return kes::test::showTable(window, *controller) && controller->startGame(game, deal);
     }
-    const kes::StatisticsFiles& files() { return controller->statisticsFiles(); }
+    kes::StatisticsFiles& files() { return controller->statisticsFiles(); }
     kes::PlayerGameStats stats(int game, const std::string& player) {
       return kes::readPlayerGameStats(files(), game, player);
     }

@@ -80,7 +80,7 @@ void MenuTest::menuBarHoldsTheMenusInOrder() {
 void MenuTest::laterFeaturesAreShownButDisabled() {
   TfrmMain window;
   window.SetGameCommandsEnabled(true);
-  const QStringList later{"mnuOpen",           "mnuSave",          "mnuHiScores", "mnuCustomizeRules",
+  const QStringList later{"mnuOpen",           "mnuSave",          "mnuCustomizeRules",
                           "mnuFavoriteGames",  "mnuRules",         "Sommario1"};
   for (const QString& name : later) {
     const QAction* action = window.findChild<QAction*>(name);
