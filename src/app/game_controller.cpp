@@ -36,6 +36,7 @@
 #include "datafiles/settings_file.h"
 #include "display/resources/cursor_table.h"
 #include "display/sound/sound_player.h"
+#include "display/sound/system_sound_output.h"
 #include "main_window.h"
 #include "select_game_number.h"
 
@@ -418,7 +419,15 @@ void GameController::closeCurrentGame() {
 }
 
 RulesHelpSources GameController::rulesHelpSources() {
-  return {app_.helpFile, dirs_.writable, app_.customGamesPath(), &app_.catalogue, &app_.games,
+  // A build tree keeps the module beside its data.
+  QStringList modules = SystemSoundOutput::defaultModuleFolders();
+  modules << QString::fromStdString(dirs_.install.string());
+  return {app_.helpFile,
+          dirs_.writable,
+          modules,
+          app_.customGamesPath(),
+          &app_.catalogue,
+          &app_.games,
           [this] { return currentGameOf(app_.config); }};
 }
 

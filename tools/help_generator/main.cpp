@@ -1,6 +1,6 @@
-// kestrova-help: writes the pages of the help file and the Qt help project
+// kestrova-help-pages: writes the pages of the help file and the Qt help project
 // that lists them. Usage:
-//   kestrova-help OUTPUT_DIR HELP_SOURCE_DIR PREVIEW_DIR GAME_SOURCE...
+//   kestrova-help-pages OUTPUT_DIR HELP_SOURCE_DIR PREVIEW_DIR GAME_SOURCE...
 // Each game source gives its rules page (topic 3000 + number), with the
 // preview "GAME" + 4-digit number + ".png" from PREVIEW_DIR when there is
 // one; HELP_SOURCE_DIR holds the dialog pages "NNNN-words.html" and the
@@ -133,7 +133,7 @@ bool writeBook(const help::HelpBook& book, const fs::path& source, const fs::pat
 
 int main(int argc, char** argv) {
   if (argc < 5) {
-    std::cerr << "usage: kestrova-help OUTPUT_DIR HELP_SOURCE_DIR PREVIEW_DIR GAME_SOURCE...\n";
+    std::cerr << "usage: kestrova-help-pages OUTPUT_DIR HELP_SOURCE_DIR PREVIEW_DIR GAME_SOURCE...\n";
     return 2;
   }
   const fs::path output = argv[1], source = argv[2], previews = argv[3];
@@ -144,7 +144,7 @@ int main(int argc, char** argv) {
   ok = addDialogs(source, book) && ok;
   ok = ok && topicsUnique(book);
   if (!ok || !writeBook(book, source, output)) {
-    std::cerr << "kestrova-help: the help pages were not written\n";
+    std::cerr << "kestrova-help-pages: the help pages were not written\n";
     return 1;
   }
   std::printf("%zu rules pages, %zu dialog pages\n", book.games.size(), book.dialogs.size());

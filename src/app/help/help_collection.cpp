@@ -3,7 +3,6 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QHelpEngine>
-#include <QHelpSearchEngine>
 
 namespace kes {
 
@@ -37,7 +36,6 @@ HelpCollection::HelpCollection(const QString& helpFile, const QString& cachePare
     return;
   }
   engine_->setupData();
-  engine_->searchEngine()->reindexDocumentation();
 }
 
 HelpCollection::~HelpCollection() = default;

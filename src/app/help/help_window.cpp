@@ -110,13 +110,21 @@ QWidget* TfrmHelp::makeSearchTab() {
   results->setObjectName("lsbHelpResults");
   // The index is built in the background when help opens; searching waits
   // for it.
-  connect(search, &QHelpSearchEngine::indexingStarted, query, [query] { query->setEnabled(false); });
-  connect(search, &QHelpSearchEngine::indexingFinished, query, [query] { query->setEnabled(true); });
+  setProperty("searchReady", false);
+  connect(search, &QHelpSearchEngine::indexingStarted, query, [this, query] {
+    query->setEnabled(false);
+    setProperty("searchReady", false);
+  });
+  connect(search, &QHelpSearchEngine::indexingFinished, query, [this, query] {
+    query->setEnabled(true);
+    setProperty("searchReady", true);
+  });
   connect(query, &QHelpSearchQueryWidget::search, search, [search, query] { search->search(query->searchInput()); });
   connect(results, &QHelpSearchResultWidget::requestShowLink, this, &TfrmHelp::showPage);
   auto* layout = new QVBoxLayout(tab);
   layout->addWidget(query);
   layout->addWidget(results);
+  search->reindexDocumentation();
   return tab;
 }
 

@@ -12,7 +12,8 @@ class HelpBrowser;
 class HelpCollection;
 
 // The help viewer: the pages of the help file beside three tabs, the
-// contents tree, the index with its filter and the full-text search.
+// contents tree, the index with its filter and the full-text search. The
+// property "searchReady" turns true once the search index is built.
 class TfrmHelp : public QWidget {
   Q_OBJECT
 
@@ -23,7 +24,6 @@ class TfrmHelp : public QWidget {
   QUrl source() const;
   QString pageTitle() const;
   HelpBrowser& browser() { return *browser_; }
-  HelpCollection& collection() { return collection_; }
 
  private:
   QWidget* makeContentsTab();

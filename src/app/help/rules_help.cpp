@@ -1,15 +1,16 @@
 #include "app/help/rules_help.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QFileInfo>
+#include <QLibrary>
 #include <QMessageBox>
 
 #include "app/help/custom_rules_comparison.h"
 #include "app/help/frm_custom_help.h"
-#include "app/help/help_collection.h"
 #include "app/help/help_request.h"
 #include "app/help/help_topics.h"
-#include "app/help/help_window.h"
+#include "app/help/help_viewer.h"
 #include "datafiles/catalogue_params.h"
 #include "datafiles/custom_games_file.h"
 #include "datafiles/game_list.h"
@@ -44,6 +45,20 @@ void present(QWidget& viewer) {
   viewer.activateWindow();
 }
 
+// The viewer from the first help module found; null when none loads.
+std::unique_ptr<HelpViewer> loadViewer(const QStringList& folders, const QString& helpFile, const QString& cache,
+                                       QWidget* parent) {
+  for (const QString& folder : folders) {
+    QLibrary module(QDir(folder).filePath(QString::fromLatin1(kHelpModuleName)));
+    // The help engine keeps threads of its own: the module stays loaded.
+    module.setLoadHints(QLibrary::PreventUnloadHint);
+    if (!module.load()) continue;
+    if (auto make = reinterpret_cast<MakeHelpViewer>(module.resolve(kMakeHelpViewerSymbol)))
+      return std::unique_ptr<HelpViewer>(make(helpFile, cache, parent));
+  }
+  return nullptr;
+}
+
 }  // namespace
 
 RulesHelp::RulesHelp(QWidget& window, RulesHelpSources sources)
@@ -55,11 +70,7 @@ RulesHelp::RulesHelp(QWidget& window, RulesHelpSources sources)
         QMessageBox::information(&window_, QString::fromUtf8(kProductTitle), text);
       }) {}
 
-RulesHelp::~RulesHelp() {
-  clearHelpTopicHandler(this);
-  // The viewer's widgets belong to the help engine; they go first.
-  delete viewer_.data();
-}
+RulesHelp::~RulesHelp() { clearHelpTopicHandler(this); }
 
 void RulesHelp::showGameRules(int game, const QString& name) {
   if (game < 0 && sources_.currentGame) game = sources_.currentGame();
@@ -74,29 +85,31 @@ void RulesHelp::showTopic(int topic) { showUrlOf(topic); }
 
 void RulesHelp::showContents() { showUrlOf(0); }
 
-TfrmHelp* RulesHelp::openViewer() {
+HelpViewer* RulesHelp::openViewer() {
   if (!available_) return nullptr;
-  if (!collection_) {
+  if (!viewer_) {
     BusyCursor busy;
-    collection_ = std::make_unique<HelpCollection>(pathText(sources_.helpFile), pathText(sources_.cacheFolder));
+    viewer_ = loadViewer(sources_.moduleFolders, pathText(sources_.helpFile), pathText(sources_.cacheFolder), &window_);
   }
-  if (!collection_->ready()) {
-    const QString error = collection_->error();
-    collection_.reset();  // tried again next time, after the file was mended
+  if (!viewer_) {
+    information_(QStringLiteral("The help viewer cannot be loaded: ") + QString::fromLatin1(kHelpModuleName) +
+                 QStringLiteral(" was not found."));
+    return nullptr;
+  }
+  if (!viewer_->error().isEmpty()) {
+    const QString error = viewer_->error();
+    viewer_.reset();  // tried again next time, after the file was mended
     information_(error);
     return nullptr;
   }
-  if (!viewer_) viewer_ = new TfrmHelp(*collection_, &window_);
-  return viewer_;
+  return viewer_.get();
 }
 
-// A topic the file lacks shows the contents, so the reader can look on.
 void RulesHelp::showUrlOf(int topic) {
-  TfrmHelp* viewer = openViewer();
-  if (!viewer) return;
-  const QUrl url = topic == 0 ? QUrl() : collection_->topicUrl(topic);
-  viewer->showPage(url.isEmpty() ? collection_->contentsUrl() : url);
-  present(*viewer);
+  HelpViewer* viewer = openViewer();
+  if (!viewer || !viewer->window()) return;
+  viewer->showTopic(topic);
+  present(*viewer->window());
 }
 
 void RulesHelp::showCustomRules(int game, const QString& name) {

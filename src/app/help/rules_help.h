@@ -1,8 +1,8 @@
 #pragma once
 
 #include <QObject>
-#include <QPointer>
 #include <QString>
+#include <QStringList>
 #include <filesystem>
 #include <functional>
 #include <memory>
@@ -15,14 +15,15 @@ namespace kes {
 
 struct CatalogueText;
 class GameList;
-class HelpCollection;
-class TfrmHelp;
+class HelpViewer;
 
 // What the rules help reads: the help file, the folder its index may be
-// kept in, the custom games and the catalogue, and the current game.
+// kept in, the folders the help module may lie in, the custom games and the
+// catalogue, and the current game.
 struct RulesHelpSources {
   std::filesystem::path helpFile;
   std::filesystem::path cacheFolder;
+  QStringList moduleFolders;
   std::filesystem::path customGamesFile;
   const CatalogueText* catalogue = nullptr;
   const GameList* games = nullptr;
@@ -30,8 +31,8 @@ struct RulesHelpSources {
 };
 
 // The one way into the help: a game's rules, a dialog's topic or the
-// contents. The help file is opened, and the viewer built, only when help
-// is first asked for.
+// contents. The help module is loaded, the help file opened and the viewer
+// built only when help is first asked for.
 class RulesHelp : public QObject {
   Q_OBJECT
 
@@ -53,7 +54,7 @@ class RulesHelp : public QObject {
   void showContents();
 
   // The viewer, once help has been opened.
-  TfrmHelp* viewer() const { return viewer_; }
+  HelpViewer* viewer() const { return viewer_.get(); }
 
   // How the modal custom game rules are shown (exec unless replaced), and
   // where a failure is told (a message box unless replaced).
@@ -61,15 +62,14 @@ class RulesHelp : public QObject {
   void setInformation(Information information) { information_ = std::move(information); }
 
  private:
-  TfrmHelp* openViewer();
+  HelpViewer* openViewer();
   void showUrlOf(int topic);
   void showCustomRules(int game, const QString& name);
 
   QWidget& window_;
   RulesHelpSources sources_;
   bool available_ = false;
-  std::unique_ptr<HelpCollection> collection_;
-  QPointer<TfrmHelp> viewer_;
+  std::unique_ptr<HelpViewer> viewer_;
   DialogRunner runDialog_;
   Information information_;
 };

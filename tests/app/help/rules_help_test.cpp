@@ -3,10 +3,10 @@
 // beside its base game, and the commands that stay off without a help file.
 #include <QDialogButtonBox>
 #include <QHelpContentWidget>
-#include <QHelpEngine>
 #include <QHelpIndexWidget>
-#include <QHelpSearchEngine>
-#include <QHelpSearchResult>
+#include <QHelpSearchQueryWidget>
+#include <QHelpSearchResultWidget>
+#include <QTextBrowser>
 #include <QLineEdit>
 #include <QLabel>
 #include <QPushButton>
@@ -16,9 +16,8 @@
 
 #include "app/help/custom_rules_comparison.h"
 #include "app/help/frm_custom_help.h"
-#include "app/help/help_collection.h"
 #include "app/help/help_request.h"
-#include "app/help/help_window.h"
+#include "app/help/help_viewer.h"
 #include "app/help/help_wiring.h"
 #include "app/help/rules_help.h"
 #include "app/select_game_number.h"
@@ -40,14 +39,17 @@ QString panelText(const QDialog& dialog, const char* name) {
   return panel ? panel->text() : QString("<missing %1>").arg(name);
 }
 
-bool showsPage(const TfrmHelp* viewer, const QString& file) {
-  return viewer && viewer->isVisible() && viewer->source().toString().endsWith("/" + file);
+bool showsPage(const HelpViewer* viewer, const QString& file) {
+  return viewer && viewer->window() && viewer->window()->isVisible() &&
+         viewer->source().toString().endsWith("/" + file);
 }
+
+QTextBrowser* pageOf(const HelpViewer* viewer) { return viewer->window()->findChild<QTextBrowser*>("txtHelpPage"); }
 
 // A game in progress whose rules help opens in the window.
 struct HelpedGame : test::ShownGame {
   RulesHelp& help() { return controller.rulesHelp(); }
-  TfrmHelp* viewer() { return help().viewer(); }
+  HelpViewer* viewer() { return help().viewer(); }
 };
 
 }  // namespace
@@ -104,7 +106,7 @@ class RulesHelpTest : public QObject {
     QTest::keyClick(&game.window, Qt::Key_F1);
     QVERIFY(showsPage(game.viewer(), "3002.html"));
     QCOMPARE(game.viewer()->pageTitle(), QString("Klondike"));
-    QVERIFY(game.viewer()->browser().toPlainText().contains("Seven piles are dealt"));
+    QVERIFY(pageOf(game.viewer())->toPlainText().contains("Seven piles are dealt"));
   }
 
   void theToolbarButtonShowsTheCurrentGamesRules() {
@@ -124,42 +126,40 @@ class RulesHelpTest : public QObject {
     QVERIFY(contents->isEnabled());
     contents->trigger();
     QVERIFY(showsPage(game.viewer(), "index.html"));
-    QVERIFY(game.viewer()->browser().toPlainText().contains("Klondike type"));
-    auto* tree = game.viewer()->findChild<QHelpContentWidget*>("trvHelpContents");
+    QVERIFY(pageOf(game.viewer())->toPlainText().contains("Klondike type"));
+    auto* tree = game.viewer()->window()->findChild<QHelpContentWidget*>("trvHelpContents");
     QVERIFY(tree);
     QTRY_VERIFY_WITH_TIMEOUT(tree->model()->rowCount() > 0, 10000);
     // A link on the contents page leads to a game's rules.
-    game.viewer()->browser().setSource(QUrl("3002.html"));
+    pageOf(game.viewer())->setSource(QUrl("3002.html"));
     QVERIFY(showsPage(game.viewer(), "3002.html"));
-    QVERIFY(game.viewer()->findChild<QPushButton*>("btnBack")->isEnabled());
+    QVERIFY(game.viewer()->window()->findChild<QPushButton*>("btnBack")->isEnabled());
   }
 
   void theSearchFindsAGameByAWordOfItsRules() {
     HelpedGame game;
     QVERIFY(game.deal(2));
     game.help().showContents();
-    QHelpSearchEngine* search = game.viewer()->collection().engine().searchEngine();
-    QSignalSpy indexed(search, &QHelpSearchEngine::indexingFinished);
-    search->reindexDocumentation();
-    QVERIFY(indexed.wait(30000));
-    QSignalSpy searched(search, &QHelpSearchEngine::searchingFinished);
-    search->search("Seahaven");
-    QVERIFY(searched.wait(10000));
-    QVERIFY(search->searchResultCount() > 0);
-    QStringList found;
-    for (const QHelpSearchResult& result : search->searchResults(0, search->searchResultCount()))
-      found << result.url().fileName();
-    QVERIFY2(found.contains("3020.html"), qPrintable(found.join(' ')));
+    QWidget* viewer = game.viewer()->window();
+    QTRY_VERIFY_WITH_TIMEOUT(viewer->property("searchReady").toBool(), 30000);
+    auto* query = viewer->findChild<QHelpSearchQueryWidget*>("edtHelpSearch");
+    auto* results = viewer->findChild<QHelpSearchResultWidget*>("lsbHelpResults");
+    QVERIFY(query && results && query->isEnabled());
+    query->setSearchInput("Seahaven");
+    QVERIFY(QMetaObject::invokeMethod(query, "search"));
+    auto* list = results->findChild<QTextBrowser*>();
+    QVERIFY(list);
+    QTRY_VERIFY_WITH_TIMEOUT(list->toPlainText().contains("Seahaven Towers"), 10000);
   }
 
   void theIndexLeadsToAPage() {
     HelpedGame game;
     QVERIFY(game.deal(2));
     game.help().showContents();
-    auto* index = game.viewer()->findChild<QHelpIndexWidget*>("lsbHelpIndex");
+    auto* index = game.viewer()->window()->findChild<QHelpIndexWidget*>("lsbHelpIndex");
     QVERIFY(index);
     QTRY_VERIFY_WITH_TIMEOUT(index->model()->rowCount() > 100, 10000);
-    auto* filter = game.viewer()->findChild<QLineEdit*>("edtIndexFilter");
+    auto* filter = game.viewer()->window()->findChild<QLineEdit*>("edtIndexFilter");
     QTest::keyClicks(filter, "Pyramid");
     QTRY_VERIFY(index->currentIndex().isValid());
     QTest::keyClick(filter, Qt::Key_Return);
@@ -251,8 +251,8 @@ class RulesHelpTest : public QObject {
   void withoutAHelpFileTheCommandsStayDisabled() {
     TempDir data;
     TfrmMain window;
-    RulesHelp help(window, {data.path() / "no-such.hlp", data.path(), data.path() / "GAM_CUST.DAT", nullptr, nullptr,
-                            [] { return 2; }});
+    RulesHelp help(window, {data.path() / "no-such.hlp", data.path(), {}, data.path() / "GAM_CUST.DAT", nullptr,
+                            nullptr, [] { return 2; }});
     QVERIFY(!help.available());
     connectRulesHelp(window, help);
     window.SetGameCommandsEnabled(true);
