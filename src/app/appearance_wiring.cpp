@@ -5,8 +5,10 @@
 
 #include "app/game_controller.h"
 #include "app/main_window.h"
+#include "app/statistics_wiring.h"
 #include "appearance/frm_customize.h"
 #include "datafiles/config_field.h"
+#include "stats/statistics_dialogs.h"
 
 namespace kes {
 
@@ -32,6 +34,11 @@ void ProgramAppearance::applyPreferences(const AppliedWindowOptions& options) {
   window_.setShowScore(options.showScore);
   window_.setShowToolTips(controller_.config().get(Field::ShowToolTips) == "Y");
   controller_.applyPreferences(options.cursorSet);
+}
+
+void ProgramAppearance::clearValues(QWidget* parent) {
+  ProgramStatistics host(window_, controller_, settings_);
+  showClearValues(host, parent);
 }
 
 void connectAppearanceDialog(TfrmMain& window, GameController& controller, SettingsFile* settings) {

@@ -25,6 +25,8 @@ class ProgramAppearance : public AppearanceHost {
   int cursorSet() const override;
   void showAppearance(const std::optional<std::string>& customFile) override;
   void applyPreferences(const AppliedWindowOptions& options) override;
+  bool canClearValues() const override { return true; }
+  void clearValues(QWidget* parent) override;
 
  private:
   TfrmMain& window_;

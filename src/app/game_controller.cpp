@@ -96,6 +96,7 @@ GameController::GameController(TfrmMain& window, const DataDirs& dirs, AppContex
   information_ = [this](const QString& text) {
     QMessageBox::information(&window_, QString::fromUtf8(kProductTitle), boxText(text));
   };
+  runDialog_ = [](QDialog& dialog) { return dialog.exec(); };
   if (app_.catalogue.lines.empty())
     error_ = QString::fromStdString(missingCatalogueMessage(catalogueFile(dirs.install)));
   if (!library_) library_ = std::make_unique<ResourceLibrary>(QString::fromStdString(dirs.install.string()));
@@ -113,6 +114,8 @@ GameController::GameController(TfrmMain& window, const DataDirs& dirs, AppContex
   fanOut_.add(*counter_);
   connectTipOfTheDay(window, settings_, dirs.install.string());
   rulesHelp_ = std::make_unique<RulesHelp>(window, rulesHelpSources());
+  rulesHelp_->setDialogRunner([this](QDialog& dialog) { runDialog(dialog); });
+  rulesHelp_->setInformation([this](const QString& text) { information_(text); });
   connectRulesHelp(window, *rulesHelp_);
   connect(&window, &TfrmMain::firstActivated, this, [this] {
     counter_->restore();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QDialog>
 #include <QObject>
 #include <functional>
 #include <memory>
@@ -39,6 +40,8 @@ class GameController : public QObject, public ResultListener {
   // Asks a question with OK and Cancel; true means OK.
   using Question = std::function<bool(const QString& text)>;
   using Information = std::function<void(const QString& text)>;
+  // Runs a modal dialog to its end and returns its result.
+  using DialogRunner = std::function<int(QDialog& dialog)>;
 
   // The resource library start-up opened, or none to open it here.
   GameController(TfrmMain& window, const DataDirs& dirs, AppContext* app = nullptr, SettingsFile* settings = nullptr,
@@ -88,6 +91,10 @@ class GameController : public QObject, public ResultListener {
   // Where questions and information go; message boxes unless replaced.
   void setQuestion(Question question) { question_ = std::move(question); }
   void setInformation(Information information) { information_ = std::move(information); }
+  // Every modal dialog the controller opens runs through this; exec()
+  // unless replaced (tests answer dialogs here).
+  void setDialogRunner(DialogRunner runner) { runDialog_ = std::move(runner); }
+  int runDialog(QDialog& dialog) { return runDialog_(dialog); }
   // The width of the display in pixels; the primary screen's unless replaced.
   void setDisplayWidth(std::function<int()> width) { displayWidth_ = std::move(width); }
 
@@ -105,6 +112,8 @@ class GameController : public QObject, public ResultListener {
   TableWidget& table() { return *table_; }
   const std::string& dealNumber() const { return dealNumber_; }
   const AppContext& app() const { return app_; }
+  // The window's caption after the game, player or deal number changed.
+  void updateCaption();
 
   void recordResult(const GameState& game, bool won, int seconds) override;
 
@@ -135,7 +144,6 @@ class GameController : public QObject, public ResultListener {
   void refreshWindow();
   void refreshClock();
   void refreshCommands();
-  void updateCaption();
 
   TfrmMain& window_;
   DataDirs dirs_;
@@ -159,6 +167,7 @@ class GameController : public QObject, public ResultListener {
   std::unique_ptr<GameSession> session_;
   TableWidget* table_ = nullptr;
   std::unique_ptr<WinningSequence> winning_;
+  DialogRunner runDialog_;
   std::string dealNumber_;
 };
 

@@ -4,6 +4,8 @@
 #include <optional>
 #include <string>
 
+class QWidget;
+
 namespace kes {
 
 class ConfigRecord;
@@ -42,6 +44,10 @@ class AppearanceHost {
   // The preferences OK wrote take effect: the window options, the cursor,
   // the tooltips, scroll bar, pile sizes, animations, shadows and undo mode.
   virtual void applyPreferences(const AppliedWindowOptions& options) = 0;
+  // "Clear values": the dialog that clears statistics and hi-scores, when
+  // the program offers it.
+  virtual bool canClearValues() const { return false; }
+  virtual void clearValues(QWidget* /*parent*/) {}
 };
 
 }  // namespace kes

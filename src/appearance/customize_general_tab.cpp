@@ -24,8 +24,7 @@ void TfrmCustomize::buildGeneralTab() {
   pointers->setObjectName("btnPointers");
   auto* clearValues = new QPushButton(tr("Clear &values..."), page);
   clearValues->setObjectName("btnClearValues");
-  // Clearing the statistics comes with the statistics dialogs.
-  clearValues->setEnabled(false);
+  clearValues->setEnabled(host_.canClearValues());
   auto* advanced = new QPushButton(tr("A&dvanced..."), page);
   advanced->setObjectName("btnAdvanced");
   buttons->addWidget(pointers);
@@ -36,6 +35,7 @@ void TfrmCustomize::buildGeneralTab() {
   grid->setRowStretch(row / 2 + 2, 1);
   connect(pointers, &QPushButton::clicked, this, &TfrmCustomize::openPointers);
   connect(advanced, &QPushButton::clicked, this, &TfrmCustomize::openAdvanced);
+  connect(clearValues, &QPushButton::clicked, this, [this] { host_.clearValues(this); });
   tabs_->addTab(page, tr("&General"));
 }
 

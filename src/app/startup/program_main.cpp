@@ -4,6 +4,7 @@
 
 #include "app/app_options.h"
 #include "app/appearance_wiring.h"
+#include "app/statistics_wiring.h"
 #include "app/game_controller.h"
 #include "app/main_window.h"
 #include "app/startup/initialize_startup.h"
@@ -81,6 +82,7 @@ int programMain(QApplication& application) {
     // The record holds the preferences by now, read as start-up read them.
     controller->sounds().play(QStringLiteral("Splash"), Field::SoundSplash.preferenceKey);
     connectAppearanceDialog(*window, *controller, settings.get());
+    connectStatisticsDialogs(*window, *controller, settings.get());
     ui.setParent(window.get());
     const QSize screen = screenSize();
     window->applyPlacement(readPlacement(*settings, screen.width(), screen.height()));

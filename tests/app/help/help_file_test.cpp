@@ -66,9 +66,10 @@ class HelpFileTest : public QObject {
   void everyDialogTopicHasAPage() {
     using namespace kes::HelpTopic;
     for (int topic : {kPlaying, kSelectGameNumber, kPlayers, kAddPlayer, kAdvancedOptions, kPointers, kEditPlayer,
-                      kCustomize, kCardCounter, kOpenGame, kFavoriteGames, kCustomizeRules, kNewGameName, kHiScores,
-                      kGameWon, kGameStatistics, kPlayersStatistics, kAllGamesStatistics, kLogStatistics,
-                      kOverallScore, kClearStatistics, kClearValues, kTournamentManager, kPlayTournament})
+                      kCustomize, kCardCounter, kGameStatistics, kAllGamesStatistics, kPlayersStatistics,
+                      kLogStatistics, kOverallScore, kOverallScoreDetails, kClearStatistics, kClearValues, kOpenGame,
+                      kFavoriteGames, kCustomizeRules, kNewGameName, kHiScores, kGameWon, kTournamentManager,
+                      kPlayTournament})
       QVERIFY2(collection_->topicUrl(topic).isValid(), qPrintable(QString::number(topic)));
     QVERIFY(!collection_->topicUrl(2999).isValid());
     QVERIFY(!collection_->fileData(collection_->contentsUrl()).isEmpty());

@@ -193,7 +193,8 @@ class RulesHelpTest : public QObject {
       QString caption, from, from2, name1, name2;
       QStringList panels;
     } shown;
-    game.help().setDialogRunner([&](QDialog& dialog) {
+    // The rules of a custom game run through the controller's dialog runner.
+    game.controller.setDialogRunner([&](QDialog& dialog) {
       shown.caption = dialog.windowTitle();
       shown.from = dialog.findChild<QLabel*>("lblGameFrom")->text();
       shown.from2 = dialog.findChild<QLabel*>("lblGameFrom2")->text();
@@ -203,6 +204,7 @@ class RulesHelpTest : public QObject {
                                "pnlTableauFirstCard1", "pnlTableauFirstCard2"})
         shown.panels << panelText(dialog, name);
       dialog.findChild<QPushButton*>("btnHelpStandard")->click();
+      return int(QDialog::Accepted);
     });
     game.window.activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&game.window));
@@ -240,7 +242,7 @@ class RulesHelpTest : public QObject {
     QVERIFY(game.deal(2));
     QStringList told;
     bool shown = false;
-    game.help().setInformation([&](const QString& text) { told << text; });
+    game.controller.setInformation([&](const QString& text) { told << text; });
     game.help().setDialogRunner([&](QDialog&) { shown = true; });
     game.help().showGameRules(8123);
     QVERIFY(!shown);
