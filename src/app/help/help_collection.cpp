@@ -31,8 +31,14 @@ HelpCollection::HelpCollection(const QString& helpFile, const QString& cachePare
   }
   engine_ = std::make_unique<QHelpEngine>(cache_.filePath(QStringLiteral("kestrova.qhc")));
   namespaceName_ = QHelpEngineCore::namespaceName(helpFile);
+  // The collection is the engine's own, made fresh: it may write there. The
+  // first setup makes it; the second reads the registered file into the
+  // contents and the index.
+  engine_->setReadOnly(false);
+  engine_->setupData();
   if (namespaceName_.isEmpty() || !engine_->registerDocumentation(helpFile)) {
-    error_ = QStringLiteral("The help file cannot be read: ") + helpFile;
+    error_ = QStringLiteral("The help file cannot be read: ") + helpFile + QStringLiteral(" (") + engine_->error() +
+             QStringLiteral(")");
     return;
   }
   engine_->setupData();
@@ -47,7 +53,7 @@ QUrl HelpCollection::pageUrl(const QString& file) const {
 QUrl HelpCollection::topicUrl(int topic) const {
   if (!ready()) return {};
   const QUrl url = pageUrl(QString::number(topic) + QStringLiteral(".html"));
-  return engine_->findFile(url).isValid() ? url : QUrl();
+  return engine_->fileData(url).isEmpty() ? QUrl() : url;
 }
 
 QUrl HelpCollection::contentsUrl() const { return ready() ? pageUrl(QLatin1String(kContentsPage)) : QUrl(); }

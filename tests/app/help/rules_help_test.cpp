@@ -23,7 +23,7 @@
 #include "app/select_game_number.h"
 #include "datafiles/config_field.h"
 #include "datafiles/custom_games_file.h"
-#include "table_test_support.h"
+#include "app/table_test_support.h"
 
 namespace {
 
@@ -69,13 +69,13 @@ class RulesHelpTest : public QObject {
     QCOMPARE(rules.rows[2].custom, std::string("Any card"));
     QCOMPARE(rules.rows[2].base, std::string("King only"));
 
-    const RuleComparison codes = compareCustomRules("001-013", {3, 0, 91, 0, 0, 1, 1, 0, 2, 0, 3, 1, 1, 1});
+    const RuleComparison codes = compareCustomRules("001-013", std::vector<int>{3, 0, 91, 0, 0, 1, 1, 0, 2, 0, 3, 1, 1, 1});
     QCOMPARE(codes.rows[1].custom, std::string("Unlimited"));
     QCOMPARE(codes.rows[1].base, std::string("0"));
     QCOMPARE(codes.rows[2].custom, std::string("None"));
     QCOMPARE(codes.rows[2].base, std::string("King only"));
     // Tableau code 0 leaves the panel empty; an unknown base value too.
-    const RuleComparison unchanged = compareCustomRules("0010010", {1, 1, 5, 0, 0, 1, 1, 0, 2, 0, 3, 1, 1, 1});
+    const RuleComparison unchanged = compareCustomRules("0010010", std::vector<int>{1, 1, 5, 0, 0, 1, 1, 0, 2, 0, 3, 1, 1, 1});
     QCOMPARE(unchanged.rows[2].custom, std::string());
     QCOMPARE(unchanged.rows[2].base, std::string());
   }
@@ -130,8 +130,9 @@ class RulesHelpTest : public QObject {
     auto* tree = game.viewer()->window()->findChild<QHelpContentWidget*>("trvHelpContents");
     QVERIFY(tree);
     QTRY_VERIFY_WITH_TIMEOUT(tree->model()->rowCount() > 0, 10000);
-    // A link on the contents page leads to a game's rules.
-    pageOf(game.viewer())->setSource(QUrl("3002.html"));
+    // A link of the contents page leads to a game's rules.
+    QTextBrowser* page = pageOf(game.viewer());
+    page->setSource(page->source().resolved(QUrl("3002.html")));
     QVERIFY(showsPage(game.viewer(), "3002.html"));
     QVERIFY(game.viewer()->window()->findChild<QPushButton*>("btnBack")->isEnabled());
   }
