@@ -1,0 +1,24 @@
+#pragma once
+
+#include <string>
+
+#include "engine/game_state.h"
+
+namespace kes::solver {
+
+// Every pile in use with each card's face, and the counters the rules read
+// (pass, deals made, moves made, tableau moves, score): two states with the
+// same key play alike.
+std::string exactKey(const GameState& game);
+
+// The exact key with the piles the rules treat alike put in a fixed order,
+// so that positions differing only by which of them holds what meet in the
+// transposition table.
+std::string canonicalKey(const GameState& game);
+
+// Whether the game's tableau piles, or its reserves, are interchangeable in
+// this state (see state_key.cpp for the conditions).
+bool tableauInterchangeable(const GameState& game);
+bool reservesInterchangeable(const GameState& game);
+
+}  // namespace kes::solver
