@@ -4,6 +4,8 @@
 #include "engine/card.h"
 #include "engine/game_family.h"
 
+#include <vector>
+
 namespace kes::solver {
 
 // The proof. A single face-up card C that a foundation accepts is played
@@ -36,12 +38,22 @@ bool tableauBuildsDownWithoutWrap(const GameParams& p) {
   return true;
 }
 
+// The cards still in play, foundation cards left out.
+std::vector<int> cardsInPlay(const GameState& g) {
+  std::vector<int> cards;
+  for (int o = 0; o < kPileCount; ++o) {
+    const PileId id = PileId::fromOrdinal(o);
+    if (id.family == PileFamily::Foundation || !g.inUse(id)) continue;
+    const Pile& pile = g.table.pile(id);
+    for (int i = 0; i < pile.size(); ++i) cards.push_back(pile.cardAt(i));
+  }
+  return cards;
+}
+
 bool someCardBuildsOn(const GameState& g, int card) {
   const GameParams& p = g.params;
-  for (int x = 1; x <= kMaxCards; ++x) {
+  for (int x : cardsInPlay(g)) {
     if (x == card) continue;
-    const auto at = g.locateCard(x);
-    if (!at || at->family == PileFamily::Foundation) continue;
     for (int i = 0; i < g.tableauCount(); ++i) {
       BuildQuery q;
       q.target = card;

@@ -57,6 +57,7 @@ struct Child {
   SolverMove move;
   int score;
   int order;
+  std::string key;
 };
 
 struct Frame {
@@ -112,9 +113,27 @@ bool Search::overBudget(std::string& reason) {
   return false;
 }
 
+// Of the drops onto empty piles that are alike, only the one onto the first
+// is kept: the others lead to the same position but for the pile's place.
+std::vector<SolverMove> withoutTwinDrops(const GameState& g, std::vector<SolverMove> moves) {
+  const bool alike[] = {false, emptyFoundationsInterchangeable(g), tableauInterchangeable(g),
+                        reservesInterchangeable(g)};
+  std::vector<SolverMove> kept;
+  for (const SolverMove& m : moves) {
+    const bool twin = m.kind == MoveKind::Drag && alike[static_cast<int>(m.target.family)] &&
+                      g.table.pile(m.target).empty() &&
+                      std::any_of(kept.begin(), kept.end(), [&](const SolverMove& k) {
+                        return k.kind == MoveKind::Drag && k.card == m.card && k.target.family == m.target.family &&
+                               g.table.pile(k.target).empty();
+                      });
+    if (!twin) kept.push_back(m);
+  }
+  return kept;
+}
+
 bool Search::expand(Frame& frame) {
   GameState& g = position_.mutableState();
-  std::vector<SolverMove> moves = candidateMoves(g);
+  std::vector<SolverMove> moves = withoutTwinDrops(g, candidateMoves(g));
   if (options_.safeMoves) {
     const auto safe = std::find_if(moves.begin(), moves.end(), [&](const SolverMove& m) { return isSafeMove(g, m); });
     if (safe != moves.end()) moves = {*safe};
@@ -127,8 +146,10 @@ bool Search::expand(Frame& frame) {
       winningTail_ = {move};
       return true;
     }
-    if (position_.over() || seen_.count(canonicalKey(position_.state()))) continue;
-    frame.children.push_back({move, tableScore(position_.state()), order++});
+    if (position_.over()) continue;
+    std::string key = canonicalKey(position_.state());
+    if (seen_.count(key)) continue;
+    frame.children.push_back({move, tableScore(position_.state()), order++, std::move(key)});
   }
   position_.restore(frame.saved);
   std::sort(frame.children.begin(), frame.children.end(), [](const Child& a, const Child& b) {
@@ -153,6 +174,7 @@ SolveResult Search::finish(Verdict verdict, std::string reason) {
 
 SolveResult Search::run() {
   root_ = position_.save();
+  root_ = position_.save();
   if (position_.won()) return finish(Verdict::Won, "the game is already won");
   if (position_.over()) return finish(Verdict::Lost, "the game is over");
   const bool complete = movesComplete(position_.state().params);
@@ -170,12 +192,12 @@ SolveResult Search::run() {
       continue;
     }
     if (overBudget(reason)) return finish(Verdict::Unknown, reason);
-    const Child child = top.children[top.next++];
+    Child child = std::move(top.children[top.next++]);
+    if (seen_.count(child.key)) continue;
     position_.restore(top.saved);
     position_.apply(child.move);
-    std::string key = canonicalKey(position_.state());
-    if (!seen_.insert(key).second) continue;
-    tableBytes_ += static_cast<std::int64_t>(key.size()) + kEntryOverhead;
+    tableBytes_ += static_cast<std::int64_t>(child.key.size()) + kEntryOverhead;
+    seen_.insert(std::move(child.key));
     ++states_;
     stack_.push_back({position_.save(), {}, 0, child.move});
     if (expand(stack_.back())) return finish(Verdict::Won, "a winning line was found");

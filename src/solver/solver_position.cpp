@@ -55,9 +55,11 @@ bool Position::applyUnchecked(const SolverMove& move) {
       if (!from) return false;
       const PickUpOutcome outcome = canPickUp(g, move.card, *from, PressButton::Left).outcome;
       if (outcome != PickUpOutcome::Lift && outcome != PickUpOutcome::LiftRun) return false;
-      const bool lifted = session_.press(move.card, *from) == PressResult::Lifted;
-      session_.release(lifted ? std::vector<PileId>{move.target} : std::vector<PileId>{});
-      return lifted;
+      if (session_.press(move.card, *from) != PressResult::Lifted) {
+        session_.release();
+        return false;
+      }
+      return session_.release({move.target});
     }
     case MoveKind::Click: {
       const auto at = g.locateCard(move.card);
@@ -76,6 +78,13 @@ bool Position::applyUnchecked(const SolverMove& move) {
 
 bool Position::apply(const SolverMove& move) {
   if (over()) return false;
+  // A drop reports whether the held cards moved; a press is judged by
+  // whether it changed anything the rules read.
+  if (move.kind == MoveKind::Drag) {
+    const bool moved = applyUnchecked(move);
+    compactHistory(session_.state());
+    return moved;
+  }
   const std::string before = exactKey(session_.state());
   const bool tried = applyUnchecked(move);
   compactHistory(session_.state());

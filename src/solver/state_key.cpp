@@ -105,6 +105,21 @@ bool reservesInterchangeable(const GameState& g) {
   return allEqual(g.reserveCount(), [&](int i) { return g.params[Param::reserveKind(i)]; });
 }
 
+// Nothing reads a foundation's place but its own parameters (the standard
+// family with a plain tableau rule), and the foundations' parameters agree.
+bool emptyFoundationsInterchangeable(const GameState& g) {
+  const GameParams& p = g.params;
+  if (g.family() != Family::Standard || p[Param::FoundationBaseFromDeal] != 0) return false;
+  const int rule = p[Param::tableauBuildRule(0)];
+  if (std::find(kPlainTableauRules.begin(), kPlainTableauRules.end(), rule) == kPlainTableauRules.end()) return false;
+  const int n = g.foundationCount();
+  return allEqual(n, [&](int i) { return p[Param::foundationBase(i)]; }) &&
+         allEqual(n, [&](int i) { return p[Param::foundationDirection(i)]; }) &&
+         allEqual(n, [&](int i) { return p[Param::foundationBuildRule(i)]; }) &&
+         allEqual(n, [&](int i) { return p[Param::foundationDealCode(i)]; }) &&
+         allEqual(n, [&](int i) { return p[Param::tableauWrap(i)]; });
+}
+
 std::string exactKey(const GameState& g) { return exactPart(g, false, false); }
 
 std::string canonicalKey(const GameState& g) {

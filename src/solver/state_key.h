@@ -20,5 +20,8 @@ std::string canonicalKey(const GameState& game);
 // this state (see state_key.cpp for the conditions).
 bool tableauInterchangeable(const GameState& game);
 bool reservesInterchangeable(const GameState& game);
+// Whether the empty foundations are alike: a card that starts one may start
+// any of them to the same effect.
+bool emptyFoundationsInterchangeable(const GameState& game);
 
 }  // namespace kes::solver

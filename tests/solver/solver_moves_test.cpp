@@ -18,12 +18,13 @@ namespace kes::solver {
 namespace {
 
 // Every command the driver could be given: each card in play onto each pile
-// on the table, a click on each card, the stock.
+// on the table, a click on each card, the stock. A click on any card of the
+// stock is the press on the stock, which "stock" names.
 std::vector<SolverMove> everyCommand(const GameState& g) {
   std::vector<SolverMove> all{{MoveKind::Stock, 0, {}}};
   for (int card = 1; card <= kMaxCards; ++card) {
     if (!g.locateCard(card)) continue;
-    all.push_back({MoveKind::Click, card, {}});
+    if (*g.locateCard(card) != PileId::stock()) all.push_back({MoveKind::Click, card, {}});
     for (int o = 0; o < kPileCount; ++o)
       if (g.onTable(PileId::fromOrdinal(o))) all.push_back({MoveKind::Drag, card, PileId::fromOrdinal(o)});
   }

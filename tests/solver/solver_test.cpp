@@ -21,7 +21,7 @@ constexpr int kBakersGame = 18;
 SolveOptions withBudget(std::int64_t states) {
   SolveOptions o;
   o.budget.maxStates = states;
-  o.budget.maxMs = 60000;
+  o.budget.maxMs = 20000;
   return o;
 }
 

@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "engine/deal_generator.h"
 #include "engine/game_params.h"
 #include "solver/solver.h"
 
