@@ -13,6 +13,8 @@ namespace {
 
 constexpr char kPileEnd = '\xff';
 constexpr int kFaceUpBit = 0x80;
+constexpr int kUnlimitedPasses = -1;
+constexpr int kDealCountPeriod = 26;
 
 // Tableau build rules that judge a card by its own rank, suit and the
 // target alone. The other codes look at where the card comes from, at the
@@ -59,7 +61,10 @@ std::string exactPart(const GameState& g, bool sortTableau, bool sortReserves) {
   std::vector<std::string> tableau, reserves;
   for (int o = 0; o < kPileCount; ++o) {
     const PileId id = PileId::fromOrdinal(o);
-    if (!g.inUse(id)) continue;
+    // The pairing games hold the selection in the first foundation, which
+    // they may not otherwise use.
+    const bool selection = g.history.foundationOneIsSelection && id == PileId::foundation(0);
+    if (!g.inUse(id) && !selection) continue;
     const bool sorted = (sortTableau && id.family == PileFamily::Tableau) ||
                         (sortReserves && id.family == PileFamily::Reserve);
     if (!sorted) {
@@ -74,10 +79,13 @@ std::string exactPart(const GameState& g, bool sortTableau, bool sortReserves) {
   std::sort(reserves.begin(), reserves.end());
   for (const std::string& s : tableau) key += s;
   for (const std::string& s : reserves) key += s;
-  appendNumber(key, g.passNumber);
-  appendNumber(key, g.dealCount);
+  // The pass counts only against a limit; the deals made only by their
+  // parity (which waste a stock press fills) and modulo 13 (the rank called
+  // in the counting games); the score only where it decides the win.
+  appendNumber(key, g.params[Param::StockPasses] == kUnlimitedPasses ? 0 : g.passNumber);
+  appendNumber(key, g.dealCount % kDealCountPeriod);
   appendNumber(key, g.movesMade);
-  appendNumber(key, g.score);
+  appendNumber(key, g.family() == Family::PokerGrid ? g.score : 0);
   appendNumber(key, g.history.undo.log.countOf(kCodeTableauMove));
   key += g.inProgress ? 'p' : 'e';
   return key;

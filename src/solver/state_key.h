@@ -6,9 +6,9 @@
 
 namespace kes::solver {
 
-// Every pile in use with each card's face, and the counters the rules read
-// (pass, deals made, moves made, tableau moves, score): two states with the
-// same key play alike.
+// Every pile in use with each card's face, and what the rules read of the
+// counters (pass, deals made, moves made, tableau moves, the poker score):
+// two states with the same key play alike.
 std::string exactKey(const GameState& game);
 
 // The exact key with the piles the rules treat alike put in a fixed order,

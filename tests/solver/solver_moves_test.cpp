@@ -46,6 +46,9 @@ TEST_P(MovesAgainstEngine, generatedMovesAreExactlyTheAcceptedOnesAndUndoIsExact
   for (int step = 0; step < 6 && !position.over(); ++step) {
     const Position::Saved saved = position.save();
     const std::vector<SolverMove> legal = legalMoves(position);
+    if (step == 0) {
+      EXPECT_FALSE(legal.empty()) << "every sampled deal offers a first move";
+    }
     std::vector<SolverMove> accepted;
     for (const SolverMove& m : everyCommand(position.state())) {
       const std::string before = exactKey(position.state());
