@@ -70,7 +70,10 @@ std::string outsideVerdict(const std::string& boardText, const OutsideGame& g) {
   char buffer[512];
   while (fgets(buffer, sizeof buffer, pipe.get())) all += buffer;
   if (all.find("This game is solveable") != std::string::npos) return "won";
-  if (all.find("I could not solve this game") != std::string::npos) return "lost";
+  // It says it could not solve a game both when it searched everything and
+  // when the cap stopped it; only the first is a loss.
+  const bool capped = all.find("states checked is " + std::to_string(kIterationCap)) != std::string::npos;
+  if (all.find("I could not solve this game") != std::string::npos && !capped) return "lost";
   return "unknown";
 }
 
