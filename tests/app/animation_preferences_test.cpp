@@ -41,6 +41,8 @@ class AnimationPreferencesTest : public QObject {
     t->app.config = config;
     // No autoplay after the deal: its flights would follow any deal.
     t->app.window.autoPlay = false;
+    t->app.dirs = dirs();
+    if (!t->app.readCatalogue()) return nullptr;
     t->controller = std::make_unique<kes::GameController>(t->window, dirs(), &t->app);
     t->window.resize(1024, 768);
     t->window.show();
