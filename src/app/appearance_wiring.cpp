@@ -8,6 +8,7 @@
 #include "app/statistics_wiring.h"
 #include "appearance/frm_customize.h"
 #include "datafiles/config_field.h"
+#include "display/sound/sound_player.h"
 #include "stats/statistics_dialogs.h"
 
 namespace kes {
@@ -40,6 +41,8 @@ void ProgramAppearance::clearValues(QWidget* parent) {
   ProgramStatistics host(window_, controller_, settings_);
   showClearValues(host, parent);
 }
+
+void ProgramAppearance::previewSound(const QString& name) { controller_.sounds().preview(name); }
 
 void connectAppearanceDialog(TfrmMain& window, GameController& controller, SettingsFile* settings) {
   QAction* customize = window.menuAction("mnuCustomize");

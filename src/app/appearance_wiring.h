@@ -27,6 +27,8 @@ class ProgramAppearance : public AppearanceHost {
   void applyPreferences(const AppliedWindowOptions& options) override;
   bool canClearValues() const override { return true; }
   void clearValues(QWidget* parent) override;
+  bool canPreviewSounds() const override { return true; }
+  void previewSound(const QString& name) override;
 
  private:
   TfrmMain& window_;

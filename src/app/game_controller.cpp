@@ -19,6 +19,8 @@
 #include "app/counter/card_counter.h"
 #include "app/game_caption.h"
 #include "app/game_numbers.h"
+#include "app/help/help_wiring.h"
+#include "app/help/rules_help.h"
 #include "app/play_preferences.h"
 #include "app/small_screen.h"
 #include "app/startup/message_box_ui.h"
@@ -34,6 +36,7 @@
 #include "datafiles/settings_file.h"
 #include "display/resources/cursor_table.h"
 #include "display/sound/sound_player.h"
+#include "display/sound/system_sound_output.h"
 #include "main_window.h"
 #include "select_game_number.h"
 
@@ -48,6 +51,7 @@ std::unique_ptr<AppContext> contextWithDefaults(const DataDirs& dirs) {
   context->dirs = dirs;
   loadPreferences(IniDocument{}, DisplayInfo{}, context->config);
   context->readCatalogue();
+  context->helpFile = dirs.install / kHelpFileName;
   return context;
 }
 
@@ -109,6 +113,10 @@ GameController::GameController(TfrmMain& window, const DataDirs& dirs, AppContex
   counter_ = std::make_unique<CardCounter>(window, *session_, *library_, settings_);
   fanOut_.add(*counter_);
   connectTipOfTheDay(window, settings_, dirs.install.string());
+  rulesHelp_ = std::make_unique<RulesHelp>(window, rulesHelpSources());
+  rulesHelp_->setDialogRunner([this](QDialog& dialog) { runDialog(dialog); });
+  rulesHelp_->setInformation([this](const QString& text) { information_(text); });
+  connectRulesHelp(window, *rulesHelp_);
   connect(&window, &TfrmMain::firstActivated, this, [this] {
     counter_->restore();
     // After the activation has been handled, not inside it.
@@ -411,6 +419,19 @@ void GameController::closeCurrentGame() {
   app_.config.put(Field::GameTitle, "");
   updateCaption();
   refreshWindow();
+}
+
+RulesHelpSources GameController::rulesHelpSources() {
+  // A build tree keeps the module beside its data.
+  QStringList modules = SystemSoundOutput::defaultModuleFolders();
+  modules << QString::fromStdString(dirs_.install.string());
+  return {app_.helpFile,
+          dirs_.writable,
+          modules,
+          app_.customGamesPath(),
+          &app_.catalogue,
+          &app_.games,
+          [this] { return currentGameOf(app_.config); }};
 }
 
 bool GameController::gameSelected() const { return currentGameOf(app_.config) >= 0; }

@@ -22,6 +22,8 @@ namespace kes {
 class CardCounter;
 class CursorTable;
 class GameSounds;
+class RulesHelp;
+struct RulesHelpSources;
 class SoundPlayer;
 class SettingsFile;
 class TfrmMain;
@@ -105,6 +107,8 @@ class GameController : public QObject, public ResultListener {
   EventFanOut& events() { return fanOut_; }
   // The card counter window behind "&Card counter..." (F8).
   CardCounter& cardCounter() { return *counter_; }
+  // The rules of the games and the help behind "&Rules" (F1) and "&Contents".
+  RulesHelp& rulesHelp() { return *rulesHelp_; }
   TableWidget& table() { return *table_; }
   const std::string& dealNumber() const { return dealNumber_; }
   const AppContext& app() const { return app_; }
@@ -136,6 +140,7 @@ class GameController : public QObject, public ResultListener {
   void applyPlayPreferences();
   void chooseRandomAppearance();
   bool gameSelected() const;
+  RulesHelpSources rulesHelpSources();
   void refreshWindow();
   void refreshClock();
   void refreshCommands();
@@ -158,6 +163,7 @@ class GameController : public QObject, public ResultListener {
   std::unique_ptr<SoundPlayer> sounds_;
   std::unique_ptr<GameSounds> gameSounds_;
   std::unique_ptr<CardCounter> counter_;
+  std::unique_ptr<RulesHelp> rulesHelp_;
   std::unique_ptr<GameSession> session_;
   TableWidget* table_ = nullptr;
   std::unique_ptr<WinningSequence> winning_;

@@ -48,6 +48,10 @@ class AppearanceHost {
   // the program offers it.
   virtual bool canClearValues() const { return false; }
   virtual void clearValues(QWidget* /*parent*/) {}
+  // The sounds tab's play and stop buttons: a sound heard whatever its
+  // event switch says (the master switch still applies).
+  virtual bool canPreviewSounds() const { return false; }
+  virtual void previewSound(const QString& /*name*/) {}
 };
 
 }  // namespace kes

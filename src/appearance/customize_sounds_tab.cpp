@@ -14,12 +14,12 @@ namespace {
 
 constexpr int kKeyRole = Qt::UserRole;
 constexpr int kOnRole = Qt::UserRole + 1;
+constexpr int kSoundRole = Qt::UserRole + 2;
 
 }  // namespace
 
-// Sounds are played by their own part of the program, which is still to
-// come: until then the rows keep their switches and cannot be heard.
-bool TfrmCustomize::soundPlaybackAvailable() { return false; }
+// A name with no sound file: playing it ends the sound playing.
+constexpr const char* kSilence = "_t1dz";
 
 void TfrmCustomize::buildSoundsTab() {
   auto* page = new QWidget(tabs_);
@@ -35,6 +35,7 @@ void TfrmCustomize::buildSoundsTab() {
   for (const SoundRow& row : soundRows()) {
     auto* item = new QListWidgetItem(tr(row.text.data()), lsvSounds_);
     item->setData(kKeyRole, QString::fromLatin1(row.key.data(), static_cast<int>(row.key.size())));
+    item->setData(kSoundRole, QString::fromLatin1(row.sound.data(), static_cast<int>(row.sound.size())));
     const bool on = choices_.sounds[std::string(row.key)];
     item->setData(kOnRole, on);
     item->setIcon(QIcon(on ? soundEnabledIcon_ : blank));
@@ -58,6 +59,8 @@ void TfrmCustomize::buildSoundsTab() {
   connect(lsvSounds_, &QListWidget::currentRowChanged, this, &TfrmCustomize::refreshSoundButtons);
   connect(btnSoundsAdd_, &QPushButton::clicked, this, [this] { switchSelectedSound(true); });
   connect(btnSoundsDelete_, &QPushButton::clicked, this, [this] { switchSelectedSound(false); });
+  connect(btnPlay_, &QPushButton::clicked, this, &TfrmCustomize::playSelectedSound);
+  connect(btnStop_, &QPushButton::clicked, this, [this] { host_.previewSound(QString::fromLatin1(kSilence)); });
   refreshSoundButtons();
   tabs_->addTab(page, tr(" &Sounds "));
 }
@@ -69,8 +72,12 @@ void TfrmCustomize::refreshSoundButtons() {
   const bool on = item && item->data(kOnRole).toBool();
   btnSoundsAdd_->setEnabled(item && !on);
   btnSoundsDelete_->setEnabled(item && on);
-  btnPlay_->setEnabled(item && soundPlaybackAvailable());
-  btnStop_->setEnabled(item && soundPlaybackAvailable());
+  btnPlay_->setEnabled(item && host_.canPreviewSounds());
+  btnStop_->setEnabled(item && host_.canPreviewSounds());
+}
+
+void TfrmCustomize::playSelectedSound() {
+  if (const QListWidgetItem* item = lsvSounds_->currentItem()) host_.previewSound(item->data(kSoundRole).toString());
 }
 
 void TfrmCustomize::switchSelectedSound(bool on) {

@@ -70,7 +70,6 @@ class TfrmCustomize : public QDialog {
   void openAdvanced();
 
   // Whether the play and stop buttons of the sound rows can be offered.
-  static bool soundPlaybackAvailable();
 
  protected:
   void done(int result) override;
@@ -100,6 +99,7 @@ class TfrmCustomize : public QDialog {
   void showEffectPreview(const char* control);
   void refreshSoundButtons();
   void switchSelectedSound(bool on);
+  void playSelectedSound();
 
   void readBoxes();
   void preview(bool writing);

@@ -46,6 +46,7 @@ struct SoundRow {
   std::string_view text;
   std::string_view key;
   const ConfigField* field;
+  std::string_view sound;  // what the play button lets the user hear
 };
 // Sorted by text, as the list shows them.
 std::span<const SoundRow> soundRows();

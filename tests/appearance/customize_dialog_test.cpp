@@ -11,6 +11,7 @@
 
 #include "app/appearance_wiring.h"
 #include "app/startup/preference_table.h"
+#include "app/recording_sound_output.h"
 #include "app/table_test_support.h"
 #include "appearance/background_tree.h"
 #include "appearance/customized_backgrounds.h"
@@ -19,6 +20,7 @@
 #include "appearance/picture_tree.h"
 #include "datafiles/config_field.h"
 #include "display/resources/resource_library.h"
+#include "display/sound/sound_player.h"
 
 namespace kes {
 
@@ -269,9 +271,11 @@ class CustomizeDialogTest : public QObject {
     QCOMPARE(f.settings.readString("Preference", "ConfirmQuit", ""), std::string("Y"));
   }
 
-  void theSoundRowsKeepTheirSwitchesAndCannotBePlayedYet() {
+  void theSoundRowsKeepTheirSwitchesAndPlayTheirSounds() {
     Fixture f;
     f.app.config.put(Field::SoundUndo, "N");
+    QStringList heard;
+    f.controller->sounds().setOutput(std::make_unique<test::RecordingSoundOutput>(heard));
     TfrmCustomize& dialog = f.open();
     auto* list = dialog.findChild<QListWidget*>("lsvSounds");
     QCOMPARE(list->count(), 18);
@@ -280,10 +284,18 @@ class CustomizeDialogTest : public QObject {
     auto* enable = dialog.findChild<QPushButton*>("btnSounds_Add");
     QVERIFY(enable->isEnabled());
     QVERIFY(!dialog.findChild<QPushButton*>("btnSounds_Delete")->isEnabled());
-    QVERIFY(!dialog.findChild<QPushButton*>("btnPlay")->isEnabled());
+    // The switched-off row is still heard; stop plays the name without a file.
+    auto* play = dialog.findChild<QPushButton*>("btnPlay");
+    play->click();
+    list->setCurrentRow(4);  // "Enter Hi-Scores"
+    play->click();
+    dialog.findChild<QPushButton*>("btnStop")->click();
+    QCOMPARE(heard, (QStringList{"play Undo.wav", "play Scores.wav", "stop"}));
+    list->setCurrentRow(17);
     enable->click();
     dialog.findChild<QCheckBox*>("chkSoundsEnabled")->setChecked(true);
     QVERIFY(!list->isEnabled());
+    QVERIFY(!play->isEnabled());
     QVERIFY(dialog.ok());
     QCOMPARE(f.settings.readString("Preference", "Sounds_Undo", ""), std::string("Y"));
     QCOMPARE(f.settings.readString("Preference", "Sounds_Enabled", ""), std::string("N"));
