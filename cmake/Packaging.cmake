@@ -23,8 +23,9 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE https://kestrova.org/)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
-# The window icon is an SVG picture, drawn by the icon engine plugin of Qt SVG.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt6svg6")
+# The window icon is an SVG picture, drawn by the icon engine plugin of Qt SVG;
+# the help engine reads the help file through the SQLite driver plugin.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt6svg6, libqt6sql6-sqlite")
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "suite of patience card games
  Kestrova 2000 plays twenty patience games, among them FreeCell, Klondike,
  Spider, Canfield, Pyramid, Golf and Poker Square, with animated moves,

@@ -1,6 +1,6 @@
-# Fails when a file of src/engine, src/datafiles or src/display/geometry
+# Fails when a file of src/engine, src/datafiles, src/solver or src/display/geometry
 # includes a Qt header.
-file(GLOB_RECURSE sources ${ROOT}/src/engine/* ${ROOT}/src/datafiles/* ${ROOT}/src/display/geometry/*)
+file(GLOB_RECURSE sources ${ROOT}/src/engine/* ${ROOT}/src/datafiles/* ${ROOT}/src/solver/* ${ROOT}/src/display/geometry/*)
 set(offenders "")
 foreach(f ${sources})
   file(STRINGS ${f} lines REGEX "^[ \t]*#[ \t]*include[ \t]*[<\"]Q[A-Za-z]")
@@ -11,4 +11,4 @@ endforeach()
 if(offenders)
   message(FATAL_ERROR "Qt headers in the Qt-free libraries:\n${offenders}")
 endif()
-message(STATUS "no Qt header in src/engine, src/datafiles or src/display/geometry")
+message(STATUS "no Qt header in src/engine, src/datafiles, src/solver or src/display/geometry")

@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QGuiApplication>
 #include <QMessageBox>
+#include <QPointer>
 #include <QRandomGenerator>
 #include <QScreen>
 #include <QScrollBar>
@@ -19,6 +20,10 @@
 #include "app/counter/card_counter.h"
 #include "app/game_caption.h"
 #include "app/game_numbers.h"
+#include "app/game_recorder.h"
+#include "app/help/help_wiring.h"
+#include "app/help/rules_help.h"
+#include "app/records_wiring.h"
 #include "app/play_preferences.h"
 #include "app/small_screen.h"
 #include "app/startup/message_box_ui.h"
@@ -30,11 +35,17 @@
 #include "datafiles/config_field.h"
 #include "datafiles/custom_games_file.h"
 #include "datafiles/game_list.h"
+#include "datafiles/player_name.h"
 #include "datafiles/product_title.h"
 #include "datafiles/whole_number.h"
 #include "datafiles/settings_file.h"
+#include "datafiles/hi_score_file.h"
+#include "datafiles/statistics_sources.h"
+#include "stats/frm_game_won.h"
+#include "stats/frm_hi_score.h"
 #include "display/resources/cursor_table.h"
 #include "display/sound/sound_player.h"
+#include "display/sound/system_sound_output.h"
 #include "main_window.h"
 #include "select_game_number.h"
 
@@ -49,6 +60,7 @@ std::unique_ptr<AppContext> contextWithDefaults(const DataDirs& dirs) {
   context->dirs = dirs;
   loadPreferences(IniDocument{}, DisplayInfo{}, context->config);
   context->readCatalogue();
+  context->helpFile = dirs.install / kHelpFileName;
   return context;
 }
 
@@ -69,6 +81,24 @@ int recordNumber(const ConfigRecord& config, const ConfigField& field, int fallb
   const auto n = wholeNumber(config.get(field));
   return n && *n >= 1 && *n <= last ? static_cast<int>(*n) : fallback;
 }
+
+// The statistics files' messages go where the controller's information goes.
+class InformationSink : public MessageSink {
+ public:
+  explicit InformationSink(const GameController::Information& information) : information_(information) {}
+  void information(const std::string& text) override { information_(QString::fromStdString(text)); }
+
+ private:
+  const GameController::Information& information_;
+};
+
+// The hourglass while the statistics files are written.
+struct BusyCursor {
+  BusyCursor() { QGuiApplication::setOverrideCursor(Qt::WaitCursor); }
+  ~BusyCursor() { QGuiApplication::restoreOverrideCursor(); }
+  BusyCursor(const BusyCursor&) = delete;
+  BusyCursor& operator=(const BusyCursor&) = delete;
+};
 
 int primaryScreenWidth() {
   const QScreen* screen = QGuiApplication::primaryScreen();
@@ -93,7 +123,15 @@ GameController::GameController(TfrmMain& window, const DataDirs& dirs, AppContex
   information_ = [this](const QString& text) {
     QMessageBox::information(&window_, QString::fromUtf8(kProductTitle), boxText(text));
   };
+  yesNo_ = [this](const QString& text) {
+    return QMessageBox::question(&window_, QString::fromUtf8(kProductTitle), boxText(text),
+                                 QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
+  };
   runDialog_ = [](QDialog& dialog) { return dialog.exec(); };
+  statisticsMessages_ = std::make_unique<InformationSink>(information_);
+  // The catalogue lives as long as the controller's context does.
+  const std::shared_ptr<const CatalogueText> catalogue(std::shared_ptr<void>{}, &app_.catalogue);
+  recorder_ = std::make_unique<GameRecorder>(app_.config, statisticsFilesOf(dirs, *statisticsMessages_, catalogue));
   if (app_.catalogue.lines.empty())
     error_ = QString::fromStdString(missingCatalogueMessage(catalogueFile(dirs.install)));
   if (!library_) library_ = std::make_unique<ResourceLibrary>(QString::fromStdString(dirs.install.string()));
@@ -110,8 +148,13 @@ GameController::GameController(TfrmMain& window, const DataDirs& dirs, AppContex
   counter_ = std::make_unique<CardCounter>(window, *session_, *library_, settings_);
   fanOut_.add(*counter_);
   connectTipOfTheDay(window, settings_, dirs.install.string());
+  rulesHelp_ = std::make_unique<RulesHelp>(window, rulesHelpSources());
+  rulesHelp_->setDialogRunner([this](QDialog& dialog) { runDialog(dialog); });
+  rulesHelp_->setInformation([this](const QString& text) { information_(text); });
+  connectRulesHelp(window, *rulesHelp_);
   connect(&window, &TfrmMain::firstActivated, this, [this] {
     updateCaption();
+    checkStatisticsFiles();
     counter_->restore();
     // After the activation has been handled, not inside it.
     QTimer::singleShot(0, this, [this] {
@@ -119,7 +162,10 @@ GameController::GameController(TfrmMain& window, const DataDirs& dirs, AppContex
       emit gameSelectionWanted();
     });
   });
-  connect(&window, &TfrmMain::closing, this, [this] { counter_->save(); });
+  connect(&window, &TfrmMain::closing, this, [this] {
+    shutDown();
+    counter_->save();
+  });
   connect(table_, &TableWidget::cardsLifted, this, [this] { gameSounds_->cardsLifted(); });
   connect(table_, &TableWidget::cardsPutBack, this, [this] { gameSounds_->cardsPutBack(); });
   window.setTableView(table_);
@@ -131,7 +177,10 @@ GameController::GameController(TfrmMain& window, const DataDirs& dirs, AppContex
   events_->onCardMoved = [this](int card, PileId from, PileId to) { table_->cardMoved(card, from, to); };
   events_->onPause = [this](int milliseconds) { table_->pauseFor(milliseconds); };
   events_->onWasteTurnover = [this](bool starting) { table_->wasteTurnover(starting); };
-  events_->onDealt = [this] { showDeal(); };
+  events_->onDealt = [this] {
+    recorder_->gameDealt();
+    showDeal();
+  };
   events_->onInformation = [this](const QString& text) { table_->showInformation(text); };
   events_->onMessage = [this](const QString& text) { information_(text); };
   events_->onMarkPiles = [this](const std::vector<PileId>& piles, bool marked) { table_->markPiles(piles, marked); };
@@ -139,7 +188,7 @@ GameController::GameController(TfrmMain& window, const DataDirs& dirs, AppContex
   winning_ = std::make_unique<WinningSequence>(
       *table_, WinningSequence::Hooks{[this](bool running) { window_.setWinningAnimationRunning(running); },
                                       [this] { return window_.isClosePending(); },
-                                      [this] { information_(QStringLiteral("You won the game!")); }});
+                                      [this] { showGameWon(); }});
   connect(&window, &TfrmMain::winningAnimationInterrupted, table_, &TableWidget::stopWinningAnimation);
   events_->onGameEnded = [this](bool won) {
     if (won) winning_->begin();
@@ -157,6 +206,7 @@ GameController::GameController(TfrmMain& window, const DataDirs& dirs, AppContex
   connect(&window, &TfrmMain::undoRequested, this, &GameController::undo);
   connect(&window, &TfrmMain::redoRequested, this, &GameController::redo);
   connect(&window, &TfrmMain::quitGameRequested, this, &GameController::quitGame);
+  connect(&window, &TfrmMain::hiScoresRequested, this, &GameController::showCurrentHiScores);
   connect(&window, &TfrmMain::autoplayToggled, this, &GameController::setAutoplay);
   connect(&window, &TfrmMain::pauseChanged, this, &GameController::setPaused);
   connect(&window, &TfrmMain::aboutBoxOpening, this,
@@ -190,7 +240,7 @@ bool GameController::startGame(int game, const std::optional<std::string>& dealN
   SavedPileParams saved;
   const std::optional<CustomGameRules> custom = customRulesOf(game);
   if (!loadGameParams(app_.catalogue, game, custom, params, saved).ok()) return false;
-  session_->endGame();
+  recordGameInProgress();
   app_.config.put(Field::CurrentGame, std::to_string(game));
   app_.config.put(Field::GameTitle, app_.games.name(game, customGameNamesOf(app_.customGamesPath())));
   prepareTable(params);
@@ -207,9 +257,14 @@ bool GameController::startGame(int game, const std::optional<std::string>& dealN
 bool GameController::startChosenGame(int game, const std::string& player, bool remember) {
   const bool gameChanged = game != currentGameOf(app_.config);
   const bool playerChanged = player != app_.config.get(Field::PlayerName);
+  // The statistics files key their records by the player's name.
+  if (playerChanged && !validPlayerName(player)) {
+    information_(QString::fromUtf8(kInvalidPlayerName.data(), static_cast<qsizetype>(kInvalidPlayerName.size())));
+    return false;
+  }
   if (!gameChanged && !playerChanged && session_->state().inProgress) return false;
   if (!confirmAbandon()) return false;
-  session_->endGame();
+  recordGameInProgress();
   if (gameChanged || playerChanged) app_.config.resetCurrentCounters();
   if (playerChanged) {
     app_.config.put(Field::PlayerName, player);
@@ -320,6 +375,8 @@ void GameController::setDealNumber(const std::string& dealNumber) {
 }
 
 void GameController::deal(const std::string& dealNumber) {
+  // The game in progress is recorded under its own deal number.
+  recordGameInProgress();
   applyPlayPreferences();
   setDealNumber(dealNumber);
   session_->deal(dealNumber_);
@@ -357,7 +414,7 @@ bool GameController::confirmAbandon(const QString& question) {
 
 void GameController::newGame() {
   if (!confirmAbandon()) return;
-  session_->endGame();
+  recordGameInProgress();
   gameSounds_->newGame();
   deal(randomDealNumber());
 }
@@ -367,6 +424,8 @@ void GameController::restartGame() {
   if (!confirmAbandon(question)) return;
   table_->recordPlaces();
   session_->restart();
+  // The deal is played again under the same identity.
+  recorder_->gameDealt();
   table_->drawIrregularOffsets();
   table_->clearInformation();
   table_->tableChanged();
@@ -377,9 +436,9 @@ void GameController::selectGameNumber() {
   if (settings_)
     for (const std::string& number : recentDealNumbers(*settings_)) recent << QString::fromStdString(number);
   TfrmSelectGameNumber dialog(recent, QString::fromStdString(dealNumber_), &window_);
-  if (dialog.exec() != QDialog::Accepted) return;
+  if (runDialog_(dialog) != QDialog::Accepted) return;
   if (!confirmAbandon()) return;
-  session_->endGame();
+  recordGameInProgress();
   deal(dialog.dealNumber());
 }
 
@@ -408,7 +467,7 @@ void GameController::redo() {
 void GameController::quitGame() {
   if (!confirmAbandon()) return;
   table_->finishAnimation();
-  session_->endGame();
+  recordGameInProgress();
   table_->clearTable();
   refreshWindow();
   emit gameSelectionWanted();
@@ -423,12 +482,25 @@ std::optional<CustomGameRules> GameController::customRulesOf(int game) const {
 
 void GameController::closeCurrentGame() {
   table_->finishAnimation();
-  session_->endGame();
+  recordGameInProgress();
   table_->clearTable();
   app_.config.put(Field::CurrentGame, kNoGame);
   app_.config.put(Field::GameTitle, "");
   updateCaption();
   refreshWindow();
+}
+
+RulesHelpSources GameController::rulesHelpSources() {
+  // A build tree keeps the module beside its data.
+  QStringList modules = SystemSoundOutput::defaultModuleFolders();
+  modules << QString::fromStdString(dirs_.install.string());
+  return {app_.helpFile,
+          dirs_.writable,
+          modules,
+          app_.customGamesPath(),
+          &app_.catalogue,
+          &app_.games,
+          [this] { return currentGameOf(app_.config); }};
 }
 
 bool GameController::gameSelected() const { return currentGameOf(app_.config) >= 0; }
@@ -446,11 +518,85 @@ void GameController::setPaused(bool paused) {
     session_->clock().resume();
 }
 
-void GameController::recordResult(const GameState&, bool, int) {
-  // Statistics come with their own part of the program; the won-game
-  // message follows the winning animation.
-  refreshWindow();
+void GameController::recordGameInProgress() { session_->endGame(); }
+
+void GameController::shutDown() {
+  shuttingDown_ = true;
+  recordGameInProgress();
 }
+
+StatisticsFiles& GameController::statisticsFiles() { return recorder_->files(); }
+
+// The engine reports the end of the game here, before the "Won" sound and
+// the winning animation; the won-game message follows the animation.
+void GameController::recordResult(const GameState& game, bool won, int seconds) {
+  RecordedResult recorded;
+  {
+    BusyCursor busy;
+    window_.hidePileSizeTip();
+    recorded = recorder_->record(game, won, seconds);
+  }
+  refreshWindow();
+  // Announced once the last card has landed, before the "Won" sound and the
+  // winning animation, which wait behind it; not while the program closes.
+  if (recorded.hiScorePlace && !shuttingDown_ && app_.config.get(Field::ConfirmEnterHiScores) != "N")
+    announceHiScore(*recorded.hiScorePlace);
+}
+
+void GameController::announceHiScore(int place) {
+  const int game = currentGameOf(app_.config);
+  const QString caption = newHiScoreCaption(app_.config.get(Field::GameTitle));
+  table_->whenIdle([self = QPointer<GameController>(this), game, place, caption] {
+    if (self) self->showHiScores(game, place, caption);
+  });
+}
+
+void GameController::showCurrentHiScores() { showHiScores(currentGameOf(app_.config)); }
+
+void GameController::showHiScores(int game, std::optional<int> newPlace, const QString& caption, QWidget* parent) {
+  playHiScoreSound(*sounds_, newPlace.has_value());
+  StatisticsFiles& files = recorder_->files();
+  QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+  TfrmHiScore dialog(hiScoreGames(app_), hiScoreEntries(files, app_.config), parent ? parent : &window_);
+  dialog.clearScores = [this, &files] {
+    if (!yesNo_(QString::fromUtf8(kClearHiScoresQuestion.data(), qsizetype(kClearHiScoresQuestion.size()))))
+      return false;
+    clearHiScores(files);
+    return true;
+  };
+  dialog.setNewEntry(newPlace.has_value());
+  dialog.showGame(game, newPlace.value_or(1), caption);
+  QGuiApplication::restoreOverrideCursor();
+  runDialog_(dialog);
+}
+
+// After the winning animation: the player's totals, and what next.
+void GameController::showGameWon() {
+  for (;;) {
+    const PlayerGameStats totals = currentPlayerStats(recorder_->files(), app_.config);
+    TfrmGameWon dialog(QString::fromStdString(app_.config.get(Field::GameTitle)), totals.won, totals.lost, &window_);
+    dialog.setStatisticsOffered(static_cast<bool>(statisticsDialog_));
+    dialog.setGameSelectionOffered(static_cast<bool>(gameSelectionDialog_));
+    runDialog_(dialog);
+    switch (dialog.choice()) {
+      case TfrmGameWon::Choice::NewGame: return newGame();
+      case TfrmGameWon::Choice::Restart: return restartGame();
+      case TfrmGameWon::Choice::Statistics:
+        if (statisticsDialog_ && statisticsDialog_()) return;
+        continue;
+      case TfrmGameWon::Choice::OpenGame:
+        if (gameSelectionDialog_ && gameSelectionDialog_()) return;
+        continue;
+      case TfrmGameWon::Choice::SelectNumber:
+        selectGameNumber();
+        if (session_->state().inProgress) return;
+        continue;
+      case TfrmGameWon::Choice::Cancel: table_->update(); return;
+    }
+  }
+}
+
+void GameController::checkStatisticsFiles() { upgradeStatisticsFiles(recorder_->files(), app_.config, settings_); }
 
 // After every change of the game: score, clock and the commands it allows.
 void GameController::refreshWindow() {

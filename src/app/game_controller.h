@@ -22,10 +22,15 @@ namespace kes {
 
 class CardCounter;
 class CursorTable;
+class GameRecorder;
+class MessageSink;
 class GameSounds;
+class RulesHelp;
+struct RulesHelpSources;
 class SoundPlayer;
 class SettingsFile;
 class TfrmMain;
+struct StatisticsFiles;
 
 // Connects the main window's game commands to the game being played and
 // keeps the window's clock, score and command states in step with it. The
@@ -64,6 +69,24 @@ class GameController : public QObject, public ResultListener {
   bool confirmAbandon(const QString& question = QString());
   // Ends the current game and leaves no game selected.
   void closeCurrentGame();
+  // Records the game in progress (lost unless it was won) and ends it,
+  // under the game, deal and player it was played with; nothing when no
+  // game is in progress. Every feature that starts something else in its
+  // place (another game, game number or deal, another player, a saved game,
+  // changed rules) calls this first, after confirmAbandon agreed and before
+  // it changes the current game, deal or player.
+  void recordGameInProgress();
+  // The statistics files the results are written to.
+  StatisticsFiles& statisticsFiles();
+  // The hi-score table of a game, with a new entry's place and the caption
+  // that announces it, or none.
+  void showHiScores(int game, std::optional<int> newPlace = std::nullopt, const QString& caption = QString(),
+                    QWidget* parent = nullptr);
+  // What the game-won dialog's "Statistics..." and "Open a game..." open;
+  // each button stays disabled until its dialog is given. Each says
+  // whether a game was started from it.
+  void setStatisticsDialog(std::function<bool()> open) { statisticsDialog_ = std::move(open); }
+  void setGameSelectionDialog(std::function<bool()> open) { gameSelectionDialog_ = std::move(open); }
 
   // Shows the cards in another size and lays the table out for it.
   void setCardSize(CardSize size);
@@ -89,6 +112,8 @@ class GameController : public QObject, public ResultListener {
 
   // Where questions and information go; message boxes unless replaced.
   void setQuestion(Question question) { question_ = std::move(question); }
+  // Questions answered with Yes or No; true means Yes.
+  void setYesNoQuestion(Question question) { yesNo_ = std::move(question); }
   void setInformation(Information information) { information_ = std::move(information); }
   // Every modal dialog the controller opens runs through this; exec()
   // unless replaced (tests answer dialogs here).
@@ -106,6 +131,8 @@ class GameController : public QObject, public ResultListener {
   EventFanOut& events() { return fanOut_; }
   // The card counter window behind "&Card counter..." (F8).
   CardCounter& cardCounter() { return *counter_; }
+  // The rules of the games and the help behind "&Rules" (F1) and "&Contents".
+  RulesHelp& rulesHelp() { return *rulesHelp_; }
   TableWidget& table() { return *table_; }
   const std::string& dealNumber() const { return dealNumber_; }
   const AppContext& app() const { return app_; }
@@ -127,6 +154,11 @@ class GameController : public QObject, public ResultListener {
   void quitGame();
   void setAutoplay(bool on);
   void setPaused(bool paused);
+  // The window is closing: the game in progress is recorded without
+  // announcing a hi-score.
+  void shutDown();
+  // "&Hi-Scores..." (F9): the current game's table.
+  void showCurrentHiScores();
 
  signals:
   // The player is to choose the next game: after the start-up's first
@@ -137,6 +169,10 @@ class GameController : public QObject, public ResultListener {
   // The rules a custom game lays over its base game; none for a catalogue
   // game or a custom game that is gone.
   std::optional<CustomGameRules> customRulesOf(int game) const;
+  void announceHiScore(int place);
+  void showGameWon();
+  // At the first activation: an older hi-score file is brought up to date.
+  void checkStatisticsFiles();
   void deal(const std::string& dealNumber);
   void showDeal();
   void setDealNumber(const std::string& dealNumber);
@@ -145,6 +181,7 @@ class GameController : public QObject, public ResultListener {
   void applyPlayPreferences();
   void chooseRandomAppearance();
   bool gameSelected() const;
+  RulesHelpSources rulesHelpSources();
   void refreshWindow();
   void refreshClock();
   void refreshCommands();
@@ -156,6 +193,9 @@ class GameController : public QObject, public ResultListener {
   SettingsFile* settings_;
   Question question_;
   Information information_;
+  Question yesNo_;
+  std::function<bool()> statisticsDialog_;
+  std::function<bool()> gameSelectionDialog_;
   std::function<int()> displayWidth_;
   QString error_;
   std::unique_ptr<ResourceLibrary> library_;
@@ -167,10 +207,14 @@ class GameController : public QObject, public ResultListener {
   std::unique_ptr<SoundPlayer> sounds_;
   std::unique_ptr<GameSounds> gameSounds_;
   std::unique_ptr<CardCounter> counter_;
+  std::unique_ptr<RulesHelp> rulesHelp_;
   std::unique_ptr<GameSession> session_;
   TableWidget* table_ = nullptr;
   std::unique_ptr<WinningSequence> winning_;
+  std::unique_ptr<MessageSink> statisticsMessages_;
+  std::unique_ptr<GameRecorder> recorder_;
   DialogRunner runDialog_;
+  bool shuttingDown_ = false;
   std::string dealNumber_;
 };
 

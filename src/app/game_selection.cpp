@@ -6,6 +6,7 @@
 #include <QMessageBox>
 
 #include "app/game_controller.h"
+#include "app/help/rules_help.h"
 #include "app/main_window.h"
 #include "app/startup/message_box_ui.h"
 #include "app/statistics_wiring.h"
@@ -103,7 +104,7 @@ bool GameSelection::startChosenGame(int game, const std::string& player) {
 
 void GameSelection::closeCurrentGame() { controller_.closeCurrentGame(); }
 
-void GameSelection::recordGameInProgress() { controller_.session().endGame(); }
+void GameSelection::recordGameInProgress() { controller_.recordGameInProgress(); }
 
 bool GameSelection::startNewCustomGame(int game) {
   recordGameInProgress();
@@ -112,6 +113,10 @@ bool GameSelection::startNewCustomGame(int game) {
 }
 
 void GameSelection::resetCurrentCounters() { controller_.config().resetCurrentCounters(); }
+
+bool GameSelection::canShowRules() const { return controller_.rulesHelp().available(); }
+
+void GameSelection::showGameRules(int game, const QString& name) { controller_.rulesHelp().showGameRules(game, name); }
 
 bool GameSelection::showStatistics(QWidget* parent, int game, const std::string& player) {
   return showGameStatistics(window_, controller_, settings_, parent, game, player) == kGameStartedResult;

@@ -55,8 +55,8 @@ class GameSelection : public QObject, public SelectionHost {
   int run(QDialog& dialog) override { return run_(dialog); }
   void information(const QString& text) override { information_(text); }
   bool askYesNo(const QString& text) override { return yesNo_(text); }
-  bool canShowRules() const override { return false; }
-  void showGameRules(int, const QString&) override {}
+  bool canShowRules() const override;
+  void showGameRules(int game, const QString& name) override;
   bool showStatistics(QWidget* parent, int game, const std::string& player) override;
   void favouritesChanged() override;
   void customGamesChanged() override;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QMainWindow>
+#include <QSet>
 #include <QTimer>
 #include <chrono>
 #include <functional>
@@ -56,6 +57,9 @@ class TfrmMain : public QMainWindow {
   void SetAutoplayEnabled(bool on);
   // One item; an item whose feature is still to come stays disabled.
   void setItemEnabled(const char* name, bool on);
+  // A feature the menu names as still to come is there now: its items may be
+  // enabled, those outside the game commands at once.
+  void provideFeature(const char* feature);
   void PlaceTimeAndScore();
 
   // Toolbar and panel options; byUser writes the choice to the settings.
@@ -116,6 +120,7 @@ class TfrmMain : public QMainWindow {
   void undoRequested();
   void redoRequested();
   void quitGameRequested();
+  void hiScoresRequested();
   void autoplayToggled(bool on);
   void pauseChanged(bool paused);
   void tableResized(QSize size);
@@ -158,6 +163,7 @@ class TfrmMain : public QMainWindow {
   Question question_;
   WindowOptions options_;
   MenuActions actions_;
+  QSet<QString> providedFeatures_;
 
   QWidget* central_ = nullptr;
   ToolbarPanel* pnlTB_ = nullptr;

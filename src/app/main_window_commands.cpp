@@ -29,6 +29,7 @@ constexpr std::array kCommandSignals{
     CommandSignal{"mnuUndo", &TfrmMain::undoRequested},
     CommandSignal{"mnuRedo", &TfrmMain::redoRequested},
     CommandSignal{"mnuQuitGame", &TfrmMain::quitGameRequested},
+    CommandSignal{"mnuHiScores", &TfrmMain::hiScoresRequested},
 };
 
 const MenuEntry* entryNamed(const char* name) {
@@ -124,7 +125,15 @@ void TfrmMain::setItemEnabled(const char* name, bool on) {
   const MenuEntry* entry = entryNamed(name);
   QAction* action = actions_.value(QLatin1String(name));
   if (!entry || !action) return;
-  action->setEnabled(on && entry->laterFeature == nullptr);
+  const bool built = entry->laterFeature == nullptr || providedFeatures_.contains(QLatin1String(entry->laterFeature));
+  action->setEnabled(on && built);
+}
+
+void TfrmMain::provideFeature(const char* feature) {
+  providedFeatures_.insert(QLatin1String(feature));
+  for (const MenuEntry& entry : mainMenuTable())
+    if (!entry.gameCommand && entry.laterFeature && QLatin1String(entry.laterFeature) == QLatin1String(feature))
+      setItemEnabled(entry.name, true);
 }
 
 void TfrmMain::SetGameCommandsEnabled(bool on) {

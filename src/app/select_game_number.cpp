@@ -8,6 +8,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "app/help/help_topics.h"
+#include "appearance/help_button.h"
 #include "engine/deal_generator.h"
 
 namespace kes {
@@ -40,6 +42,7 @@ TfrmSelectGameNumber::TfrmSelectGameNumber(const QStringList& recent, const QStr
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
   buttons->button(QDialogButtonBox::Ok)->setObjectName("btnOk");
   buttons->button(QDialogButtonBox::Cancel)->setObjectName("btnAnnulla");
+  addHelpButton(*buttons, HelpTopic::kSelectGameNumber)->setObjectName("btnAiuto");
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(label);
   layout->addWidget(cboNumber_);

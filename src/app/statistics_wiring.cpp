@@ -63,7 +63,11 @@ long long ProgramStatistics::maximumScore(int game) {
 
 int ProgramStatistics::runDialog(QDialog& dialog) { return controller_.runDialog(dialog); }
 
-std::function<void(QWidget*, int)> ProgramStatistics::hiScores() { return {}; }
+std::function<void(QWidget*, int)> ProgramStatistics::hiScores() {
+  return [&controller = controller_](QWidget* parent, int game) {
+    controller.showHiScores(game, std::nullopt, QString(), parent);
+  };
+}
 
 bool ProgramStatistics::startChosenGame(int game) {
   return controller_.startChosenGame(game, controller_.config().get(Field::PlayerName), true);
@@ -71,7 +75,7 @@ bool ProgramStatistics::startChosenGame(int game) {
 
 bool ProgramStatistics::confirmAbandon(const QString& question) { return controller_.confirmAbandon(question); }
 
-void ProgramStatistics::recordGameInProgress() { controller_.session().endGame(); }
+void ProgramStatistics::recordGameInProgress() { controller_.recordGameInProgress(); }
 
 void ProgramStatistics::updateCaption() { controller_.updateCaption(); }
 
@@ -111,6 +115,10 @@ void connectStatisticsDialogs(TfrmMain& window, GameController& controller, Sett
   connectItem("mnuLogStatistics", showLogStatistics);
   connectItem("mnuOverallScore", [](StatisticsHost& host, QWidget* parent) { showOverallScore(host, parent); });
   connectItem("mnuPlayers", showPlayers);
+  // The game-won dialog's " Statistics...     ".
+  controller.setStatisticsDialog([&window, &controller, settings] {
+    return showGameStatistics(window, controller, settings, &window) == kGameStartedResult;
+  });
 }
 
 }  // namespace kes

@@ -3,13 +3,17 @@
 #include <QDialogButtonBox>
 #include <QPushButton>
 
+#include "app/help/help_request.h"
+
 namespace kes {
 
-void addHelpButton(QDialogButtonBox& buttons, int topic) {
+QPushButton* addHelpButton(QDialogButtonBox& buttons, int topic) {
   QPushButton* help = buttons.addButton(QStringLiteral("&?"), QDialogButtonBox::HelpRole);
   help->setObjectName("btnHelp");
   help->setProperty("helpTopic", topic);
-  help->setEnabled(false);
+  help->setEnabled(helpTopicsAvailable());
+  QObject::connect(help, &QPushButton::clicked, help, [topic] { requestHelpTopic(topic); });
+  return help;
 }
 
 }  // namespace kes

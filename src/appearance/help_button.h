@@ -1,11 +1,12 @@
 #pragma once
 
 class QDialogButtonBox;
+class QPushButton;
 
 namespace kes {
 
-// The dialog's "&?" button for its help topic. The help viewer is still to
-// come, so the button stays disabled until it can show the topic.
-void addHelpButton(QDialogButtonBox& buttons, int topic);
+// The dialog's "&?" button, which shows its help topic. Where the program
+// has no help to show, the button stays disabled.
+QPushButton* addHelpButton(QDialogButtonBox& buttons, int topic);
 
 }  // namespace kes

@@ -19,6 +19,8 @@ std::span<const Command> allCommands() {
       Command{"overall", "overall", runOverall},
       Command{"params", "params GAME", runParams},
       Command{"play", "play GAME NUMBER [--pref KEY=VALUE ...] [--record [--player NAME]]", runPlay},
+      Command{"solve", "solve GAME NUMBER|--deals FIRST..LAST [--jobs N] [--max-ms N] [--max-states N] [--max-mb N]",
+              runSolve},
       Command{"stats", "stats GAME [PLAYER]", runStats},
   };
   return kCommands;

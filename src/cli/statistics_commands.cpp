@@ -46,17 +46,6 @@ void StreamSink::information(const std::string& text) {
   out_ << message << '\n';
 }
 
-StatisticsFiles statisticsFilesOf(const DataDirs& dirs, MessageSink& messages,
-                                  std::shared_ptr<const CatalogueText> catalogue) {
-  StatisticsFiles files;
-  files.folder = dirs.dataFolder();
-  files.messages = &messages;
-  files.now = localTimeNow;
-  files.fillerDigit = randomFillerDigits();
-  files.cardsInGame = cardsInGameLookup(std::move(catalogue), dirs.writable / kCustomGamesFileName);
-  return files;
-}
-
 int runStats(CliContext& ctx) {
   if (ctx.args.empty() || ctx.args.size() > 2) {
     ctx.err << "usage: kestrova-cli stats GAME [PLAYER]\n";

@@ -8,6 +8,7 @@
 #include "datafiles/catalogue_file.h"
 #include "datafiles/message_sink.h"
 #include "datafiles/statistics_files.h"
+#include "datafiles/statistics_sources.h"
 
 namespace kes::cli {
 
@@ -20,11 +21,6 @@ class StreamSink : public MessageSink {
  private:
   std::ostream& out_;
 };
-
-// The statistics files of the data folder, with the real clock and filler
-// digits, and pack sizes from the catalogue (when one could be read).
-StatisticsFiles statisticsFilesOf(const DataDirs& dirs, MessageSink& messages,
-                                  std::shared_ptr<const CatalogueText> catalogue);
 
 // "stats GAME [PLAYER]": the players' records for a game, one a line.
 int runStats(CliContext& ctx);

@@ -37,4 +37,15 @@ std::function<int()> randomFillerDigits() {
   return [engine] { return std::uniform_int_distribution<int>(0, 8)(*engine); };
 }
 
+StatisticsFiles statisticsFilesOf(const DataDirs& dirs, MessageSink& messages,
+                                  std::shared_ptr<const CatalogueText> catalogue) {
+  StatisticsFiles files;
+  files.folder = dirs.dataFolder();
+  files.messages = &messages;
+  files.now = localTimeNow;
+  files.fillerDigit = randomFillerDigits();
+  files.cardsInGame = cardsInGameLookup(std::move(catalogue), dirs.writable / kCustomGamesFileName);
+  return files;
+}
+
 }  // namespace kes

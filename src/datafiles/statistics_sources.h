@@ -5,6 +5,8 @@
 #include <memory>
 
 #include "datafiles/catalogue_file.h"
+#include "datafiles/data_dirs.h"
+#include "datafiles/statistics_files.h"
 
 namespace kes {
 
@@ -18,5 +20,10 @@ std::function<int(int game)> cardsInGameLookup(std::shared_ptr<const CatalogueTe
 
 // Filler digits 0 to 8 from a generator seeded by the system.
 std::function<int()> randomFillerDigits();
+
+// The statistics files of the data folder, with the real clock and filler
+// digits, and pack sizes from the catalogue (when one could be read).
+StatisticsFiles statisticsFilesOf(const DataDirs& dirs, MessageSink& messages,
+                                  std::shared_ptr<const CatalogueText> catalogue);
 
 }  // namespace kes

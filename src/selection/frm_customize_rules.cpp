@@ -12,6 +12,7 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
+#include "app/help/help_topics.h"
 #include "appearance/help_button.h"
 #include "datafiles/catalogue_params.h"
 #include "datafiles/custom_game_name.h"
@@ -25,7 +26,7 @@ namespace kes {
 
 namespace {
 
-constexpr int kHelpTopic = 1012;
+constexpr int kHelpTopic = HelpTopic::kCustomizeRules;
 constexpr int kMostCards = 104;
 constexpr int kMostRedeals = 999;
 

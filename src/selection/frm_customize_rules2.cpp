@@ -6,13 +6,14 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "app/help/help_topics.h"
 #include "appearance/help_button.h"
 
 namespace kes {
 
 namespace {
 
-constexpr int kHelpTopic = 1013;
+constexpr int kHelpTopic = HelpTopic::kNewGameName;
 constexpr int kNameWidth = 50;
 
 }  // namespace

@@ -9,6 +9,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "app/help/help_topics.h"
 #include "appearance/help_button.h"
 #include "datafiles/custom_games_file.h"
 #include "datafiles/favourite_games.h"
@@ -20,7 +21,7 @@ namespace kes {
 
 namespace {
 
-constexpr int kHelpTopic = 1011;
+constexpr int kHelpTopic = HelpTopic::kFavoriteGames;
 
 std::string folded(std::string_view text) {
   std::string result(text.substr(0, text.find_last_not_of(' ') + 1));

@@ -11,6 +11,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "app/help/help_topics.h"
 #include "appearance/help_button.h"
 #include "datafiles/catalogue_params.h"
 #include "datafiles/custom_games_file.h"
@@ -27,7 +28,7 @@ namespace kes {
 namespace {
 
 constexpr std::string_view kPreferences = "Preference";
-constexpr int kHelpTopic = 1010;
+constexpr int kHelpTopic = HelpTopic::kOpenGame;
 const char* const kHowToCustomize =
     "To customize a game:\rselect the game you want to customize,\rthen from the Tools menu, choose "
     "\"Customize rules\" option (or press Ctrl+R).";

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "datafiles/player_game_stats.h"
 #include "datafiles/statistics_views.h"
 
 class QComboBox;
@@ -48,7 +49,7 @@ class TfrmStatistics : public QDialog {
   void buildControls();
   int selectedGame() const;
   std::string selectedPlayer() const;
-  void showSeries(const class PlayerGameStats& stats);
+  void showSeries(const PlayerGameStats& stats);
   // A dialog opened from here that started a game closes this one too.
   void closeWhenGameStarted(int result);
 

@@ -1,18 +1,21 @@
 #pragma once
 
+#include "app/help/help_topics.h"
+
 namespace kes {
 
-// Help topics of the statistics and players dialogs.
-inline constexpr int kPlayersHelpTopic = 1002;
-inline constexpr int kAddPlayerHelpTopic = 1003;
-inline constexpr int kEditPlayerHelpTopic = 1018;
-inline constexpr int kStatisticsHelpTopic = 1030;
-inline constexpr int kAllGamesStatisticsHelpTopic = 1031;
-inline constexpr int kPlayersStatisticsHelpTopic = 1032;
-inline constexpr int kLogStatisticsHelpTopic = 1033;
-inline constexpr int kOverallScoreHelpTopic = 1034;
-inline constexpr int kOverallDetailsHelpTopic = 1035;
-inline constexpr int kClearStatisticsHelpTopic = 1036;
-inline constexpr int kClearValuesHelpTopic = 1037;
+// Help topics of the statistics and players dialogs, as the help file files
+// them.
+inline constexpr int kPlayersHelpTopic = HelpTopic::kPlayers;
+inline constexpr int kAddPlayerHelpTopic = HelpTopic::kAddPlayer;
+inline constexpr int kEditPlayerHelpTopic = HelpTopic::kEditPlayer;
+inline constexpr int kStatisticsHelpTopic = HelpTopic::kGameStatistics;
+inline constexpr int kAllGamesStatisticsHelpTopic = HelpTopic::kAllGamesStatistics;
+inline constexpr int kPlayersStatisticsHelpTopic = HelpTopic::kPlayersStatistics;
+inline constexpr int kLogStatisticsHelpTopic = HelpTopic::kLogStatistics;
+inline constexpr int kOverallScoreHelpTopic = HelpTopic::kOverallScore;
+inline constexpr int kOverallDetailsHelpTopic = HelpTopic::kOverallScoreDetails;
+inline constexpr int kClearStatisticsHelpTopic = HelpTopic::kClearStatistics;
+inline constexpr int kClearValuesHelpTopic = HelpTopic::kClearValues;
 
 }  // namespace kes

@@ -107,6 +107,8 @@ class GameStartTest : public QObject {
 
   void theGameNumberDialogListsTheRememberedNumbers() {
     Fixture f;
+    // This dialog is answered on the screen, as the player would.
+    f.controller->setDialogRunner([](QDialog& dialog) { return dialog.exec(); });
     for (int n : {5, 7, 9}) QVERIFY(f.controller->startGame(kFreeCell, number(n)));
     QStringList listed;
     QString shown;
@@ -126,6 +128,8 @@ class GameStartTest : public QObject {
 
   void theNumberBoxTakesWhatIsTyped() {
     Fixture f;
+    // This dialog is answered on the screen, as the player would.
+    f.controller->setDialogRunner([](QDialog& dialog) { return dialog.exec(); });
     for (const char* n : {"1790899352175", "0000000000123"}) QVERIFY(f.controller->startGame(kFreeCell, n));
     QTimer::singleShot(0, [&] {
       kes::TfrmSelectGameNumber* dialog = nullptr;

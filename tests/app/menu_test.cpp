@@ -80,7 +80,7 @@ void MenuTest::menuBarHoldsTheMenusInOrder() {
 void MenuTest::laterFeaturesAreShownButDisabled() {
   TfrmMain window;
   window.SetGameCommandsEnabled(true);
-  const QStringList later{"mnuSave", "mnuHiScores", "mnuRules", "Sommario1"};
+  const QStringList later{"mnuSave", "mnuRules", "Sommario1"};
   for (const QString& name : later) {
     const QAction* action = window.findChild<QAction*>(name);
     QVERIFY2(action && action->isVisible() && !action->isEnabled(), qPrintable(name));

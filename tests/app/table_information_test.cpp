@@ -50,9 +50,13 @@ class TableInformationTest : public QObject {
 
  private:
   kes::TempDir data_;
+  QStringList dialogs_;
   kes::DataDirs dirs() const { return kes::test::builtDataDirs(data_); }
 
+  // A hand given up with its points may enter the hi-scores: their table
+  // is closed at once.
   void open(kes::TfrmMain& window, kes::GameController& controller, bool cardsAnimate) {
+    kes::test::closeDialogsAtOnce(controller, dialogs_);
     kes::AnimationSettings settings;
     settings.dealAnimation = false;
     settings.cardsAnimate = cardsAnimate;

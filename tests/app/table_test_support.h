@@ -33,10 +33,22 @@ inline DataDirs builtDataDirs(const TempDir& data) {
 }
 
 // A window and controller on the built data and a fresh data folder.
+// The dialogs a controller would open, by object name; each is closed at
+// once, so that no test waits on a dialog it did not ask for.
+inline void closeDialogsAtOnce(GameController& controller, QStringList& opened) {
+  controller.setDialogRunner([&opened](QDialog& dialog) {
+    opened << dialog.objectName();
+    return int(QDialog::Rejected);
+  });
+}
+
 struct ShownGame {
   TempDir data;
   TfrmMain window;
   GameController controller{window, builtDataDirs(data)};
+  QStringList dialogs;
+
+  ShownGame() { closeDialogsAtOnce(controller, dialogs); }
 
   // Shows the table and deals the first deal of `game` at once, with no
   // automatic moves to disturb what the test does.
@@ -92,6 +104,7 @@ struct ControllerWithSettings {
   TfrmMain window;
   std::unique_ptr<GameController> controller;
   QStringList information;
+  QStringList dialogs;
 
   // Makes the controller once `app` holds the folders and preferences wanted;
   // the catalogue is read as start-up reads it.
@@ -99,6 +112,7 @@ struct ControllerWithSettings {
     app.readCatalogue();
     controller = std::make_unique<GameController>(window, app.dirs, &app, &settings);
     controller->setInformation([this](const QString& text) { information << text; });
+    closeDialogsAtOnce(*controller, dialogs);
   }
 };
 

@@ -12,8 +12,8 @@ namespace {
 using namespace probe;
 
 constexpr int kRelaxedFreeCell = 64, kKingOnlyBakersGame = 65, kRelaxedSeahaven = 66, kForeCell = 67,
-              kSevenByFour = 68, kSevenByFive = 69, kBath = 70, kKingCell = 71, kRepair = 72, kDoubleEightOff = 75,
-              kStalactites = 76, kCanCan = 77, kSpidercells = 78;
+              kSevenByFour = 68, kSevenByFive = 69, kBath = 70, kKingCell = 71, kRepair = 72, kDoubleFreeCell = 73, kDoubleEightOff = 75,
+              kStalactites = 76, kCanCan = 77, kSpidercells = 78, kRetinue = 79;
 
 const DealShape kShapes[] = {
     {kRelaxedFreeCell, 0, "7*4 6*4", "-1*8", "0*4"},
@@ -25,10 +25,14 @@ const DealShape kShapes[] = {
     {kBath, 0, "1 2 3 4 5 6 7 8 8 8", "-1*10", "0*2"},
     {kKingCell, 0, "7*4 6*4", "-1*8", "0*4"},
     {kRepair, 0, "10*10", "-1*10", "1*4"},
+    {kDoubleFreeCell, 0, "11*4 10*6", "-1*10", "0*6"},
     {kDoubleEightOff, 0, "8*12", "-1*12", "1*8"},
     {kStalactites, 0, "6*8", "-1*8", "0*2", 4},
     {kCanCan, 0, "4*10 3*3", "-1*13", "1*3"},
     {kSpidercells, 0, "7*4 6*4", "-1*8", "0*4"},
+    // Piles of any length, each headed by a King; what went up at the deal's
+    // end is counted with the tableau.
+    {kRetinue, 0, "13*8", "-1*8", "", 0, true},
 };
 
 TEST(FreeCellTypes, DealShapes) {
@@ -49,9 +53,13 @@ const BuildProbe kBuilds[] = {
     {kDoubleEightOff, "", "KH'", "QH'"},      {kStalactites, "8H", "", "7H"},  // nothing is built on the piles
     {kStalactites, "", "", "KH"},             {kCanCan, "8H", "7S", "7D"},
     {kCanCan, "", "KS", "QS"},                {kSpidercells, "8H", "7S", "7D"},
+    {kDoubleFreeCell, "8H'", "7S", "7D'"},    {kDoubleFreeCell, "", "7D'", ""},
+    {kRetinue, "8H", "7C'", "7D"},            {kRetinue, "", "", "KS"},  // a space is never filled
     // A free cell takes one card while empty.
     {kRelaxedFreeCell, "", "7D", "", "Appogg1"},  {kRelaxedFreeCell, "9C", "", "7D", "Appogg1"},
     {kStalactites, "", "7D", "", "Appogg2"},      {kDoubleEightOff, "9C", "", "7D", "Appogg8"},
+    {kDoubleFreeCell, "", "7D", "", "Appogg6"},   {kDoubleFreeCell, "9C", "", "7D", "Appogg6"},
+    {kRetinue, "", "7H'", "", "Appogg8"},
 };
 
 TEST(FreeCellTypes, BuildsSpacesAndCells) {
@@ -73,6 +81,12 @@ const RunProbe kRuns[] = {
     {kRepair, "9H", kLongRun, true},  // its cells start full: only the relaxed rule allows this
     {kForeCell, "9H", {"8S", "7H"}, false},  // its cells start full: one card
     {kStalactites, "9H", {"8S", "7H"}, false},
+    // Six free cells and no space: seven cards, not eight.
+    {kDoubleFreeCell, "9H", {"8S", "7H", "6S", "5H", "4S", "3H", "2S"}, true},
+    {kDoubleFreeCell, "10H", {"9S", "8H", "7S", "6H", "5S", "4H", "3S", "2H"}, false},
+    // Eight free cells: nine cards, not ten.
+    {kRetinue, "KH", {"QS", "JH", "10S", "9H", "8S", "7H", "6S", "5H", "4S"}, true},
+    {kRetinue, "KH", {"QS", "JH", "10S", "9H", "8S", "7H", "6S", "5H", "4S", "3H"}, false},
 };
 
 TEST(FreeCellTypes, Runs) {
@@ -81,7 +95,7 @@ TEST(FreeCellTypes, Runs) {
 
 TEST(FreeCellTypes, WonWhenTheLastCardGoesUp) {
   for (int game : {kRelaxedFreeCell, kKingOnlyBakersGame, kRelaxedSeahaven, kForeCell, kSevenByFour, kSevenByFive, kBath,
-                   kKingCell, kRepair, kDoubleEightOff, kStalactites, kCanCan})
+                   kKingCell, kRepair, kDoubleFreeCell, kDoubleEightOff, kStalactites, kCanCan, kRetinue})
     expectWinProbe({game});
   expectWinProbe({kSpidercells, true, true});
 }
@@ -126,6 +140,32 @@ TEST(FreeCellTypes, SpidercellsRemovesCompleteRunsInAlternateColours) {
   const ShownTable t = play.table();
   EXPECT_EQ(t.size("Fila1"), 0);
   EXPECT_EQ(t.size("Dest1"), 13);
+}
+
+// Retinue: every King starts a pile of its own, and (the named compromise)
+// the foundations take what they can at the deal's end, wherever it lies, so
+// no Ace is left in the piles.
+TEST(FreeCellTypes, RetinueDealsKingHeadedPilesAndBringsUpEveryAce) {
+  for (long long deal : {1LL, 2LL, 1000LL}) {
+    GamePlay play(kRetinue, deal);
+    const ShownTable t = play.table();
+    int aces = 0;
+    for (int i = 1; i <= 8; ++i) {
+      const std::string pile = "Fila" + std::to_string(i);
+      ASSERT_GT(t.size(pile), 0) << deal << " " << pile;
+      const std::vector<int> codes = t.codes(pile);
+      EXPECT_EQ((codes.front() - 1) % 13 + 1, 13) << deal << " " << pile << " is not headed by a King";
+      for (std::size_t k = 1; k < codes.size(); ++k) {
+        EXPECT_NE((codes[k] - 1) % 13 + 1, 13) << deal << " " << pile << ": a second King";
+        EXPECT_NE((codes[k] - 1) % 13 + 1, 1) << deal << " " << pile << ": an Ace left in the pile";
+      }
+    }
+    for (int f = 1; f <= 8; ++f) {
+      const std::vector<int> codes = t.codes("Dest" + std::to_string(f));
+      if (!codes.empty() && (codes.front() - 1) % 13 + 1 == 1) ++aces;
+    }
+    EXPECT_EQ(aces, 8) << deal;
+  }
 }
 
 }  // namespace

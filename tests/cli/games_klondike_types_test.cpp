@@ -16,7 +16,7 @@ constexpr int kVegas = 81, kCasino = 82, kSaratoga = 83, kWhitehead = 84, kWestc
               kBlindAlleys = 93, kTrigon = 94, kKingsley = 95, kAthena = 96, kWhitehorse = 97, kBigForty = 98,
               kAliBaba = 99, kDoubleKlondike = 100, kGargantua = 101, kBigHarp = 102, kLadyJane = 103,
               kBatsford = 104, kEightByEight = 105, kRussian = 106, kOdessa = 107, kMoosehide = 108, kAlaska = 109,
-              kAustralian = 110;
+              kAustralian = 110, kDoubleYukon = 111;
 
 const char* const kSeven = "1 2 3 4 5 6 7";
 const char* const kTen = "1 2 3 4 5 6 7 8 9 10";
@@ -38,6 +38,7 @@ const DealShape kShapes[] = {
     {kEightByEight, 40, "8*8", "-1*8"},    {kRussian, 0, kYukon, "1 5*6"},
     {kOdessa, 0, "6 8*5 6", "3 5*5 3"},    {kMoosehide, 0, kYukon, "1 5*6"},
     {kAlaska, 0, kYukon, "1 5*6"},         {kAustralian, 24, "4*7", "-1*7"},
+    {kDoubleYukon, 0, "5 7 8 9 10 11 12 13 14 15", "4 5*9"},
 };
 
 TEST(KlondikeTypes, DealShapes) {
@@ -71,6 +72,7 @@ const BuildProbe kBuilds[] = {
     {kOdessa, "8S", "7S", "7C"},         {kMoosehide, "8H", "7D", "7H"},  // any suit but its own
     {kAlaska, "8H", "9H", "9D"},         {kAlaska, "8H", "7H", "7D"},
     {kAustralian, "8H", "7H", "7D"},     {kAustralian, "", "KD", "QD"},
+    {kDoubleYukon, "8H'", "7S", "7D'"},  {kDoubleYukon, "", "KS'", "QS'"},
     // Batsford's reserve takes single Kings, three at most.
     {kBatsford, "", "KS", "QS", "Appogg1"},
 };
@@ -86,6 +88,7 @@ const RunProbe kRuns[] = {
     {kLadyJane, "9H", {"8S", "7S"}, true},    {kLadyJane, "9H", {"8S", "7H"}, false},
     {kRussian, "8H", {"7H", "2C", "9D"}, true},  // any face-up card moves with those above it
     {kMoosehide, "8H", {"7S", "KD"}, true},      {kBigForty, "9H", {"8H", "7H"}, true},
+    {kDoubleYukon, "8H", {"7S'", "2C", "9D"}, true}, {kDoubleYukon, "8H", {"7D", "6S"}, false},
 };
 
 TEST(KlondikeTypes, Runs) {
@@ -107,7 +110,7 @@ TEST(KlondikeTypes, StockPressesAndPasses) {
 }
 
 TEST(KlondikeTypes, WonWhenTheLastCardGoesUp) {
-  for (int game = kVegas; game <= kAustralian; ++game) expectWinProbe({game});
+  for (int game = kVegas; game <= kDoubleYukon; ++game) expectWinProbe({game});
 }
 
 // Eastcliff lets a foundation's top card come back to the piles.

@@ -147,5 +147,17 @@ TEST(PlayerNameTest, NamesThatWouldBreakTheFilesAreRefused) {
   EXPECT_FALSE(validPlayerName(std::string(31, 'a')));
 }
 
+// A name that reached the settings file by hand is still recorded, in a
+// form every file can hold.
+TEST(PlayerNameTest, ANameTheFilesCannotHoldIsRecordedInAFormTheyCan) {
+  EXPECT_EQ(recordablePlayerName("Player 1"), "Player 1");
+  EXPECT_EQ(recordablePlayerName("A=B[c]"), "A_B_c_");
+  EXPECT_EQ(recordablePlayerName("two\r\nlines"), "two__lines");
+  EXPECT_EQ(recordablePlayerName("  padded  "), "padded");
+  EXPECT_EQ(recordablePlayerName(std::string(40, 'a')), std::string(30, 'a'));
+  EXPECT_EQ(recordablePlayerName("   "), "Player 1");
+  for (const char* name : {"A=B", "x]", "tab\tname", " lead"}) EXPECT_TRUE(validPlayerName(recordablePlayerName(name))) << name;
+}
+
 }  // namespace
 }  // namespace kes

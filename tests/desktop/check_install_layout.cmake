@@ -20,6 +20,7 @@ set(expected
   bin/kestrova-cli
   share/kestrova/GAMES.DAT
   share/kestrova/KES.RGF
+  share/kestrova/kestrova.hlp
   share/kestrova/Images/DB006.bmp
   share/kestrova/Images/2x/DB006.bmp
   share/kestrova/Images/B500.bmp

@@ -11,6 +11,9 @@
 
 namespace kes {
 
+// The help file in the installation folder.
+inline constexpr const char* kHelpFileName = "kestrova.hlp";
+
 // Whether the small-screen handling may act on the next game.
 enum class ScreenWarningState { MayAct = 0, Handled = 1, StartUp = 2 };
 

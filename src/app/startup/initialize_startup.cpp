@@ -21,8 +21,6 @@ const std::string_view kLowColourAdvice =
 
 namespace {
 
-constexpr std::string_view kHelpFileName = "kestrova.hlp";
-
 void createDataFolder(const DataDirs& dirs) {
   // A folder that cannot be made is reported by the first file written there.
   std::error_code ec;

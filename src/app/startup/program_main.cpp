@@ -83,7 +83,6 @@ int programMain(QApplication& application) {
   // The first game is chosen in the game selection dialog, which the first
   // activation of the window opens.
   GameSelection selection(*window, *controller, settings.get());
-  QObject::connect(window.get(), &TfrmMain::closing, [&] { controller->session().endGame(); });
   return application.exec();
 }
 

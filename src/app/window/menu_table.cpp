@@ -48,7 +48,7 @@ constexpr std::array kMainMenu{
               nullptr},
     MenuEntry{I, "mnuLogStatistics", "mnuStatistics", "&Log statistics...", "", kShown, kOther, nullptr},
     MenuEntry{S, "sepStatistics1", "mnuStatistics", "", "", kShown, kOther, nullptr},
-    MenuEntry{I, "mnuHiScores", "mnuStatistics", "&Hi-Scores...", "F9", kShown, kOther, "hi-scores"},
+    MenuEntry{I, "mnuHiScores", "mnuStatistics", "&Hi-Scores...", "F9", kShown, kOther, nullptr},
     MenuEntry{I, "mnuOverallScore", "mnuStatistics", "Overall score...", "", kShown, kOther, nullptr},
 
     MenuEntry{M, "mnuTournament", "", "&Tournament", "", kHidden, kOther, nullptr},

@@ -4,10 +4,13 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "app/help/help_topics.h"
+#include "appearance/help_button.h"
+
 namespace kes {
 
 TournamentPlaceholderDialog::TournamentPlaceholderDialog(const QString& objectName, const QString& caption,
-                                                         QWidget* parent)
+                                                         int helpTopic, QWidget* parent)
     : QDialog(parent) {
   setObjectName(objectName);
   setWindowTitle(caption);
@@ -15,9 +18,7 @@ TournamentPlaceholderDialog::TournamentPlaceholderDialog(const QString& objectNa
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
   buttons->button(QDialogButtonBox::Ok)->setObjectName("btnOK");
   buttons->button(QDialogButtonBox::Cancel)->setObjectName("btnCancel");
-  QPushButton* help = buttons->addButton(QStringLiteral("&?"), QDialogButtonBox::HelpRole);
-  help->setObjectName("btnHelp");
-  help->setEnabled(false);
+  addHelpButton(*buttons, helpTopic);
   connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
   connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
   layout->addStretch();
@@ -26,11 +27,13 @@ TournamentPlaceholderDialog::TournamentPlaceholderDialog(const QString& objectNa
 }
 
 TournamentPlaceholderDialog* makeTournamentManagerDialog(QWidget* parent) {
-  return new TournamentPlaceholderDialog("frmTournamentManager", "Tournament manager", parent);
+  return new TournamentPlaceholderDialog("frmTournamentManager", "Tournament manager",
+                                         HelpTopic::kTournamentManager, parent);
 }
 
 TournamentPlaceholderDialog* makePlayTournamentDialog(QWidget* parent) {
-  return new TournamentPlaceholderDialog("frmPlayTournament", "Play tournament", parent);
+  return new TournamentPlaceholderDialog("frmPlayTournament", "Play tournament", HelpTopic::kPlayTournament,
+                                         parent);
 }
 
 }  // namespace kes

@@ -10,7 +10,7 @@ class TournamentPlaceholderDialog : public QDialog {
   Q_OBJECT
 
  public:
-  TournamentPlaceholderDialog(const QString& objectName, const QString& caption, QWidget* parent);
+  TournamentPlaceholderDialog(const QString& objectName, const QString& caption, int helpTopic, QWidget* parent);
 };
 
 TournamentPlaceholderDialog* makeTournamentManagerDialog(QWidget* parent);

@@ -1,0 +1,51 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "engine/game_params.h"
+#include "solver_move.h"
+
+namespace kes::solver {
+
+class Position;
+
+// What a search may spend; any limit reached gives `unknown`.
+struct Budget {
+  std::int64_t maxMs = 10000;
+  std::int64_t maxStates = 5000000;
+  std::int64_t maxMb = 256;
+};
+
+struct SolveOptions {
+  Budget budget;
+  // Take provably safe foundation moves without branching.
+  bool safeMoves = true;
+};
+
+enum class Verdict { Won, Lost, Unknown };
+
+struct SolveResult {
+  Verdict verdict = Verdict::Unknown;
+  std::string reason;
+  std::vector<SolverMove> moves;  // the winning line, for Won
+  std::int64_t states = 0;        // positions expanded
+  std::int64_t ms = 0;
+};
+
+// "won", "lost", "unknown".
+const char* verdictWord(Verdict verdict);
+
+// Searches the position as it stands (the position is left as it was).
+// Depth first, children best first by a score of the table, every position
+// met once (canonical keys in a transposition table), so that a search that
+// runs to its end without a win has seen every position the deal can reach:
+// a loss is declared only then. The solver sees every card, the face-down
+// ones included. Deterministic: no clock or address decides an order.
+SolveResult solvePosition(Position& position, const SolveOptions& options);
+
+// Deals the game and searches it.
+SolveResult solveDeal(const GameParams& params, const std::string& dealNumber, const SolveOptions& options);
+
+}  // namespace kes::solver

@@ -1,0 +1,94 @@
+#include "solver_position.h"
+
+#include "engine/move_log.h"
+#include "state_key.h"
+
+namespace kes::solver {
+
+namespace {
+
+// The rules ask whether any tableau move was made and how many modulo 20;
+// keeping the count below 40 answers both.
+constexpr int kTableauMoveWindow = 20;
+
+}  // namespace
+
+void compactHistory(GameState& g) {
+  int tableauMoves = g.history.undo.log.countOf(kCodeTableauMove);
+  if (tableauMoves >= 2 * kTableauMoveWindow) tableauMoves = kTableauMoveWindow + tableauMoves % kTableauMoveWindow;
+  std::string element;
+  for (int i = 0; i < tableauMoves; ++i) element += "001";
+  g.history.undo.snapshots.assign(1, Snapshot{});
+  g.history.undo.log = MoveLog(element + ",");
+  g.history.redo.clear();
+}
+
+std::string Position::deal(const GameParams& params, const std::string& dealNumber) {
+  GameState& g = session_.state();
+  g.prefs = PlayPreferences{};
+  g.prefs.autoplay = false;
+  won_ = false;
+  std::string error = session_.start(params, dealNumber);
+  compactHistory(session_.state());
+  return error;
+}
+
+void Position::setState(const GameState& state) {
+  session_.state() = state;
+  session_.state().prefs.autoplay = false;
+  compactHistory(session_.state());
+  won_ = false;
+}
+
+void Position::recordResult(const GameState&, bool won, int) { won_ = won; }
+
+void Position::restore(const Saved& saved) {
+  session_.state() = saved.game;
+  won_ = saved.won;
+}
+
+bool Position::applyUnchecked(const SolverMove& move) {
+  const GameState& g = session_.state();
+  switch (move.kind) {
+    case MoveKind::Drag: {
+      const auto from = g.locateCard(move.card);
+      if (!from) return false;
+      const PickUpOutcome outcome = canPickUp(g, move.card, *from, PressButton::Left).outcome;
+      if (outcome != PickUpOutcome::Lift && outcome != PickUpOutcome::LiftRun) return false;
+      if (session_.press(move.card, *from) != PressResult::Lifted) {
+        session_.release();
+        return false;
+      }
+      return session_.release({move.target});
+    }
+    case MoveKind::Click: {
+      const auto at = g.locateCard(move.card);
+      if (!at) return false;
+      session_.press(move.card, *at);
+      session_.release();
+      return true;
+    }
+    case MoveKind::Stock:
+      session_.press(g.table.pile(PileId::stock()).top(), PileId::stock());
+      session_.release();
+      return true;
+  }
+  return false;
+}
+
+bool Position::apply(const SolverMove& move) {
+  if (over()) return false;
+  // A drop reports whether the held cards moved; a press is judged by
+  // whether it changed anything the rules read.
+  if (move.kind == MoveKind::Drag) {
+    const bool moved = applyUnchecked(move);
+    compactHistory(session_.state());
+    return moved;
+  }
+  const std::string before = exactKey(session_.state());
+  const bool tried = applyUnchecked(move);
+  compactHistory(session_.state());
+  return tried && (over() || exactKey(session_.state()) != before);
+}
+
+}  // namespace kes::solver

@@ -1,0 +1,57 @@
+#pragma once
+
+#include <string>
+
+#include "engine/game_session.h"
+#include "solver_move.h"
+
+namespace kes::solver {
+
+// One game as the solver plays it: the engine's own session, played with
+// autoplay off (every move is the player's, so the line replays with
+// "AutoPlay=N"). Moves go through the session's press and release, so they
+// are judged and carried out by exactly the code that judges the player's.
+class Position : private EngineEvents, private ResultListener {
+ public:
+  // What undo needs: the whole state the rules read, plus the verdict.
+  struct Saved {
+    GameState game;
+    bool won = false;
+  };
+
+  Position() : session_(*this, *this) {}
+  Position(const Position&) = delete;
+  Position& operator=(const Position&) = delete;
+
+  // Deals the game; returns the deal's error text.
+  std::string deal(const GameParams& params, const std::string& dealNumber);
+  // Takes a state built elsewhere (a constructed position); the game must be
+  // in progress.
+  void setState(const GameState& state);
+
+  const GameState& state() const { return session_.state(); }
+  GameState& mutableState() { return session_.state(); }
+  bool won() const { return won_; }
+  // The game ended: won, or lost with nothing left to play (a full grid).
+  bool over() const { return !session_.state().inProgress; }
+
+  // Plays the move; false (with the state unchanged in every rule-relevant
+  // way) when the engine refused it.
+  bool apply(const SolverMove& move);
+  Saved save() const { return {session_.state(), won_}; }
+  void restore(const Saved& saved);
+
+ private:
+  void recordResult(const GameState& game, bool won, int seconds) override;
+  bool applyUnchecked(const SolverMove& move);
+
+  GameSession session_;
+  bool won_ = false;
+};
+
+// Keeps of the undo history only what the rules read (the count of tableau
+// moves); the snapshots the player's undo needs would make every saved
+// position grow with its depth.
+void compactHistory(GameState& game);
+
+}  // namespace kes::solver

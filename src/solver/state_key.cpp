@@ -1,0 +1,137 @@
+#include "state_key.h"
+
+#include <algorithm>
+#include <array>
+#include <vector>
+
+#include "engine/game_family.h"
+#include "engine/move_log.h"
+
+namespace kes::solver {
+
+namespace {
+
+constexpr char kPileEnd = '\xff';
+constexpr int kFaceUpBit = 0x80;
+constexpr int kUnlimitedPasses = -1;
+constexpr int kDealCountPeriod = 26;
+
+// Tableau build rules that judge a card by its own rank, suit and the
+// target alone. The other codes look at where the card comes from, at the
+// pile's place in the row or at a partner pile, so the piles' order counts.
+constexpr std::array kPlainTableauRules{0, 1, 3, 11};
+// Reserve kinds whose test reads the first reserve's size: their reserves
+// are not alike.
+constexpr std::array kSharedReserveKinds{8, 13};
+
+void appendPile(std::string& key, const TableState& table, PileId id) {
+  const Pile& pile = table.pile(id);
+  for (int i = 0; i < pile.size(); ++i) {
+    const int card = pile.cardAt(i);
+    key += static_cast<char>(card | (table.isFaceUp(card) ? kFaceUpBit : 0));
+  }
+  key += kPileEnd;
+}
+
+void appendNumber(std::string& key, int value) {
+  key += std::to_string(value);
+  key += ',';
+}
+
+// Piles can only be alike while no stock action can deal to them by their
+// place (a deal to every pile, a fill of the first empty one, a redeal that
+// collects them in order), and in the standard family, whose rules never
+// read a pile's position except through its own parameters.
+bool noPlaceDependentDealing(const GameState& g) {
+  const GameParams& p = g.params;
+  return g.family() == Family::Standard && p[Param::TableauRedealMode] == 0 &&
+         p[Param::EmptyTableauFillSource] == 0 && g.table.pile(PileId::stock()).empty() &&
+         g.table.pile(PileId::waste()).empty() && !g.inOpeningPhase();
+}
+
+template <typename Get>
+bool allEqual(int count, Get get) {
+  for (int i = 1; i < count; ++i)
+    if (get(i) != get(0)) return false;
+  return true;
+}
+
+std::string exactPart(const GameState& g, bool sortTableau, bool sortReserves) {
+  std::string key;
+  std::vector<std::string> tableau, reserves;
+  for (int o = 0; o < kPileCount; ++o) {
+    const PileId id = PileId::fromOrdinal(o);
+    // The pairing games hold the selection in the first foundation, which
+    // they may not otherwise use.
+    const bool selection = g.history.foundationOneIsSelection && id == PileId::foundation(0);
+    if (!g.inUse(id) && !selection) continue;
+    const bool sorted = (sortTableau && id.family == PileFamily::Tableau) ||
+                        (sortReserves && id.family == PileFamily::Reserve);
+    if (!sorted) {
+      appendPile(key, g.table, id);
+      continue;
+    }
+    std::string pile;
+    appendPile(pile, g.table, id);
+    (id.family == PileFamily::Tableau ? tableau : reserves).push_back(std::move(pile));
+  }
+  std::sort(tableau.begin(), tableau.end());
+  std::sort(reserves.begin(), reserves.end());
+  for (const std::string& s : tableau) key += s;
+  for (const std::string& s : reserves) key += s;
+  // The pass counts only against a limit; the deals made only by their
+  // parity (which waste a stock press fills) and modulo 13 (the rank called
+  // in the counting games); the score only where it decides the win.
+  appendNumber(key, g.params[Param::StockPasses] == kUnlimitedPasses ? 0 : g.passNumber);
+  appendNumber(key, g.dealCount % kDealCountPeriod);
+  appendNumber(key, g.movesMade);
+  appendNumber(key, g.family() == Family::PokerGrid ? g.score : 0);
+  appendNumber(key, g.history.undo.log.countOf(kCodeTableauMove));
+  key += g.inProgress ? 'p' : 'e';
+  return key;
+}
+
+}  // namespace
+
+bool tableauInterchangeable(const GameState& g) {
+  if (!noPlaceDependentDealing(g)) return false;
+  const GameParams& p = g.params;
+  const int n = g.tableauCount();
+  const int rule = p[Param::tableauBuildRule(0)];
+  if (std::find(kPlainTableauRules.begin(), kPlainTableauRules.end(), rule) == kPlainTableauRules.end()) return false;
+  return allEqual(n, [&](int i) { return p[Param::tableauBuildRule(i)]; }) &&
+         allEqual(n, [&](int i) { return p[Param::tableauDirection(i)]; }) &&
+         allEqual(n, [&](int i) { return p[Param::tableauEmptyBase(i)]; }) &&
+         allEqual(n, [&](int i) { return p[Param::tableauWrap(i)]; });
+}
+
+bool reservesInterchangeable(const GameState& g) {
+  if (!noPlaceDependentDealing(g) || g.reserveCount() < 2) return false;
+  const int kind = g.params[Param::reserveKind(0)];
+  if (std::find(kSharedReserveKinds.begin(), kSharedReserveKinds.end(), kind) != kSharedReserveKinds.end())
+    return false;
+  return allEqual(g.reserveCount(), [&](int i) { return g.params[Param::reserveKind(i)]; });
+}
+
+// Nothing reads a foundation's place but its own parameters (the standard
+// family with a plain tableau rule), and the foundations' parameters agree.
+bool emptyFoundationsInterchangeable(const GameState& g) {
+  const GameParams& p = g.params;
+  if (g.family() != Family::Standard || p[Param::FoundationBaseFromDeal] != 0) return false;
+  const int rule = p[Param::tableauBuildRule(0)];
+  if (std::find(kPlainTableauRules.begin(), kPlainTableauRules.end(), rule) == kPlainTableauRules.end()) return false;
+  const int n = g.foundationCount();
+  return allEqual(n, [&](int i) { return p[Param::foundationBase(i)]; }) &&
+         allEqual(n, [&](int i) { return p[Param::foundationDirection(i)]; }) &&
+         allEqual(n, [&](int i) { return p[Param::foundationBuildRule(i)]; }) &&
+         allEqual(n, [&](int i) { return p[Param::foundationDealCode(i)]; }) &&
+         allEqual(n, [&](int i) { return p[Param::tableauWrap(i)]; });
+}
+
+std::string exactKey(const GameState& g) { return exactPart(g, false, false); }
+
+std::string canonicalKey(const GameState& g) {
+  return exactPart(g, tableauInterchangeable(g), reservesInterchangeable(g));
+}
+
+}  // namespace kes::solver

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <string>
+
+#include "engine/game_state.h"
+
+namespace kes::solver {
+
+// Every pile in use with each card's face, and what the rules read of the
+// counters (pass, deals made, moves made, tableau moves, the poker score):
+// two states with the same key play alike.
+std::string exactKey(const GameState& game);
+
+// The exact key with the piles the rules treat alike put in a fixed order,
+// so that positions differing only by which of them holds what meet in the
+// transposition table.
+std::string canonicalKey(const GameState& game);
+
+// Whether the game's tableau piles, or its reserves, are interchangeable in
+// this state (see state_key.cpp for the conditions).
+bool tableauInterchangeable(const GameState& game);
+bool reservesInterchangeable(const GameState& game);
+// Whether the empty foundations are alike: a card that starts one may start
+// any of them to the same effect.
+bool emptyFoundationsInterchangeable(const GameState& game);
+
+}  // namespace kes::solver
