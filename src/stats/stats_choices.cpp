@@ -1,5 +1,6 @@
 #include "stats/stats_choices.h"
 
+#include <QLabel>
 #include <algorithm>
 
 #include "datafiles/config_record.h"
@@ -76,6 +77,19 @@ std::string gameName(const std::vector<GameChoice>& games, int game) {
   for (const GameChoice& g : games)
     if (g.number == game) return g.name;
   return {};
+}
+
+PlayerAndGameBoxes makePlayerAndGameBoxes(QWidget* parent) {
+  auto* players = new QComboBox(parent);
+  players->setObjectName("cboPlayers");
+  auto* games = new QComboBox(parent);
+  games->setObjectName("cboGames");
+  games->setMaxVisibleItems(20);
+  auto* playerLabel = new QLabel(QObject::tr("&Player:"), parent);
+  playerLabel->setBuddy(players);
+  auto* gameLabel = new QLabel(QObject::tr("&Game:"), parent);
+  gameLabel->setBuddy(games);
+  return {players, games, playerLabel, gameLabel};
 }
 
 }  // namespace kes

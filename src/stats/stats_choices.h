@@ -31,6 +31,16 @@ std::optional<int> chosenGame(const QComboBox& box);
 // The chosen name; nothing for the "[All ...]" entry.
 std::optional<std::string> chosenName(const QComboBox& box);
 
+// The player and game boxes with their labels, as the statistics dialogs
+// show them; each dialog places them in its own grid.
+struct PlayerAndGameBoxes {
+  QComboBox* players;
+  QComboBox* games;
+  QWidget* playerLabel;
+  QWidget* gameLabel;
+};
+PlayerAndGameBoxes makePlayerAndGameBoxes(QWidget* parent);
+
 // The current game and player of the record.
 int currentGame(StatisticsHost& host);
 std::string currentPlayer(StatisticsHost& host);
