@@ -10,7 +10,6 @@
 #include "datafiles/catalogue_params.h"
 #include "datafiles/custom_games_file.h"
 #include "datafiles/overall_best_results.h"
-#include "datafiles/statistics_sources.h"
 #include "datafiles/whole_number.h"
 #include "engine/custom_rules.h"
 #include "stats/statistics_dialogs.h"
@@ -33,15 +32,9 @@ ProgramStatistics::ProgramStatistics(TfrmMain& window, GameController& controlle
 ConfigRecord& ProgramStatistics::config() { return controller_.config(); }
 
 StatisticsFiles ProgramStatistics::statisticsFiles() {
-  const AppContext& app = controller_.app();
-  StatisticsFiles files;
-  files.folder = app.dirs.dataFolder();
+  // The files the results are recorded in; their messages over the window.
+  StatisticsFiles files = controller_.statisticsFiles();
   files.messages = &messages_;
-  files.now = localTimeNow;
-  files.fillerDigit = randomFillerDigits();
-  // The catalogue lives as long as the program; the lookup only borrows it.
-  files.cardsInGame = cardsInGameLookup(std::shared_ptr<const CatalogueText>(&app.catalogue, [](const auto*) {}),
-                                        app.customGamesPath());
   return files;
 }
 

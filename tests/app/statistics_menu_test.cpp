@@ -58,6 +58,7 @@ class StatisticsMenuTest : public QObject {
  private slots:
   void everyStatisticsItemOpensItsDialog();
   void f4AndTheToolbarOpenTheGameStatistics();
+  void aPlayerSwitchDuringAGameRecordsItForTheOldPlayer();
 };
 
 void StatisticsMenuTest::everyStatisticsItemOpensItsDialog() {
@@ -87,6 +88,33 @@ void StatisticsMenuTest::f4AndTheToolbarOpenTheGameStatistics() {
   button->click();
   QCOMPARE(f.opened.size(), 2);
   QCOMPARE(f.opened.last(), QString("kes::TfrmStatistics"));
+}
+
+void StatisticsMenuTest::aPlayerSwitchDuringAGameRecordsItForTheOldPlayer() {
+  Fixture f;
+  QVERIFY(f.start(kKlondike));
+  QVERIFY(f.controller->session().state().inProgress);
+  f.onDialog = [](QDialog& dialog) {
+    auto* players = qobject_cast<kes::TfrmOperatori*>(&dialog);
+    if (!players) return static_cast<int>(QDialog::Rejected);
+    players->list()->setCurrentItem(players->list()->findItems("Bob", Qt::MatchExactly).front());
+    players->selectPlayer();
+    return players->result();
+  };
+  f.window.menuAction("mnuPlayers")->trigger();
+  QCOMPARE(f.questions, QStringList({"Start new game for player Bob?"}));
+  const auto log = kes::readFileBytes(f.data.path() / "DATA" / "STAT_LOG.DAT");
+  QVERIFY(log);
+  const auto line = kes::GameLogLine::parse(*log);
+  QVERIFY(line);
+  QCOMPARE(line->player, std::string("Anna"));
+  QCOMPARE(line->game, kKlondike);
+  QCOMPARE(line->dealNumber, std::string("0000000000001"));
+  QCOMPARE(f.app.config.get(kes::Field::PlayerName), std::string("Bob"));
+  QCOMPARE(f.settings.readString("Preference", "UserDefault", ""), std::string("Bob"));
+  QVERIFY(f.window.windowTitle().contains("Bob"));
+  // The new player has a fresh game.
+  QVERIFY(f.controller->session().state().inProgress);
 }
 
 QTEST_MAIN(StatisticsMenuTest)
