@@ -60,12 +60,20 @@ struct Child {
   std::string key;
 };
 
+
 struct Frame {
   Position::Saved saved;
   std::vector<Child> children;
   std::size_t next = 0;
   SolverMove via;  // the move that led here
 };
+
+// The moves from the root to the top of the search path.
+std::vector<SolverMove> pathOf(const std::vector<Frame>& stack) {
+  std::vector<SolverMove> path;
+  for (std::size_t i = 1; i < stack.size(); ++i) path.push_back(stack[i].via);
+  return path;
+}
 
 class Search {
  public:
@@ -83,6 +91,12 @@ class Search {
   // first; true when one of them wins at once (the path then holds it).
   bool expand(Frame& frame);
   SolveResult finish(Verdict verdict, std::string reason);
+  // Keeps the path to the top of the stack when its score is the best yet.
+  void noteBest(int score) {
+    if (score <= bestScore_) return;
+    bestScore_ = score;
+    bestLine_ = pathOf(stack_);
+  }
 
   Position& position_;
   SolveOptions options_;
@@ -93,6 +107,8 @@ class Search {
   std::vector<Frame> stack_;
   std::vector<SolverMove> winningTail_;
   Position::Saved root_;
+  std::vector<SolverMove> bestLine_;
+  int bestScore_ = 0;
 };
 
 bool Search::overBudget(std::string& reason) {
@@ -164,8 +180,11 @@ SolveResult Search::finish(Verdict verdict, std::string reason) {
   result.reason = std::move(reason);
   result.states = states_;
   if (verdict == Verdict::Won) {
-    for (std::size_t i = 1; i < stack_.size(); ++i) result.moves.push_back(stack_[i].via);
+    result.moves = pathOf(stack_);
     result.moves.insert(result.moves.end(), winningTail_.begin(), winningTail_.end());
+  } else {
+    result.bestMoves = bestLine_;
+    result.bestScore = bestScore_;
   }
   position_.restore(root_);
   result.ms = elapsedMs();
@@ -182,6 +201,7 @@ SolveResult Search::run() {
   seen_.insert(rootKey);
   tableBytes_ += static_cast<std::int64_t>(rootKey.size()) + kEntryOverhead;
   stack_.push_back({position_.save(), {}, 0, {}});
+  bestScore_ = tableScore(position_.state());
   ++states_;
   if (expand(stack_.back())) return finish(Verdict::Won, "a winning line was found");
   std::string reason;
@@ -200,6 +220,7 @@ SolveResult Search::run() {
     seen_.insert(std::move(child.key));
     ++states_;
     stack_.push_back({position_.save(), {}, 0, child.move});
+    noteBest(child.score);
     if (expand(stack_.back())) return finish(Verdict::Won, "a winning line was found");
   }
   stack_.clear();

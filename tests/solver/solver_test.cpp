@@ -8,6 +8,7 @@
 #include "engine/card.h"
 #include "solver/solver_position.h"
 #include "solver/state_key.h"
+#include "cli/game_play.h"
 #include "solver/solver_test_support.h"
 
 namespace kes::solver {
@@ -59,6 +60,20 @@ TEST(SolverBudget, aTinyBudgetGivesUnknownNeverLost) {
   fast.budget.maxStates = 1000000000;
   const SolveResult r = solveDeal(catalogueGame(kKlondike), *normalizeDealNumber("7"), fast);
   EXPECT_NE(r.verdict, Verdict::Lost) << r.reason;
+}
+
+// A search cut short keeps the line to the most advanced table it met, for
+// the demo of a game it cannot win: every move of it plays.
+TEST(SolverBudget, anUnfinishedSearchKeepsItsBestLineAndItPlays) {
+  for (int game : {kKlondike, kGolf}) {
+    const SolveResult r = solveDeal(catalogueGame(game), *normalizeDealNumber("5"), withBudget(300));
+    ASSERT_EQ(r.verdict, Verdict::Unknown) << game;
+    ASSERT_FALSE(r.bestMoves.empty()) << game;
+    cli::GamePlay play(game, 5);
+    ASSERT_EQ(play.startError(), "");
+    for (const SolverMove& m : r.bestMoves) ASSERT_EQ(play.run(commandText(m)), "ok") << game << ": " << commandText(m);
+    EXPECT_NE(play.table().state, "won");
+  }
 }
 
 TEST(SolverBudget, sameInputSameLineAndCount) {
