@@ -68,6 +68,15 @@ class GameCommandsTest : public QObject {
   };
 
  private slots:
+  // Before the first deal nothing needs a game in progress: the window
+  // does not offer what the menu was built with.
+  void aNewWindowOffersNoCommandOfAGameInProgress() {
+    Fixture f;
+    for (const char* item : {"mnuUndo", "mnuRedo", "mnuPause", "mnuQuitGame", "mnuAutoPlay"})
+      QVERIFY2(!f.enabled(item), item);
+    for (const char* button : {"tbUndo", "tbRedo", "tbAutoPlay"}) QVERIFY2(!f.buttonEnabled(button), button);
+  }
+
   void autoplayIsOfferedOnlyByGamesThatAllowIt() {
     Fixture f;
     QVERIFY(f.start(kSpider));
