@@ -1,12 +1,15 @@
 #include <algorithm>
 #include <chrono>
+#include <fstream>
 #include <ostream>
 
 #include "catalogue_commands.h"
 #include "commands.h"
 #include "demo_moves.h"
 #include "engine/deal_generator.h"
+#include "solver/line_shortener.h"
 #include "solver/solver.h"
+#include "solver/solver_position.h"
 
 namespace kes::cli {
 
@@ -19,7 +22,9 @@ constexpr const char* kUsage =
     "positions (default 80000) and --max-ms (default 60000), all together for at most --game-states\n"
     "(default 200000) and --game-ms (default 180000), and prints the demo's move list: the first\n"
     "winning line, or when none is found the most advanced line met. Positions, unlike time, do\n"
-    "not depend on how busy the machine is\n";
+    "not depend on how busy the machine is\n"
+    "       kestrova-cli demo-search GAME --shorten LIST\n"
+    "prints the move list LIST with the search's detours cut out\n";
 
 constexpr long long kMaxDeal = 9999999999999LL;
 
@@ -45,17 +50,51 @@ struct Found {
   bool any = false;
 };
 
-DemoMoves listOf(int game, const Found& found, bool won) {
+// The line with the search's detours cut out, so the demo shows a game
+// as a player might play it.
+DemoMoves listOf(const GameParams& params, int game, const Found& found, bool won) {
   DemoMoves demo;
   demo.game = game;
   demo.dealNumber = found.deal;
   demo.won = won;
-  for (const solver::SolverMove& m : won ? found.result.moves : found.result.bestMoves)
-    demo.moves.push_back(solver::commandText(m));
+  solver::Position position;
+  std::vector<solver::SolverMove> line = won ? found.result.moves : found.result.bestMoves;
+  if (position.deal(params, found.deal).empty()) line = solver::shortenLine(position, line);
+  for (const solver::SolverMove& m : line) demo.moves.push_back(solver::commandText(m));
   return demo;
 }
 
 }  // namespace
+
+// "--shorten LIST": a list found before, with its detours cut out.
+int shortenList(CliContext& ctx, const GameParams& params, int game, const std::string& file) {
+  std::ifstream in(file);
+  std::string error;
+  auto demo = in ? parseDemoMoves(in, error) : std::nullopt;
+  if (!demo || demo->game != game) {
+    ctx.err << "demo-search: " << file << ": " << (demo ? "a list of another game" : in ? error : "cannot be read")
+            << "\n";
+    return kExitFailure;
+  }
+  std::vector<solver::SolverMove> line;
+  for (const std::string& text : demo->moves) {
+    const auto move = solver::moveFromText(text);
+    if (!move) {
+      ctx.err << "demo-search: " << file << ": not a move: '" << text << "'\n";
+      return kExitFailure;
+    }
+    line.push_back(*move);
+  }
+  solver::Position position;
+  if (const std::string failure = position.deal(params, *normalizeDealNumber(demo->dealNumber)); !failure.empty()) {
+    ctx.err << "demo-search: " << failure << "\n";
+    return kExitFailure;
+  }
+  demo->moves.clear();
+  for (const solver::SolverMove& m : solver::shortenLine(position, line)) demo->moves.push_back(solver::commandText(m));
+  writeDemoMoves(ctx.out, *demo);
+  return kExitOk;
+}
 
 int runDemoSearch(CliContext& ctx) {
   bool bad = false;
@@ -64,6 +103,8 @@ int runDemoSearch(CliContext& ctx) {
   takeCount(ctx, "--game-ms", gameMs, bad);
   takeCount(ctx, "--max-states", maxStates, bad);
   takeCount(ctx, "--game-states", gameStates, bad);
+  std::string shorten;
+  takeOption(ctx.args, "--shorten", shorten);
   std::string range;
   if (takeOption(ctx.args, "--deals", range)) {
     const auto dots = range.find("..");
@@ -81,6 +122,7 @@ int runDemoSearch(CliContext& ctx) {
   const auto params = loadGameForCommand(ctx, ctx.args[0], "demo-search");
   if (!params) return kExitUsage;
   const int game = std::stoi(ctx.args[0]);
+  if (!shorten.empty()) return shortenList(ctx, *params, game, shorten);
 
   using Clock = std::chrono::steady_clock;
   const auto start = Clock::now();
@@ -97,7 +139,7 @@ int runDemoSearch(CliContext& ctx) {
     ++tried;
     states += r.states;
     if (r.verdict == solver::Verdict::Won) {
-      DemoMoves demo = listOf(game, {dealNumber, std::move(r), true}, true);
+      DemoMoves demo = listOf(*params, game, {dealNumber, std::move(r), true}, true);
       demo.comments = {"Demo of game " + std::to_string(game) + ": a winning line the solver found on deal " +
                            dealNumber + ".",
                        "Regenerate with tools/demo_moves/find_demo_moves (kestrova-cli demo-search)."};
@@ -110,7 +152,7 @@ int runDemoSearch(CliContext& ctx) {
     ctx.err << "demo-search: no deal was tried within --game-ms\n";
     return kExitFailure;
   }
-  DemoMoves demo = listOf(game, best, false);
+  DemoMoves demo = listOf(*params, game, best, false);
   demo.comments = {"Demo of game " + std::to_string(game) + ": NO WIN FOUND on deals " + std::to_string(first) +
                        ".." + std::to_string(first + tried - 1) + " (at most " + std::to_string(maxStates) +
                        " positions each, " + std::to_string(gameStates) + " in all).",
