@@ -140,6 +140,13 @@ struct Frame {
   SolverMove via;  // the move that led here
 };
 
+// The moves from the root to the top of the search path.
+std::vector<SolverMove> pathOf(const std::deque<Frame>& stack) {
+  std::vector<SolverMove> path;
+  for (std::size_t i = 1; i < stack.size(); ++i) path.push_back(stack[i].via);
+  return path;
+}
+
 class Search {
  public:
   Search(Position& position, const SolveOptions& options)
@@ -159,6 +166,12 @@ class Search {
   // the new frame on top (false for a refused, ending or seen position).
   bool descend(Frame& top, bool& won);
   SolveResult finish(Verdict verdict, std::string reason);
+  // Keeps the path to the top of the stack when its score is the best yet.
+  void noteBest(int score) {
+    if (score <= bestScore_) return;
+    bestScore_ = score;
+    bestLine_ = pathOf(stack_);
+  }
 
   Position& position_;
   SolveOptions options_;
@@ -170,6 +183,8 @@ class Search {
   std::deque<Frame> stack_;
   std::vector<SolverMove> winningTail_;
   Position::Saved root_;
+  std::vector<SolverMove> bestLine_;
+  int bestScore_ = 0;
 };
 
 bool Search::overBudget(std::string& reason) {
@@ -254,6 +269,7 @@ bool Search::descend(Frame& top, bool& won) {
   tableBytes_ += bytes;
   ++states_;
   stack_.push_back({position_.save(), {}, 0, move});
+  noteBest(tableScore(scoreTable(position_.state())));
   return true;
 }
 
@@ -263,8 +279,11 @@ SolveResult Search::finish(Verdict verdict, std::string reason) {
   result.reason = std::move(reason);
   result.states = states_;
   if (verdict == Verdict::Won) {
-    for (std::size_t i = 1; i < stack_.size(); ++i) result.moves.push_back(stack_[i].via);
+    result.moves = pathOf(stack_);
     result.moves.insert(result.moves.end(), winningTail_.begin(), winningTail_.end());
+  } else {
+    result.bestMoves = bestLine_;
+    result.bestScore = bestScore_;
   }
   position_.restore(root_);
   result.ms = elapsedMs();
@@ -280,6 +299,7 @@ SolveResult Search::run() {
   seen_.insert(rootKey);
   tableBytes_ += static_cast<std::int64_t>(rootKey.size()) + kEntryOverhead;
   stack_.push_back({position_.save(), {}, 0, {}});
+  bestScore_ = tableScore(scoreTable(position_.state()));
   ++states_;
   expand(stack_.back());
   std::string reason;
