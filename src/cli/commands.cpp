@@ -11,6 +11,7 @@ namespace kes::cli {
 std::span<const Command> allCommands() {
   static constexpr std::array kCommands{
       Command{"deal-order", "deal-order --cards N --number D", runDealOrder},
+      Command{"demo", "demo GAME", runDemo},
       Command{"demo-search",
               "demo-search GAME [--deals FIRST..LAST] [--max-states N] [--game-states N] [--max-ms N] [--game-ms N] | --shorten LIST",
               runDemoSearch},

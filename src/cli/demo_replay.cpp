@@ -1,5 +1,7 @@
 #include "cli/demo_replay.h"
 
+#include <algorithm>
+
 #include "engine/deal_generator.h"
 
 namespace kes::cli {
@@ -15,10 +17,12 @@ std::string replayDemoMoves(const GameParams& params, const DemoMoves& demo, Pla
     if (answer.empty() || answer.back() != "ok")
       return "move " + std::to_string(i + 1) + " '" + demo.moves[i] + "' " +
              (answer.empty() ? std::string("gave no answer") : "answered '" + answer.back() + "'");
-    if (driver.session().state().won && i + 1 < demo.moves.size())
-      return "the game is won after move " + std::to_string(i + 1) + ", before the list ends";
+    if (!driver.session().state().inProgress && i + 1 < demo.moves.size())
+      return "the game ended after move " + std::to_string(i + 1) + ", before the list ends";
   }
-  const bool won = driver.session().state().won;
+  // The game's end as the driver reports it (poker games are won by score).
+  const std::vector<std::string> shown = driver.execute("show");
+  const bool won = std::find(shown.begin(), shown.end(), "state=won") != shown.end();
   if (won != demo.won)
     return won ? "the list says the game is lost, but it ends won" : "the moves do not win the game";
   return {};
