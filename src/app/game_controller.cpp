@@ -9,6 +9,7 @@
 #include <QScrollBar>
 #include <QTimer>
 #include <algorithm>
+#include <filesystem>
 #include <limits>
 
 #include "engine/deal_generator.h"
@@ -18,6 +19,8 @@
 #include "app/animation_preferences.h"
 #include "app/command_states.h"
 #include "app/counter/card_counter.h"
+#include "app/demo_playback.h"
+#include "app/window/demo_bar.h"
 #include "app/game_caption.h"
 #include "app/game_numbers.h"
 #include "app/game_recorder.h"
@@ -35,6 +38,8 @@
 #include "datafiles/config_field.h"
 #include "datafiles/custom_games_file.h"
 #include "datafiles/game_list.h"
+#include "datafiles/pad.h"
+#include "datafiles/saved_game_load.h"
 #include "datafiles/player_name.h"
 #include "datafiles/product_title.h"
 #include "datafiles/whole_number.h"
@@ -67,6 +72,10 @@ std::unique_ptr<AppContext> contextWithDefaults(const DataDirs& dirs) {
 constexpr int kDefaultFaceSet = 1;
 constexpr int kLastFaceSet = 5;
 constexpr const char* kNoGame = "-1";
+// Play shows a demo's moves a flight of this many steps apart, and never
+// faster than this.
+constexpr int kDemoStepFlights = 50;
+constexpr int kDemoStepLeast = 150;
 // The game tree of the selection dialog shows the remembered game unfiled.
 constexpr const char* kUnfiledTreeNumber = "-30";
 
@@ -178,6 +187,8 @@ GameController::GameController(TfrmMain& window, const DataDirs& dirs, AppContex
   events_->onPause = [this](int milliseconds) { table_->pauseFor(milliseconds); };
   events_->onWasteTurnover = [this](bool starting) { table_->wasteTurnover(starting); };
   events_->onDealt = [this] {
+    // A demo shows its deal when it has been undone to it, without a flight.
+    if (demo_ && demo_->active()) return table_->relayout();
     recorder_->gameDealt();
     showDeal();
   };
@@ -207,6 +218,8 @@ GameController::GameController(TfrmMain& window, const DataDirs& dirs, AppContex
   connect(&window, &TfrmMain::redoRequested, this, &GameController::redo);
   connect(&window, &TfrmMain::quitGameRequested, this, &GameController::quitGame);
   connect(&window, &TfrmMain::hiScoresRequested, this, &GameController::showCurrentHiScores);
+  connect(&window, &TfrmMain::demoRequested, this, &GameController::toggleDemo);
+  setUpDemo();
   connect(&window, &TfrmMain::autoplayToggled, this, &GameController::setAutoplay);
   connect(&window, &TfrmMain::pauseChanged, this, &GameController::setPaused);
   connect(&window, &TfrmMain::aboutBoxOpening, this,
@@ -229,6 +242,7 @@ GameController::~GameController() {
   events_->onMessage = nullptr;
   events_->onMarkPiles = nullptr;
   window_.setPileSizeLookup(nullptr);
+  table_->refusesPresses = nullptr;
 }
 
 std::string GameController::randomDealNumber() {
@@ -406,6 +420,8 @@ void GameController::showDeal() {
 
 bool GameController::confirmAbandon(const QString& question) {
   if (window_.isWinningAnimationRunning()) return false;
+  // A demo is watched, not played: there is nothing to give up.
+  if (demo_ && demo_->active()) return true;
   if (app_.config.get(Field::ConfirmQuitGame) == "N") return true;
   const QString text = question.isEmpty() ? QStringLiteral("Quit this game?") : question;
   const GameState& g = session_->state();
@@ -525,7 +541,12 @@ void GameController::setPaused(bool paused) {
     session_->clock().resume();
 }
 
-void GameController::recordGameInProgress() { session_->endGame(); }
+// A demo is left first, which marks it not in progress: it never reaches
+// the statistics.
+void GameController::recordGameInProgress() {
+  if (demo_) demo_->stop();
+  session_->endGame();
+}
 
 void GameController::shutDown() {
   shuttingDown_ = true;
@@ -625,6 +646,84 @@ void GameController::refreshCommands() {
   window_.setItemEnabled("mnuQuitGame", s.inProgress);
   window_.SetUndoRedoEnabled(s.undo, s.redo);
   window_.SetAutoplayEnabled(s.autoplay);
+  // During a demo the bar steps through the moves; nothing is played.
+  const bool demo = demo_ && demo_->active();
+  window_.setItemEnabled("mnuDemo", demo || (s.gameCommands && std::filesystem::exists(demoFile())));
+  if (!demo) return;
+  for (const char* item : {"mnuRestartGame", "mnuPause", "mnuQuitGame", "mnuAutoPlay"})
+    window_.setItemEnabled(item, false);
+  window_.SetUndoRedoEnabled(false, false);
+}
+
+std::filesystem::path GameController::demoFile() const {
+  return dirs_.install / "Demos" / ("G" + pad(currentGameOf(app_.config), 4) + ".GAM");
+}
+
+void GameController::setUpDemo() {
+  DemoPlayback::Hooks hooks;
+  hooks.load = [this](QString& error) { return loadDemo(error); };
+  hooks.information = [this](const QString& text) { information_(text); };
+  hooks.showMode = [this](bool on) { showDemoMode(on); };
+  hooks.recordPlaces = [this] { table_->recordPlaces(); };
+  hooks.redraw = [this] { table_->tableChanged(); };
+  hooks.busy = [this] { return table_->animating(); };
+  // A move every so many steps of a card's flight at the animation speed.
+  hooks.stepInterval = [this] { return std::max(kDemoStepLeast, table_->animation.moveSpeed * kDemoStepFlights); };
+  demo_ = std::make_unique<DemoPlayback>(*session_, *window_.demoBar(), std::move(hooks));
+  table_->refusesPresses = [this] { return demo_->active(); };
+  window_.provideFeature("demo");
+}
+
+void GameController::showDemoMode(bool on) {
+  table_->finishAnimation();
+  if (QAction* item = window_.menuAction("mnuDemo")) item->setChecked(on);
+  window_.setDemoBarShown(on);
+  background_->demoPlaying = on;
+  table_->backgroundChanged();
+}
+
+void GameController::toggleDemo() {
+  if (demo_->active()) {
+    demo_->stop();
+  } else if (!confirmAbandon() || !demo_->start()) {
+    // Declined or refused: the tick the command set itself goes again.
+    if (QAction* item = window_.menuAction("mnuDemo")) item->setChecked(demo_->active());
+  }
+  refreshWindow();
+}
+
+// The demo is loaded like a saved game, but it is watched, not played: the
+// current player stays, nothing is recorded, the clock does not run and
+// no autoplay follows.
+bool GameController::loadDemo(QString& error) {
+  const int game = currentGameOf(app_.config);
+  const std::filesystem::path file = demoFile();
+  const SavedGameLoad load = loadSavedGame(file, [this](int number) -> std::optional<GameParams> {
+    GameParams params;
+    SavedPileParams saved;
+    if (!loadGameParams(app_.catalogue, number, customRulesOf(number), params, saved).ok()) return std::nullopt;
+    return params;
+  });
+  if (!load.ok()) {
+    error = QString::fromStdString(load.error);
+    return false;
+  }
+  if (load.saved->game != game) {
+    error = QString::fromStdString(savedGameRefusal(file, "it is the demo of game " + std::to_string(load.saved->game)));
+    return false;
+  }
+  ResumePoint point = resumePointOf(*load.saved);
+  point.openingAutoplay = false;
+  point.elapsed = std::chrono::seconds{0};
+  applyPlayPreferences();
+  setDealNumber(load.saved->dealNumber);
+  if (const std::string failure = session_->resume(load.params, point); !failure.empty()) {
+    error = QString::fromStdString(savedGameRefusal(file, failure));
+    return false;
+  }
+  session_->clock().stop();
+  updateCaption();
+  return true;
 }
 
 void GameController::updateCaption() {

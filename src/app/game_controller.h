@@ -21,6 +21,7 @@
 namespace kes {
 
 class CardCounter;
+class DemoPlayback;
 class CursorTable;
 class GameRecorder;
 class MessageSink;
@@ -137,6 +138,10 @@ class GameController : public QObject, public ResultListener {
   // The rules of the games and the help behind "&Rules" (F1) and "&Contents".
   RulesHelp& rulesHelp() { return *rulesHelp_; }
   TableWidget& table() { return *table_; }
+  // The demo of the current game behind "&Demo" (Ctrl+D).
+  DemoPlayback& demo() { return *demo_; }
+  // The current game's demo file in the installation folder.
+  std::filesystem::path demoFile() const;
   const std::string& dealNumber() const { return dealNumber_; }
   const AppContext& app() const { return app_; }
   // The window's caption after the game, player or deal number changed.
@@ -162,6 +167,8 @@ class GameController : public QObject, public ResultListener {
   void shutDown();
   // "&Hi-Scores..." (F9): the current game's table.
   void showCurrentHiScores();
+  // "&Demo": a demo of the current game, or back from it.
+  void toggleDemo();
 
  signals:
   // The player is to choose the next game: after the start-up's first
@@ -188,6 +195,10 @@ class GameController : public QObject, public ResultListener {
   void refreshWindow();
   void refreshClock();
   void refreshCommands();
+  void setUpDemo();
+  // Demo mode shown or hidden: the command's tick, the panel, the background.
+  void showDemoMode(bool on);
+  bool loadDemo(QString& error);
 
   TfrmMain& window_;
   DataDirs dirs_;
@@ -216,6 +227,7 @@ class GameController : public QObject, public ResultListener {
   std::unique_ptr<WinningSequence> winning_;
   std::unique_ptr<MessageSink> statisticsMessages_;
   std::unique_ptr<GameRecorder> recorder_;
+  std::unique_ptr<DemoPlayback> demo_;
   DialogRunner runDialog_;
   bool shuttingDown_ = false;
   std::string dealNumber_;

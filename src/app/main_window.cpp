@@ -8,6 +8,7 @@
 #include <QScrollBar>
 #include <QVBoxLayout>
 
+#include "app/window/demo_bar.h"
 #include "app/window/glyph_source.h"
 #include "app/window/info_panel.h"
 #include "app/window/menu_table.h"
@@ -101,6 +102,10 @@ void TfrmMain::buildFrame() {
   pnlDemo_ = new QFrame(central_);
   pnlDemo_->setObjectName("pnlDemo");
   pnlDemo_->setFixedHeight(30);
+  demoBar_ = new DemoBar(pnlDemo_);
+  auto* demoRow = new QHBoxLayout(pnlDemo_);
+  demoRow->setContentsMargins(0, 0, 0, 0);
+  demoRow->addWidget(demoBar_);
   pnlLineUpDemo_->hide();
   pnlDemo_->hide();
   for (QWidget* widget : {static_cast<QWidget*>(panel1), static_cast<QWidget*>(pnlTB_),

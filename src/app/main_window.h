@@ -20,6 +20,7 @@ class QScrollBar;
 
 namespace kes {
 
+class DemoBar;
 class GlyphSource;
 class InfoPanel;
 class PauseScreen;
@@ -79,7 +80,9 @@ class TfrmMain : public QMainWindow {
 
   bool isPaused() const;
   bool isAutoplayOn() const;
+  // The demo panel with its controls, shown while a demo plays.
   void setDemoBarShown(bool shown);
+  DemoBar* demoBar() const { return demoBar_; }
   void setWinningAnimationRunning(bool running);
   bool isWinningAnimationRunning() const { return winningAnimation_; }
   // The window was asked to close while the winning animation ran.
@@ -121,6 +124,8 @@ class TfrmMain : public QMainWindow {
   void redoRequested();
   void quitGameRequested();
   void hiScoresRequested();
+  // "&Demo" (Ctrl+D): demo mode on or off.
+  void demoRequested();
   void autoplayToggled(bool on);
   void pauseChanged(bool paused);
   void tableResized(QSize size);
@@ -172,6 +177,7 @@ class TfrmMain : public QMainWindow {
   InfoPanel* pnlScore_ = nullptr;
   QFrame* pnlDemo_ = nullptr;
   QFrame* pnlLineUpDemo_ = nullptr;
+  DemoBar* demoBar_ = nullptr;
   QWidget* tableArea_ = nullptr;
   QWidget* tableView_ = nullptr;
   QScrollBar* scrBarMain_ = nullptr;

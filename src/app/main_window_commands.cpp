@@ -30,6 +30,7 @@ constexpr std::array kCommandSignals{
     CommandSignal{"mnuRedo", &TfrmMain::redoRequested},
     CommandSignal{"mnuQuitGame", &TfrmMain::quitGameRequested},
     CommandSignal{"mnuHiScores", &TfrmMain::hiScoresRequested},
+    CommandSignal{"mnuDemo", &TfrmMain::demoRequested},
 };
 
 const MenuEntry* entryNamed(const char* name) {
@@ -60,6 +61,7 @@ void TfrmMain::connectCommands() {
   pause->setCheckable(true);
   connect(pause, &QAction::toggled, this, &TfrmMain::setPaused);
   actions_.value("mnuCardCounter")->setCheckable(true);
+  actions_.value("mnuDemo")->setCheckable(true);
 
   connect(actions_.value("mnuEsci"), &QAction::triggered, this, &QWidget::close);
   connect(actions_.value("Informazionisu1"), &QAction::triggered, this,

@@ -220,6 +220,11 @@ void TableWidget::mousePressEvent(QMouseEvent* e) {
     return;
   }
   emit pressed();
+  if (refusesPresses && refusesPresses()) {
+    pressIgnored_ = true;
+    if (beep) beep();
+    return;
+  }
   // A press while cards move is ignored up to its release.
   pressIgnored_ = animating();
   if (pressIgnored_ || !session_.state().inProgress) return;
@@ -298,6 +303,7 @@ void TableWidget::mouseReleaseEvent(QMouseEvent*) {
 // double click never selects and unselects, nor lifts the card again. On a
 // face-down card, or with another button, it is an ordinary press.
 void TableWidget::mouseDoubleClickEvent(QMouseEvent* e) {
+  if (refusesPresses && refusesPresses()) return mousePressEvent(e);
   pressIgnored_ = animating() || shower_;
   if (pressIgnored_) return stopWinningAnimation();
   recordPlaces();

@@ -100,6 +100,9 @@ class TableWidget : public QWidget {
   AnimationSettings animation;
   // The refusal of a press that the engine never sees (the system beep).
   std::function<void()> beep;
+  // While this says so (a demo is shown), every press on the table is
+  // refused with the beep and moves nothing.
+  std::function<bool()> refusesPresses;
   // Where the held cards are drawn: raised off their place while shadows
   // are on. Meaningless while nothing is held.
   QPoint heldCorner() const { return heldCorner_; }

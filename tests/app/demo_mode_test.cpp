@@ -1,0 +1,126 @@
+// "&Demo" (Ctrl+D) in the window, on the demo files the build made: the
+// demo is watched, never played or recorded.
+
+#include <QAction>
+#include <QPushButton>
+#include <QtTest>
+
+#include "app/demo_playback.h"
+#include "app/window/demo_bar.h"
+#include "datafiles/config_field.h"
+#include "datafiles/file_text.h"
+#include "datafiles/statistics_files.h"
+#include "table_test_support.h"
+
+namespace kes::test {
+
+namespace {
+
+constexpr int kFreeCell = 1;
+
+bool logWritten(GameController& controller) { return readFileBytes(controller.statisticsFiles().log()).has_value(); }
+
+}  // namespace
+
+class DemoModeTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void ctrlDShowsTheDemoOfTheCurrentGameFromItsDeal() {
+    ShownGame f;
+    QVERIFY(f.deal(kFreeCell));
+    const std::string player = f.controller.config().get(Field::PlayerName);
+    QAction* demo = f.window.menuAction("mnuDemo");
+    QVERIFY(demo->isEnabled());
+    QVERIFY(std::filesystem::exists(f.controller.demoFile()));
+    f.controller.setQuestion([](const QString&) { return true; });
+    QTest::keyClick(&f.window, Qt::Key_D, Qt::ControlModifier);
+    QVERIFY(f.controller.demo().active());
+    QVERIFY(demo->isChecked());
+    QVERIFY(f.window.demoBar()->isVisible());
+    QVERIFY(f.controller.background().demoPlaying);
+    const int n = f.controller.demo().count();
+    QVERIFY(n > 1);
+    QCOMPARE(f.window.demoBar()->counterText(), QStringLiteral("1/%1").arg(n));
+    QCOMPARE(f.controller.session().state().history.undo.size(), 0);
+    QCOMPARE(f.controller.config().get(Field::PlayerName), player);
+    // Nothing is played during a demo: undo and the game's own commands rest.
+    QVERIFY(!f.window.menuAction("mnuUndo")->isEnabled());
+    QVERIFY(!f.window.menuAction("mnuRestartGame")->isEnabled());
+    QVERIFY(!f.controller.session().clock().running());
+
+    QTest::keyClick(&f.window, Qt::Key_D, Qt::ControlModifier);
+    QVERIFY(!f.controller.demo().active());
+    QVERIFY(!demo->isChecked());
+    QVERIFY(!f.window.demoBar()->isVisible());
+    QVERIFY(!f.controller.background().demoPlaying);
+    QVERIFY(!f.controller.session().state().inProgress);
+    QVERIFY(!logWritten(f.controller));
+  }
+
+  void aClickOnTheTableBeepsAndMovesNothing() {
+    ShownGame f;
+    QVERIFY(f.deal(kFreeCell));
+    f.controller.toggleDemo();
+    QVERIFY(f.controller.demo().active());
+    int beeps = 0;
+    f.controller.table().beep = [&beeps] { ++beeps; };
+    const Snapshot before = takeSnapshot(f.controller.session().state().table);
+    const QPoint card = topCardCentre(f.controller.table(), 0);
+    QTest::mousePress(&f.controller.table(), Qt::LeftButton, {}, card);
+    QTest::mouseRelease(&f.controller.table(), Qt::LeftButton, {}, card + QPoint(0, 200));
+    QTest::mouseDClick(&f.controller.table(), Qt::LeftButton, {}, card);
+    QVERIFY(beeps >= 2);
+    QVERIFY(takeSnapshot(f.controller.session().state().table) == before);
+    QCOMPARE(f.controller.demo().position(), 1);
+  }
+
+  void newGameDuringADemoLeavesItWithoutARecord() {
+    ShownGame f;
+    QVERIFY(f.deal(kFreeCell));
+    f.controller.toggleDemo();
+    f.controller.demo().goTo(5);
+    bool asked = false;
+    f.controller.setQuestion([&asked](const QString&) { return asked = true; });
+    f.window.menuAction("mnuNew")->trigger();  // F2
+    QVERIFY(!asked);
+    QVERIFY(!f.controller.demo().active());
+    QVERIFY(!f.window.demoBar()->isVisible());
+    QVERIFY(f.controller.session().state().inProgress);
+    QVERIFY(!logWritten(f.controller));
+  }
+
+  void closingDuringADemoRecordsNothing() {
+    ShownGame f;
+    QVERIFY(f.deal(kFreeCell));
+    f.controller.toggleDemo();
+    f.controller.demo().goTo(f.controller.demo().count());
+    f.controller.shutDown();
+    QVERIFY(!f.controller.demo().active());
+    QVERIFY(!logWritten(f.controller));
+  }
+
+  void decliningToGiveUpTheGameLeavesEverythingAsItWas() {
+    ShownGame f;
+    QVERIFY(f.deal(kFreeCell));
+    f.controller.setQuestion([](const QString&) { return false; });
+    const Snapshot before = takeSnapshot(f.controller.session().state().table);
+    f.window.menuAction("mnuDemo")->trigger();
+    QVERIFY(!f.controller.demo().active());
+    QVERIFY(!f.window.menuAction("mnuDemo")->isChecked());
+    QVERIFY(f.controller.session().state().inProgress);
+    QVERIFY(takeSnapshot(f.controller.session().state().table) == before);
+  }
+
+  void noGameNoDemo() {
+    ShownGame f;
+    QVERIFY(f.deal(kFreeCell));
+    f.controller.closeCurrentGame();
+    QVERIFY(!f.window.menuAction("mnuDemo")->isEnabled());
+  }
+};
+
+}  // namespace kes::test
+
+QTEST_MAIN(kes::test::DemoModeTest)
+#include "demo_mode_test.moc"
