@@ -2,6 +2,7 @@
 // moves of the solver's winning line, loaded into the session as the demo
 // file would be.
 
+#include <QPushButton>
 #include <QScrollBar>
 #include <QtTest>
 #include <sstream>
