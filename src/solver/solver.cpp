@@ -97,6 +97,10 @@ class Search {
 
 bool Search::overBudget(std::string& reason) {
   const Budget& b = options_.budget;
+  if (options_.cancel && options_.cancel->load(std::memory_order_relaxed)) {
+    reason = "the search was cancelled";
+    return true;
+  }
   if (states_ >= b.maxStates) {
     reason = "the state budget ran out (" + std::to_string(b.maxStates) + " positions)";
     return true;
@@ -174,7 +178,6 @@ SolveResult Search::finish(Verdict verdict, std::string reason) {
 
 SolveResult Search::run() {
   root_ = position_.save();
-  root_ = position_.save();
   if (position_.won()) return finish(Verdict::Won, "the game is already won");
   if (position_.over()) return finish(Verdict::Lost, "the game is over");
   const bool complete = movesComplete(position_.state().params);
@@ -220,6 +223,12 @@ const char* verdictWord(Verdict verdict) {
 
 SolveResult solvePosition(Position& position, const SolveOptions& options) {
   return Search(position, options).run();
+}
+
+SolveResult solveState(const GameState& state, const SolveOptions& options) {
+  Position position;
+  position.setState(state);
+  return solvePosition(position, options);
 }
 
 SolveResult solveDeal(const GameParams& params, const std::string& dealNumber, const SolveOptions& options) {
