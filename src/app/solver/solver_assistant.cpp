@@ -8,7 +8,6 @@
 #include "app/solver/hint_text.h"
 #include "datafiles/settings_file.h"
 #include "display/table/table_widget.h"
-#include "solver/state_key.h"
 
 namespace kes {
 
@@ -30,6 +29,24 @@ solver::SolveOptions optionsWith(const solver::Budget& budget) {
   solver::SolveOptions options;
   options.budget = budget;
   return options;
+}
+
+// The position as the player sees it: every pile's cards and faces and the
+// pass through the stock. Unlike the solver's keys it leaves out the
+// counters of moves made, which an undo does not take back, so that an
+// undo comes back to the very position it left.
+std::string positionKeyOf(const GameState& g) {
+  std::string key = std::to_string(g.passNumber) + ';';
+  for (int o = 0; o < kPileCount; ++o) {
+    const Pile& pile = g.table.pile(PileId::fromOrdinal(o));
+    for (int i = 0; i < pile.size(); ++i) {
+      const int card = pile.cardAt(i);
+      key += std::to_string(g.table.isFaceUp(card) ? card : -card);
+      key += ',';
+    }
+    key += ';';
+  }
+  return key;
 }
 
 QString lostText(std::optional<int> since) {
@@ -63,7 +80,7 @@ void SolverAssistant::setStatusWanted(bool on) {
 void SolverAssistant::tableChanged() {
   const GameState& g = session_.state();
   const bool playing = g.inProgress && !g.won;
-  const std::string key = playing ? solver::exactKey(g) : std::string();
+  const std::string key = playing ? positionKeyOf(g) : std::string();
   if (key == positionKey_) return;
   positionKey_ = key;
   hintWorker_.cancel();

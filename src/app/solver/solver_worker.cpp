@@ -47,9 +47,9 @@ void SolverWorker::run(Search search, solver::SolveOptions options, Done done) {
         [this, result, generation] {
           if (generation != generation_ || !done_) return;
           busy_ = false;
-          Done done = std::move(done_);
+          Done deliver = std::move(done_);
           done_ = nullptr;
-          done(result);
+          deliver(result);
           reapFinished();
         },
         Qt::QueuedConnection);
