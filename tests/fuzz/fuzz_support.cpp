@@ -35,6 +35,11 @@ struct ScratchFolder {
 
 }  // namespace
 
+FileSystemOps& unsynced() {
+  static UnsyncedFileSystem fs;
+  return fs;
+}
+
 std::span<const Target> targets() { return kTargets; }
 
 const Target* findTarget(std::string_view name) {

@@ -8,6 +8,7 @@
 #include <string_view>
 #include <vector>
 
+#include "datafiles/file_system_ops.h"
 #include "datafiles/message_sink.h"
 
 namespace kes::fuzz {
@@ -63,6 +64,15 @@ class CollectingSink : public MessageSink {
   void information(const std::string& text) override { messages.push_back(text); }
   std::vector<std::string> messages;
 };
+
+// The real file system without its syncs to disk: a sync is what a power
+// cut needs, not a reader, and it would slow fuzzing a hundredfold.
+class UnsyncedFileSystem : public RealFileSystemOps {
+ public:
+  bool sync(int) override { return true; }
+  bool syncFolder(const std::filesystem::path&) override { return true; }
+};
+FileSystemOps& unsynced();
 
 // Each reader's entry, one per file it reads.
 void gameCatalogue(std::string_view input);

@@ -41,7 +41,7 @@ void customGamesFile(std::string_view data) {
   CollectingSink sink;
   std::vector<CustomGame> kept = before.games;
   if (choice & 1) {
-    const auto added = addCustomGame(path, name, static_cast<int>(choice % 20), "0030001", sink);
+    const auto added = addCustomGame(path, name, static_cast<int>(choice % 20), "0030001", sink, unsynced());
     if (added) {
       check(*added == next, "the game added did not take the next number");
       const auto found = findCustomGame(path, *added);
@@ -49,7 +49,7 @@ void customGamesFile(std::string_view data) {
     }
   } else if (!before.games.empty()) {
     const CustomGame gone = before.games[choice / 2 % before.games.size()];
-    if (deleteCustomGameRecord(path, gone.number, sink))
+    if (deleteCustomGameRecord(path, gone.number, sink, unsynced()))
       kept.erase(std::remove_if(kept.begin(), kept.end(), [&](const CustomGame& g) { return g.number == gone.number; }),
                  kept.end());
   }

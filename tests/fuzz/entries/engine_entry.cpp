@@ -1,9 +1,7 @@
 // Random commands over every catalogued game and many deals: the input
 // chooses the game, the deal number and the commands.
-#include <sstream>
-
-#include "cli/catalogue_commands.h"
 #include "datafiles/catalogue_file.h"
+#include "datafiles/catalogue_params.h"
 #include "datafiles/game_list.h"
 #include "engine/deal_generator.h"
 #include "engine_play.h"
@@ -21,14 +19,13 @@ const Catalogue& catalogue() {
     Catalogue c;
     const auto text = readCatalogue(catalogueFile(builtData()));
     check(text.has_value(), "the built catalogue is missing in " + builtData().string());
-    std::istringstream in;
-    std::ostringstream out, err;
-    cli::CliContext ctx{{}, {builtData(), builtData()}, in, out, err};
     for (const GameListEntry& e : loadGameList(*text).entries()) {
-      const auto params = cli::loadGameForCommand(ctx, std::to_string(e.number), "fuzz", {});
-      check(params.has_value(), "catalogue game " + std::to_string(e.number) + " does not load");
+      GameParams params;
+      SavedPileParams saved;
+      const LoadResult loaded = loadGameParams(*text, e.number, std::nullopt, params, saved);
+      check(loaded.ok(), "catalogue game " + std::to_string(e.number) + " does not load: " + loaded.error);
       c.games.push_back(e.number);
-      c.params.push_back(*params);
+      c.params.push_back(params);
     }
     check(!c.games.empty(), "the built catalogue holds no games");
     return c;

@@ -48,7 +48,7 @@ void sectionFile(std::string_view data) {
   const auto path = scratch() / "STAT.DAT";
   writeBytes(path, input.rest());
   CollectingSink sink;
-  SectionFile file(path, sink);
+  SectionFile file(path, sink, unsynced());
 
   const bool plain = plainSections(input.rest());
   const auto before = sectionsOf(file);

@@ -31,7 +31,7 @@ void settingsFile(std::string_view data) {
   const auto path = scratch() / "DATA" / "CFG.DAT";
   writeBytes(path, input.rest());
   CollectingSink sink;
-  SettingsFile settings(path, sink);
+  SettingsFile settings(path, sink, unsynced());
 
   const IniDocument before = settings.readAll();
   const std::vector<std::string> names = before.sectionNames();

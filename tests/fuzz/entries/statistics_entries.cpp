@@ -24,6 +24,7 @@ StatisticsFiles filesIn(const std::filesystem::path& folder, MessageSink& sink) 
   StatisticsFiles files;
   files.folder = folder;
   files.messages = &sink;
+  files.fs = &unsynced();
   files.now = [] { return StampedTime{"20261209", "18:30:05"}; };
   files.fillerDigit = [] { return 4; };
   files.cardsInGame = [](int game) { return game == 4 ? 104 : 52; };
@@ -106,7 +107,7 @@ void keptRecords(const StatisticsFiles& files, Which good, const std::string& st
   CollectingSink sink;
   const auto sections = [&](const std::string& bytes) {
     writeBytes(scratch() / "probe", bytes);
-    return SectionFile(scratch() / "probe", sink).listSections();
+    return SectionFile(scratch() / "probe", sink, unsynced()).listSections();
   };
   const auto before = sections(goodFile(good));
   const auto after = sections(now);
