@@ -53,7 +53,7 @@ void connectAppearanceDialog(TfrmMain& window, GameController& controller, Setti
     ProgramAppearance host(window, controller, settings);
     TfrmCustomize dialog(host, &window);
     QApplication::restoreOverrideCursor();
-    dialog.exec();
+    controller.runDialog(dialog);
   });
 }
 

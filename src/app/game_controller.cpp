@@ -147,7 +147,7 @@ GameController::GameController(TfrmMain& window, const DataDirs& dirs, AppContex
   fanOut_.add(*gameSounds_);
   counter_ = std::make_unique<CardCounter>(window, *session_, *library_, settings_);
   fanOut_.add(*counter_);
-  connectTipOfTheDay(window, settings_, dirs.install.string());
+  connectTipOfTheDay(window, settings_, dirs.install.string(), [this](QDialog& dialog) { return runDialog(dialog); });
   rulesHelp_ = std::make_unique<RulesHelp>(window, rulesHelpSources());
   rulesHelp_->setDialogRunner([this](QDialog& dialog) { runDialog(dialog); });
   rulesHelp_->setInformation([this](const QString& text) { information_(text); });
@@ -158,7 +158,7 @@ GameController::GameController(TfrmMain& window, const DataDirs& dirs, AppContex
     counter_->restore();
     // After the activation has been handled, not inside it.
     QTimer::singleShot(0, this, [this] {
-      showTipAtStartUp(window_, settings_, dirs_.install.string());
+      showTipAtStartUp(window_, settings_, dirs_.install.string(), [this](QDialog& dialog) { return runDialog(dialog); });
       emit gameSelectionWanted();
     });
   });
@@ -211,6 +211,8 @@ GameController::GameController(TfrmMain& window, const DataDirs& dirs, AppContex
   connect(&window, &TfrmMain::pauseChanged, this, &GameController::setPaused);
   connect(&window, &TfrmMain::aboutBoxOpening, this,
           [this] { sounds_->play(QStringLiteral("About.wav"), Field::SoundAbout.preferenceKey); });
+  // No game yet: the game commands start disabled, not as the menu built them.
+  refreshCommands();
 }
 
 GameController::~GameController() {
@@ -468,6 +470,11 @@ void GameController::quitGame() {
   if (!confirmAbandon()) return;
   table_->finishAnimation();
   recordGameInProgress();
+  chooseNextGame();
+}
+
+void GameController::chooseNextGame() {
+  table_->finishAnimation();
   table_->clearTable();
   refreshWindow();
   emit gameSelectionWanted();

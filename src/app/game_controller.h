@@ -69,6 +69,9 @@ class GameController : public QObject, public ResultListener {
   bool confirmAbandon(const QString& question = QString());
   // Ends the current game and leaves no game selected.
   void closeCurrentGame();
+  // The table is cleared and the player chooses the next game; the game in
+  // progress must have been recorded before.
+  void chooseNextGame();
   // Records the game in progress (lost unless it was won) and ends it,
   // under the game, deal and player it was played with; nothing when no
   // game is in progress. Every feature that starts something else in its

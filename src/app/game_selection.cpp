@@ -54,10 +54,16 @@ GameSelection::GameSelection(TfrmMain& window, GameController& controller, Setti
   connect(window.menuAction("mnuFavoriteGames"), &QAction::triggered, this, &GameSelection::editFavourites);
   connect(window.menuAction("mnuCustomizeRules"), &QAction::triggered, this, &GameSelection::customizeRules);
   connect(&controller, &GameController::gameSelectionWanted, this, &GameSelection::openGameSelection);
+  // The game-won dialog's "Open a game...": it closes when a game was started
+  // (the won game is over, so a game in progress is a new one).
+  controller.setGameSelectionDialog([this] {
+    openGameSelection();
+    return controller_.session().state().inProgress;
+  });
   connect(&window, &TfrmMain::firstActivated, this, &GameSelection::rebuildFavouritesMenu);
 }
 
-GameSelection::~GameSelection() = default;
+GameSelection::~GameSelection() { controller_.setGameSelectionDialog({}); }
 
 const CatalogueText& GameSelection::catalogue() const { return controller_.app().catalogue; }
 

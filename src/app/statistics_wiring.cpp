@@ -10,7 +10,6 @@
 #include "datafiles/catalogue_params.h"
 #include "datafiles/custom_games_file.h"
 #include "datafiles/overall_best_results.h"
-#include "datafiles/whole_number.h"
 #include "engine/custom_rules.h"
 #include "stats/statistics_dialogs.h"
 
@@ -72,12 +71,9 @@ void ProgramStatistics::recordGameInProgress() { controller_.recordGameInProgres
 
 void ProgramStatistics::updateCaption() { controller_.updateCaption(); }
 
-void ProgramStatistics::playerChanged() {
-  // Until the game selection can be offered, the new player gets a fresh
-  // deal of the current game.
-  const auto game = wholeNumber(controller_.config().get(Field::CurrentGame));
-  if (!game || *game < 0 || !controller_.startGame(static_cast<int>(*game))) controller_.closeCurrentGame();
-}
+// The old player's game was recorded when the change was confirmed; the new
+// player starts from an empty table and chooses a game.
+void ProgramStatistics::playerChanged() { controller_.chooseNextGame(); }
 
 int showGameStatistics(TfrmMain& window, GameController& controller, SettingsFile* settings, QWidget* parent) {
   ProgramStatistics host(window, controller, settings);

@@ -10,10 +10,14 @@ namespace kes {
 QPushButton* addHelpButton(QDialogButtonBox& buttons, int topic) {
   QPushButton* help = buttons.addButton(QStringLiteral("&?"), QDialogButtonBox::HelpRole);
   help->setObjectName("btnHelp");
-  help->setProperty("helpTopic", topic);
-  help->setEnabled(helpTopicsAvailable());
-  QObject::connect(help, &QPushButton::clicked, help, [topic] { requestHelpTopic(topic); });
+  connectHelpButton(*help, topic);
   return help;
+}
+
+void connectHelpButton(QPushButton& help, int topic) {
+  help.setProperty("helpTopic", topic);
+  help.setEnabled(helpTopicsAvailable());
+  QObject::connect(&help, &QPushButton::clicked, &help, [topic] { requestHelpTopic(topic); });
 }
 
 }  // namespace kes

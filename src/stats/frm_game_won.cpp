@@ -4,7 +4,9 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "appearance/help_button.h"
 #include "stats/pie_chart.h"
+#include "stats/stats_help_topics.h"
 #include "stats/totals_box.h"
 
 namespace kes {
@@ -27,10 +29,9 @@ TfrmGameWon::TfrmGameWon(const QString& gameName, long long won, long long lost,
   buttons->addWidget(btnApriPartita_);
   buttons->addWidget(button("btnSelPartita", QStringLiteral("Select game... "), Choice::SelectNumber));
   buttons->addWidget(button("btnAnnulla", QStringLiteral("Cancel"), Choice::Cancel));
-  // Help opens once the program has its help viewer.
   auto* btnAiuto = new QPushButton(QStringLiteral("&?"), this);
   btnAiuto->setObjectName(QStringLiteral("btnAiuto"));
-  btnAiuto->setEnabled(false);
+  connectHelpButton(*btnAiuto, kGameWonHelpTopic);
   buttons->addWidget(btnAiuto);
   buttons->addStretch();
   setStatisticsOffered(false);

@@ -10,9 +10,11 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "appearance/help_button.h"
 #include "datafiles/hi_score_entry.h"
 #include "stats/hi_score_rows.h"
 #include "stats/score_pictures.h"
+#include "stats/stats_help_topics.h"
 
 namespace kes {
 
@@ -81,10 +83,9 @@ TfrmHiScore::TfrmHiScore(std::vector<HiScoreGame> games, EntriesOf entriesOf, QW
   btnOK->setObjectName(QStringLiteral("btnOK"));
   btnOK->setDefault(true);
   connect(btnOK, &QPushButton::clicked, this, &QDialog::accept);
-  // Help opens once the program has its help viewer.
   auto* btnAiuto = new QPushButton(QStringLiteral("&?"), this);
   btnAiuto->setObjectName(QStringLiteral("btnAiuto"));
-  btnAiuto->setEnabled(false);
+  connectHelpButton(*btnAiuto, kHiScoresHelpTopic);
 
   auto* side = new QVBoxLayout;
   side->addWidget(imgScore_, 0, Qt::AlignHCenter);

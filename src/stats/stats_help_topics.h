@@ -17,5 +17,7 @@ inline constexpr int kOverallScoreHelpTopic = HelpTopic::kOverallScore;
 inline constexpr int kOverallDetailsHelpTopic = HelpTopic::kOverallScoreDetails;
 inline constexpr int kClearStatisticsHelpTopic = HelpTopic::kClearStatistics;
 inline constexpr int kClearValuesHelpTopic = HelpTopic::kClearValues;
+inline constexpr int kHiScoresHelpTopic = HelpTopic::kHiScores;
+inline constexpr int kGameWonHelpTopic = HelpTopic::kGameWon;
 
 }  // namespace kes

@@ -7,33 +7,13 @@
 #include "app/main_window.h"
 #include "datafiles/config_field.h"
 #include "table_test_support.h"
+#include "winning_support.h"
 
 namespace {
 
 constexpr int kFreeCell = 1;
 constexpr int kSpider = 4;  // allows no autoplay
 const char* const kDealOne = "0000000000001";
-
-// Every card but the king of spades on its foundation, the king alone on
-// the first tableau pile: one double click wins.
-void oneMoveFromWinning(kes::GameController& controller) {
-  kes::GameState& g = controller.session().state();
-  for (int t = 0; t < g.tableauCount(); ++t) g.table.pile(kes::PileId::tableau(t)).clear();
-  for (int r = 0; r < g.reserveCount(); ++r) g.table.pile(kes::PileId::reserve(r)).clear();
-  for (int suit = 0; suit < 4; ++suit) {
-    kes::Pile& home = g.table.pile(kes::PileId::foundation(suit));
-    home.clear();
-    for (int rank = 1; rank <= 13; ++rank) {
-      const int card = 13 * suit + rank;
-      if (card == 52) continue;
-      home.append(card);
-      g.table.cards.setFaceUp(card, true);
-    }
-  }
-  g.table.pile(kes::PileId::tableau(0)).append(52);
-  g.table.cards.setFaceUp(52, true);
-  controller.table().tableChanged();
-}
 
 }  // namespace
 
@@ -68,6 +48,15 @@ class GameCommandsTest : public QObject {
   };
 
  private slots:
+  // Before the first deal nothing needs a game in progress: the window
+  // does not offer what the menu was built with.
+  void aNewWindowOffersNoCommandOfAGameInProgress() {
+    Fixture f;
+    for (const char* item : {"mnuUndo", "mnuRedo", "mnuPause", "mnuQuitGame", "mnuAutoPlay"})
+      QVERIFY2(!f.enabled(item), item);
+    for (const char* button : {"tbUndo", "tbRedo", "tbAutoPlay"}) QVERIFY2(!f.buttonEnabled(button), button);
+  }
+
   void autoplayIsOfferedOnlyByGamesThatAllowIt() {
     Fixture f;
     QVERIFY(f.start(kSpider));
@@ -119,7 +108,7 @@ class GameCommandsTest : public QObject {
     QVERIFY(f.enabled("mnuPause"));
     QVERIFY(f.enabled("mnuQuitGame"));
     f.playOneMove();
-    oneMoveFromWinning(*f.controller);
+    kes::test::oneMoveFromWinning(*f.controller);
     QVERIFY(f.controller->session().doubleClick(52));
     f.controller->table().tableChanged();
     // Every card is home: the game is over.

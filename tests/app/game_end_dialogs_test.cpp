@@ -9,6 +9,7 @@
 #include <fstream>
 
 #include "app/game_controller.h"
+#include "app/game_selection.h"
 #include "app/main_window.h"
 #include "app/select_game_number.h"
 #include "datafiles/config_field.h"
@@ -200,6 +201,43 @@ class GameEndDialogsTest : public QObject {
     QCOMPARE(f.dialogNames(), (QStringList{"frmHiScore", "frmGameWon", "frmSelectGameNumber", "frmGameWon"}));
     QTRY_VERIFY(f.controller->session().state().inProgress);
     QVERIFY(f.controller->dealNumber() != kDealOne);
+  }
+
+  // With the game selection in the program, "Open a game..." opens it; the
+  // game-won dialog comes back when no game was started there and closes
+  // when one was.
+  void openAGameLeadsToTheGameSelection() {
+    Fixture f;
+    f.app.config.put(kes::Field::WinningAnimation, "N");
+    f.controller->applyAnimationPreferences();
+    kes::GameSelection selection(f.window, *f.controller, &f.settings);
+    QVERIFY(f.start());
+    // The window's first activation offers the selection; it is cancelled.
+    QTRY_VERIFY_WITH_TIMEOUT(f.dialogNames().contains("frmOpenGame"), 5000);
+    f.shown.clear();
+    int selections = 0;
+    bool offered = false;
+    bool started = false;
+    f.answer = [&](QDialog& dialog) {
+      if (dialog.objectName() == QLatin1String("frmGameWon")) {
+        // A third showing would mean the started game went unnoticed.
+        auto* open = dialog.findChild<QPushButton*>(selections < 2 ? "btnApriPartita" : "btnAnnulla");
+        offered = open->isEnabled();
+        open->click();
+        return dialog.result();
+      }
+      if (dialog.objectName() == QLatin1String("frmOpenGame") && ++selections == 2)
+        started = f.controller->startGame(kFreeCell, "0000000000007");
+      return int(QDialog::Rejected);
+    };
+    f.win();
+    QTRY_COMPARE_WITH_TIMEOUT(selections, 2, 5000);
+    QVERIFY(offered);
+    QVERIFY(started);
+    QCOMPARE(f.dialogNames(),
+             (QStringList{"frmHiScore", "frmGameWon", "frmOpenGame", "frmGameWon", "frmOpenGame"}));
+    QVERIFY(f.controller->session().state().inProgress);
+    QCOMPARE(f.controller->dealNumber(), std::string("0000000000007"));
   }
 
   // A hi-score file of an older version is brought up to date when the

@@ -5,13 +5,13 @@
 #include "app/main_window.h"
 #include "display/geometry/pile_geometry.h"
 #include "table_test_support.h"
+#include "winning_support.h"
 #include "test_temp_dir.h"
 
 namespace {
 
 using kes::test::pileCentre;
 using kes::test::topCardCentre;
-
 
 // Turns the whole stock onto the waste; returns the waste, bottom card first.
 std::vector<int> stockOntoWaste(kes::GameController& controller) {
@@ -27,27 +27,6 @@ std::vector<int> stockOntoWaste(kes::GameController& controller) {
   std::vector<int> cards;
   for (int i = 0; i < waste.size(); ++i) cards.push_back(waste.cardAt(i));
   return cards;
-}
-
-// Every card but the king of spades on its foundation, the king alone on
-// the first tableau pile: one double-click wins.
-void oneMoveFromWinning(kes::GameController& controller) {
-  kes::GameState& g = controller.session().state();
-  for (int t = 0; t < g.tableauCount(); ++t) g.table.pile(kes::PileId::tableau(t)).clear();
-  for (int r = 0; r < g.reserveCount(); ++r) g.table.pile(kes::PileId::reserve(r)).clear();
-  for (int suit = 0; suit < 4; ++suit) {
-    kes::Pile& home = g.table.pile(kes::PileId::foundation(suit));
-    home.clear();
-    for (int rank = 1; rank <= 13; ++rank) {
-      const int card = 13 * suit + rank;
-      if (card == 52) continue;
-      home.append(card);
-      g.table.cards.setFaceUp(card, true);
-    }
-  }
-  g.table.pile(kes::PileId::tableau(0)).append(52);
-  g.table.cards.setFaceUp(52, true);
-  controller.table().tableChanged();
 }
 
 // Lays a card on top of the first tableau pile by hand.
@@ -88,7 +67,7 @@ class TableAnimationTest : public QObject {
     open(window, controller, settings);
     collectMessages(controller, messages);
     QVERIFY(controller.startGame(1, "0000000000001"));
-    oneMoveFromWinning(controller);
+    kes::test::oneMoveFromWinning(controller);
   }
 
   static kes::AnimationSettings quick() {
@@ -452,7 +431,7 @@ class TableAnimationTest : public QObject {
 
     // A click during the last flights of a won game only hurries them: the show follows.
     QVERIFY(controller.startGame(1, "0000000000001"));
-    oneMoveFromWinning(controller);
+    kes::test::oneMoveFromWinning(controller);
     QTest::mouseDClick(&table, Qt::LeftButton, {}, topCardCentre(table, 0));
     QVERIFY(table.animating());
     QTest::mouseClick(&table, Qt::LeftButton, {}, topCardCentre(table, 3));
@@ -476,7 +455,7 @@ class TableAnimationTest : public QObject {
     QVERIFY(controller.startGame(1, "0000000000001"));
     kes::TableWidget& table = controller.table();
     QTRY_VERIFY_WITH_TIMEOUT(!table.animating(), 20000);
-    oneMoveFromWinning(controller);
+    kes::test::oneMoveFromWinning(controller);
     QTest::mouseDClick(&table, Qt::LeftButton, {}, topCardCentre(table, 0));
     QTRY_VERIFY_WITH_TIMEOUT(table.winningAnimationRunning(), 10000);
     QVERIFY(messages.isEmpty());

@@ -64,6 +64,28 @@ class AppearanceLogicTest : public QObject {
     QCOMPARE(valueFor(*sounds, false), std::string("Y"));
   }
 
+  // A record edited by hand may hold any number: the dialog shows the
+  // defaults instead of an entry that does not exist.
+  void valuesOutOfRangeShowAsTheDefaults() {
+    struct Case {
+      const char *face, *size, *back;
+      const char* cardChoice;
+      int backEntry;
+    };
+    const Case cases[] = {{"3", "M", "27", "003M", 27},  {"0", "B", "28", "001B", 0},
+                          {"6", "X", "-1", "001B", 0},    {"abc", "", "", "001B", 0},
+                          {"5", "L", "1", "005L", 1}};
+    for (const Case& c : cases) {
+      ConfigRecord record = defaultRecord();
+      record.put(Field::FaceSet, c.face);
+      record.put(Field::CardSize, c.size);
+      record.put(Field::BackDesign, c.back);
+      const AppearanceChoices choices = choicesFrom(record, IniDocument{}, 0);
+      QCOMPARE(choices.cardChoice, std::string(c.cardChoice));
+      QCOMPARE(choices.backEntry, c.backEntry);
+    }
+  }
+
   void customizedBackgroundsAreRenumberedWithoutAGapAfterADelete() {
     test::TempSettings settings;
     const CustomizedBackground a{"a.png", "/pictures/"};

@@ -8,6 +8,7 @@
 #include <QTableWidget>
 #include <QtTest>
 
+#include "app/help/help_request.h"
 #include "datafiles/hi_score_entry.h"
 #include "stats/frm_game_won.h"
 #include "stats/frm_hi_score.h"
@@ -119,6 +120,19 @@ class RecordsDialogsTest : public QObject {
     dialog.clearScores = [&cleared] { return cleared = true; };
     clear->trigger();
     QCOMPARE(cell(dialog.grid(), 1, 1), QString());
+  }
+
+  // Once the program can show help, both dialogs' "&?" shows their topic.
+  void theHelpButtonsShowTheirTopics() {
+    QList<int> topics;
+    const int owner = 0;
+    kes::setHelpTopicHandler(&owner, [&topics](int topic) { topics << topic; });
+    kes::TfrmGameWon won("FreeCell", 1, 0);
+    kes::TfrmHiScore scores({{1, "FreeCell"}}, [](int) { return std::vector<std::string>(20, kes::emptyHiScoreEntry()); });
+    won.findChild<QPushButton*>("btnAiuto")->click();
+    scores.findChild<QPushButton*>("btnAiuto")->click();
+    kes::clearHelpTopicHandler(&owner);
+    QCOMPARE(topics, (QList<int>{1045, 1044}));
   }
 
   void theGameWonDialogShowsTheTotalsAndOffersWhatIsBuilt() {

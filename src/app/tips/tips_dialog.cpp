@@ -21,9 +21,10 @@ namespace {
 constexpr const char* kStartUpKey = "Tips_StartUp";
 constexpr const char* kNumberKey = "Tips_Num";
 
-void openTips(TfrmMain& window, SettingsFile* settings, const std::string& installDir) {
+void openTips(TfrmMain& window, SettingsFile* settings, const std::string& installDir,
+              const TipsDialogRunner& run) {
   TfrmTips dialog(readTips(std::filesystem::path(installDir) / kTipsFileName), settings, &window);
-  dialog.exec();
+  run(dialog);
 }
 
 }  // namespace
@@ -91,15 +92,18 @@ void TfrmTips::done(int result) {
   QDialog::done(result);
 }
 
-void connectTipOfTheDay(TfrmMain& window, SettingsFile* settings, const std::string& installDir) {
+void connectTipOfTheDay(TfrmMain& window, SettingsFile* settings, const std::string& installDir,
+                        TipsDialogRunner run) {
   if (QAction* item = window.menuAction("mnuTips"))
-    QObject::connect(item, &QAction::triggered, &window,
-                     [&window, settings, installDir] { openTips(window, settings, installDir); });
+    QObject::connect(item, &QAction::triggered, &window, [&window, settings, installDir, run = std::move(run)] {
+      openTips(window, settings, installDir, run);
+    });
 }
 
-void showTipAtStartUp(TfrmMain& window, SettingsFile* settings, const std::string& installDir) {
+void showTipAtStartUp(TfrmMain& window, SettingsFile* settings, const std::string& installDir,
+                      const TipsDialogRunner& run) {
   if (settings && settings->readString(kPreferenceSection, kStartUpKey, "N") != "N")
-    openTips(window, settings, installDir);
+    openTips(window, settings, installDir, run);
 }
 
 }  // namespace kes

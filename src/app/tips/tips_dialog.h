@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDialog>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -40,10 +41,13 @@ class TfrmTips : public QDialog {
 };
 
 // Connects "&Tip of the Day..." of the main window, which opens the tips
-// of the installation's tips file.
+// of the installation's tips file through the program's dialog runner.
 class TfrmMain;
-void connectTipOfTheDay(TfrmMain& window, SettingsFile* settings, const std::string& installDir);
+using TipsDialogRunner = std::function<int(QDialog&)>;
+void connectTipOfTheDay(TfrmMain& window, SettingsFile* settings, const std::string& installDir,
+                        TipsDialogRunner run);
 // Shows the tip of the day when the player asked for it at start-up.
-void showTipAtStartUp(TfrmMain& window, SettingsFile* settings, const std::string& installDir);
+void showTipAtStartUp(TfrmMain& window, SettingsFile* settings, const std::string& installDir,
+                      const TipsDialogRunner& run);
 
 }  // namespace kes
