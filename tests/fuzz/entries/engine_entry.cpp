@@ -22,8 +22,8 @@ const Catalogue& catalogue() {
     for (const GameListEntry& e : loadGameList(*text).entries()) {
       GameParams params;
       SavedPileParams saved;
-      const LoadResult loaded = loadGameParams(*text, e.number, std::nullopt, params, saved);
-      check(loaded.ok(), "catalogue game " + std::to_string(e.number) + " does not load: " + loaded.error);
+      const LoadResult result = loadGameParams(*text, e.number, std::nullopt, params, saved);
+      check(result.ok(), "catalogue game " + std::to_string(e.number) + " does not load: " + result.error);
       c.games.push_back(e.number);
       c.params.push_back(params);
     }
