@@ -38,21 +38,26 @@ struct ScorePile {
 };
 using ScoreTable = std::vector<ScorePile>;
 
-ScoreTable scoreTable(const GameState& g) {
-  ScoreTable table;
+// Refills the table in place: a search reads one per position it visits,
+// and the piles' buffers are kept from one to the next.
+void fillScoreTable(const GameState& g, ScoreTable& table) {
+  std::size_t used = 0;
   for (int o = 0; o < kPileCount; ++o) {
     const PileId id = PileId::fromOrdinal(o);
     if (!g.inUse(id)) continue;
+    if (used == table.size()) table.emplace_back();
+    ScorePile& pile = table[used++];
     const bool selection = g.history.foundationOneIsSelection && id == PileId::foundation(0);
-    ScorePile pile{id, (id.family == PileFamily::Foundation && !selection) || id == PileId::secondWaste(), {}};
+    pile.id = id;
+    pile.played = (id.family == PileFamily::Foundation && !selection) || id == PileId::secondWaste();
+    pile.cards.clear();
     const Pile& cards = g.table.pile(id);
     for (int i = 0; i < cards.size(); ++i) {
       const int card = cards.cardAt(i);
       pile.cards.push_back(g.table.isFaceUp(card) ? card : -card);
     }
-    table.push_back(std::move(pile));
   }
-  return table;
+  table.resize(used);
 }
 
 constexpr int kPlayedWeight = 30;
@@ -114,14 +119,16 @@ int dragScore(ScoreTable& table, const SolverMove& move) {
   for (ScorePile& from : table) {
     const auto at = std::find(from.cards.begin(), from.cards.end(), move.card);
     if (at == from.cards.end() || target == nullptr || target == &from) continue;
-    const std::vector<int> saved = from.cards;
-    const std::size_t targetSize = target->cards.size();
+    const auto moved = from.cards.end() - at;
     target->cards.insert(target->cards.end(), at, from.cards.end());
     from.cards.erase(at, from.cards.end());
-    if (!from.cards.empty()) from.cards.back() = std::abs(from.cards.back());
+    const int uncovered = from.cards.empty() ? 0 : from.cards.back();
+    if (uncovered != 0) from.cards.back() = std::abs(uncovered);
     const int score = tableScore(table);
-    from.cards = saved;
-    target->cards.resize(targetSize);
+    // Put the copy back as it was.
+    if (uncovered != 0) from.cards.back() = uncovered;
+    from.cards.insert(from.cards.end(), target->cards.end() - moved, target->cards.end());
+    target->cards.erase(target->cards.end() - moved, target->cards.end());
     return score;
   }
   return tableScore(table);
@@ -184,6 +191,11 @@ class Search {
   std::vector<SolverMove> winningTail_;
   Position::Saved root_;
   std::vector<SolverMove> bestLine_;
+  // The table of the position on top of the path, as the score reads it
+  // (filled when the position is entered, read by its expansion), and the
+  // one a press is scored on.
+  ScoreTable table_;
+  ScoreTable pressed_;
   int bestScore_ = 0;
 };
 
@@ -234,17 +246,17 @@ void Search::expand(Frame& frame) {
     frame.children.push_back({moves.front(), 0, 0});
     return;
   }
-  ScoreTable table = scoreTable(g);
   int order = 0;
   for (const SolverMove& move : moves) {
     if (move.kind == MoveKind::Drag) {
-      frame.children.push_back({move, dragScore(table, move), order++});
+      frame.children.push_back({move, dragScore(table_, move), order++});
       continue;
     }
     // A press (a turn, a deal from the stock) changes the table by the
     // game's own rules: it is played to be scored.
     const bool changed = position_.apply(move);
-    const int score = tableScore(scoreTable(position_.state()));
+    fillScoreTable(position_.state(), pressed_);
+    const int score = tableScore(pressed_);
     position_.restore(frame.saved);
     if (changed) frame.children.push_back({move, score, order++});
   }
@@ -269,7 +281,8 @@ bool Search::descend(Frame& top, bool& won) {
   tableBytes_ += bytes;
   ++states_;
   stack_.push_back({position_.save(), {}, 0, move});
-  noteBest(tableScore(scoreTable(position_.state())));
+  fillScoreTable(position_.state(), table_);
+  noteBest(tableScore(table_));
   return true;
 }
 
@@ -299,7 +312,8 @@ SolveResult Search::run() {
   seen_.insert(rootKey);
   tableBytes_ += static_cast<std::int64_t>(rootKey.size()) + kEntryOverhead;
   stack_.push_back({position_.save(), {}, 0, {}});
-  bestScore_ = tableScore(scoreTable(position_.state()));
+  fillScoreTable(position_.state(), table_);
+  bestScore_ = tableScore(table_);
   ++states_;
   expand(stack_.back());
   std::string reason;
