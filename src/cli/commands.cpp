@@ -11,6 +11,9 @@ namespace kes::cli {
 std::span<const Command> allCommands() {
   static constexpr std::array kCommands{
       Command{"deal-order", "deal-order --cards N --number D", runDealOrder},
+      Command{"demo-search",
+              "demo-search GAME [--deals FIRST..LAST] [--max-states N] [--game-states N] [--max-ms N] [--game-ms N] | --shorten LIST",
+              runDemoSearch},
       Command{"games", "games", runGames},
       Command{"hiscores", "hiscores GAME", runHiScores},
       Command{"hit", "hit GAME --size WIDTHxHEIGHT --cards B|M|L [--shadow Y|N] [--irregular SEED] X Y", runHit},

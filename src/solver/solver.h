@@ -35,6 +35,11 @@ struct SolveResult {
   Verdict verdict = Verdict::Unknown;
   std::string reason;
   std::vector<SolverMove> moves;  // the winning line, for Won
+  // Without a win: the line to the most advanced position the search met
+  // (by the score that orders its moves), and that score; a demo of a game
+  // the solver cannot win shows this line.
+  std::vector<SolverMove> bestMoves;
+  int bestScore = 0;
   std::int64_t states = 0;        // positions expanded
   std::int64_t ms = 0;
 };
