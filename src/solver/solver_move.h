@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 
 #include "engine/pile_id.h"
@@ -24,5 +25,7 @@ struct SolverMove {
 
 // "move 12 Fila3", "click 40", "stock".
 std::string commandText(const SolverMove& move);
+// The move a command text names; nothing for any other text.
+std::optional<SolverMove> moveFromText(const std::string& text);
 
 }  // namespace kes::solver

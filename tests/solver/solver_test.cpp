@@ -6,8 +6,10 @@
 #include <gtest/gtest.h>
 
 #include "engine/card.h"
+#include "solver/line_shortener.h"
 #include "solver/solver_position.h"
 #include "solver/state_key.h"
+#include "cli/game_play.h"
 #include "solver/solver_test_support.h"
 
 namespace kes::solver {
@@ -59,6 +61,37 @@ TEST(SolverBudget, aTinyBudgetGivesUnknownNeverLost) {
   fast.budget.maxStates = 1000000000;
   const SolveResult r = solveDeal(catalogueGame(kKlondike), *normalizeDealNumber("7"), fast);
   EXPECT_NE(r.verdict, Verdict::Lost) << r.reason;
+}
+
+// A search cut short keeps the line to the most advanced table it met, for
+// the demo of a game it cannot win: every move of it plays.
+TEST(SolverBudget, anUnfinishedSearchKeepsItsBestLineAndItPlays) {
+  for (int game : {kKlondike, kGolf}) {
+    const SolveResult r = solveDeal(catalogueGame(game), *normalizeDealNumber("5"), withBudget(300));
+    ASSERT_EQ(r.verdict, Verdict::Unknown) << game;
+    ASSERT_FALSE(r.bestMoves.empty()) << game;
+    cli::GamePlay play(game, 5);
+    ASSERT_EQ(play.startError(), "");
+    for (const SolverMove& m : r.bestMoves) ASSERT_EQ(play.run(commandText(m)), "ok") << game << ": " << commandText(m);
+    EXPECT_NE(play.table().state, "won");
+  }
+}
+
+// A winning line with the search's detours cut out still wins, and is no
+// longer; every move reads back from its command text.
+TEST(LineShortener, aShortenedLineStillWinsAndIsNoLonger) {
+  for (int game : {kFreeCell, kBakersGame, kEightOff}) {
+    const GameParams params = catalogueGame(game);
+    SolveResult r = solveDeal(params, *normalizeDealNumber("1"), withBudget(100000));
+    ASSERT_EQ(r.verdict, Verdict::Won) << game;
+    for (const SolverMove& m : r.moves) ASSERT_EQ(moveFromText(commandText(m)), m);
+    Position position;
+    ASSERT_EQ(position.deal(params, *normalizeDealNumber("1")), "");
+    const std::size_t before = r.moves.size();
+    r.moves = shortenLine(position, r.moves);
+    EXPECT_LE(r.moves.size(), before) << game;
+    EXPECT_EQ(replayFailure(game, 1, r), "") << game;
+  }
 }
 
 TEST(SolverBudget, sameInputSameLineAndCount) {
