@@ -1,5 +1,6 @@
 #include <algorithm>
 #include <ostream>
+#include <sstream>
 
 #include "catalogue_commands.h"
 #include "commands.h"
@@ -19,7 +20,7 @@ namespace {
 constexpr const char* kUsage =
     "usage: kestrova-cli play GAME NUMBER [--pref KEY=VALUE ...] [--record [--player NAME]]\n"
     "then one command a line: move CARD PILE | click CARD | dblclick CARD | stock | undo | redo | restart |\n"
-    "autoplay on|off | quit | show\n"
+    "autoplay on|off | quit | save FILE | load FILE | show\n"
     "--record writes the game's end (a win, or a loss when it is given up) into the statistics files,\n"
     "for the player NAME (\"Player 1\" when not given)\n";
 
@@ -56,31 +57,41 @@ std::string gameNameOf(const DataDirs& dirs, int game) {
 }
 
 // Records the end of the game into the data folder's statistics files under
-// the identity it was started with.
+// the identity the game is played with (a loaded game changes it).
 struct ResultRecorder {
   StreamSink sink;
   StatisticsFiles files;
   ConfigRecord config;
-  GameResult identity;
+  const DataDirs& dirs;
+  const PlayDriver::Identity& identity;
 
-  ResultRecorder(CliContext& ctx, int game, const std::string& player, const std::string& dealNumber)
-      : sink(ctx.err) {
+  ResultRecorder(CliContext& ctx, const PlayDriver::Identity& who) : sink(ctx.err), dirs(ctx.dirs), identity(who) {
     auto catalogue = readCatalogue(catalogueFile(ctx.dirs.install));
     files = statisticsFilesOf(ctx.dirs, sink,
                               catalogue ? std::make_shared<const CatalogueText>(std::move(*catalogue)) : nullptr);
-    identity.game = game;
-    identity.gameName = gameNameOf(ctx.dirs, game);
-    identity.player = player;
-    identity.dealNumber = dealNumber;
   }
   void operator()(const GameState& state, bool won, int seconds) {
-    GameResult result = identity;
+    GameResult result;
+    result.game = identity.game;
+    result.gameName = gameNameOf(dirs, identity.game);
+    result.player = identity.player;
+    result.dealNumber = identity.dealNumber;
     result.score = state.score;
     result.won = won;
     result.seconds = seconds;
     recordResult(files, result, config);
   }
 };
+
+// The rules of a saved game's number, as "play" would load them; nothing
+// (and not a word on the error stream) for a number no game has.
+GameParamsLookup savedGameLookup(CliContext& ctx) {
+  return [&ctx](int game) -> std::optional<GameParams> {
+    std::ostringstream quiet;
+    CliContext probe{{}, ctx.dirs, ctx.in, ctx.out, quiet};
+    return loadGameForCommand(probe, std::to_string(game), "load");
+  };
+}
 
 }  // namespace
 
@@ -113,9 +124,11 @@ int runPlay(CliContext& ctx) {
   PlayDriver driver;
   driver.session().state().prefs = prefs;
   const std::string dealNumber = *normalizeDealNumber(ctx.args[1]);
+  driver.identity() = {std::stoi(ctx.args[0]), player, dealNumber};
+  driver.setGameLookup(savedGameLookup(ctx));
   std::optional<ResultRecorder> recorder;
   if (record) {
-    recorder.emplace(ctx, std::stoi(ctx.args[0]), player, dealNumber);
+    recorder.emplace(ctx, driver.identity());
     driver.setRecorder([&recorder](const GameState& g, bool won, int seconds) { (*recorder)(g, won, seconds); });
   }
   const std::string error = driver.session().start(*params, dealNumber);

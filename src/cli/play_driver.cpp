@@ -4,6 +4,7 @@
 #include <ostream>
 #include <sstream>
 
+#include "datafiles/player_name.h"
 #include "engine/card.h"
 #include "engine/pick_up_rules.h"
 #include "engine/snapshot.h"
@@ -109,6 +110,45 @@ std::string PlayDriver::stock() {
   return changedOrRefused(before);
 }
 
+namespace {
+
+// Keeps what the file writing wants the user to see, for the answer.
+struct MessageList : MessageSink {
+  std::vector<std::string>& lines;
+  explicit MessageList(std::vector<std::string>& l) : lines(l) {}
+  void information(const std::string& text) override { lines.push_back(text); }
+};
+
+}  // namespace
+
+std::string PlayDriver::save(const std::vector<std::string>& w) {
+  if (w.size() != 2) return "error: usage: save FILE";
+  const GameState& g = session_.state();
+  SavedGame saved = savedGameOf(g, identity_.game, static_cast<int>(session_.clock().elapsed().count()));
+  saved.playerName = identity_.player;
+  saved.dealNumber = identity_.dealNumber;
+  saved.scoringSystem = g.prefs.scoring ? 1 : 0;
+  MessageList sink(messages_);
+  return writeSavedGame(w[1], saved, sink) ? "ok" : "error: the game was not saved";
+}
+
+// The file is read and checked before the game in progress is given up, so a
+// file that is refused leaves that game as it was.
+std::string PlayDriver::load(const std::vector<std::string>& w) {
+  if (w.size() != 2) return "error: usage: load FILE";
+  if (!lookup_) return "error: no catalogue to load games from";
+  SavedGameLoad loaded = loadSavedGame(w[1], lookup_);
+  if (!loaded.ok()) return "error: " + loaded.error;
+  const std::string error = session_.resume(loaded.params, resumePointOf(*loaded.saved));
+  if (!error.empty()) return "error: " + error;
+  identity_.game = loaded.saved->game;
+  identity_.dealNumber = loaded.saved->dealNumber;
+  // A name the statistics could not hold keeps the current player.
+  if (validPlayerName(loaded.saved->playerName)) identity_.player = loaded.saved->playerName;
+  session_.state().prefs.scoring = loaded.saved->scoringSystem != 0;
+  return "ok";
+}
+
 std::vector<std::string> PlayDriver::show() const {
   const GameState& g = session_.state();
   std::vector<std::string> lines;
@@ -152,6 +192,8 @@ std::vector<std::string> PlayDriver::execute(const std::string& line) {
     session_.endGame();
     return answer(playing ? "ok" : "refused");
   }
+  if (verb == "save") return answer(save(w));
+  if (verb == "load") return answer(load(w));
   if (verb == "autoplay" && w.size() == 2 && (w[1] == "on" || w[1] == "off")) {
     session_.setAutoplay(w[1] == "on");
     return answer("ok");

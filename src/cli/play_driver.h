@@ -6,19 +6,35 @@
 #include <string>
 #include <vector>
 
+#include "datafiles/saved_game_load.h"
 #include "engine/game_session.h"
 
 namespace kes::cli {
 
 // Plays a dealt game from text commands, one per line, as the mouse would:
 // "move CARD PILE", "click CARD", "dblclick CARD", "stock", "undo", "redo",
-// "restart", "autoplay on|off", "quit" (gives the game up) and "show". Every command but "show" answers
+// "restart", "autoplay on|off", "quit" (gives the game up), "save FILE",
+// "load FILE" (a saved game; the game it replaces is given up) and "show".
+// Every command but "show" answers
 // one line: "ok" when the table changed, "refused" when it did not, or
 // "error: " and the reason; messages the program would show come first as
 // "message: " lines.
 class PlayDriver : public EngineEvents, public ResultListener {
  public:
+  // Which game is played, by whom, on which deal: what a saved game names
+  // and what a result is recorded under. A loaded game changes it.
+  struct Identity {
+    int game = 0;
+    std::string player;
+    std::string dealNumber;
+  };
+
   PlayDriver();
+
+  Identity& identity() { return identity_; }
+  // Where "load" finds the rules of a saved game's number; without it
+  // "load" is refused.
+  void setGameLookup(GameParamsLookup lookup) { lookup_ = std::move(lookup); }
 
   GameSession& session() { return session_; }
   // Answers one command line.
@@ -48,6 +64,8 @@ class PlayDriver : public EngineEvents, public ResultListener {
   std::string click(const std::vector<std::string>& words);
   std::string doubleClick(const std::vector<std::string>& words);
   std::string stock();
+  std::string save(const std::vector<std::string>& words);
+  std::string load(const std::vector<std::string>& words);
   std::vector<std::string> show() const;
   std::string changedOrRefused(const std::string& before) const;
   std::string tableText() const;
@@ -56,6 +74,8 @@ class PlayDriver : public EngineEvents, public ResultListener {
   std::vector<std::string> messages_;
   std::string outcome_;
   Recorder recorder_;
+  Identity identity_;
+  GameParamsLookup lookup_;
 };
 
 }  // namespace kes::cli

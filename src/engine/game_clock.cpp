@@ -11,6 +11,11 @@ void GameClock::start(Clock::time_point now) {
   paused_ = false;
 }
 
+void GameClock::startFrom(std::chrono::seconds played, Clock::time_point now) {
+  start(now);
+  if (played.count() > 0) accumulated_ = played;
+}
+
 void GameClock::stop(Clock::time_point now) {
   if (running_) accumulated_ += now - since_;
   running_ = false;

@@ -13,6 +13,8 @@ class GameClock {
   using Clock = std::chrono::steady_clock;
 
   void start(Clock::time_point now = Clock::now());
+  // Runs on from a time already played (a resumed game).
+  void startFrom(std::chrono::seconds played, Clock::time_point now = Clock::now());
   void stop(Clock::time_point now = Clock::now());
   void pause(Clock::time_point now = Clock::now());
   void resume(Clock::time_point now = Clock::now());

@@ -62,6 +62,22 @@ std::string GameSession::deal(const std::string& dealNumber) {
   return {};
 }
 
+std::string GameSession::resume(const GameParams& params, const ResumePoint& point) {
+  endGame();
+  actionStart_ = -1;
+  loadGame(game_, params);
+  if (!resumeTable(game_, point)) {
+    const std::string error = "The saved table cannot be read.";
+    events_.message(error);
+    return error;
+  }
+  clock_.startFrom(point.elapsed);
+  if (!game_.inProgress) clock_.stop();
+  events_.dealt();
+  if (point.openingAutoplay) openingAutoplay();
+  return {};
+}
+
 void GameSession::openingAutoplay() {
   if (!game_.autoplayOn() || !game_.inProgress) return;
   events_.pause(kPauseBeforeAutoplay);

@@ -7,6 +7,7 @@
 #include "game_clock.h"
 #include "game_state.h"
 #include "pick_up_rules.h"
+#include "resume_point.h"
 
 namespace kes {
 
@@ -34,6 +35,10 @@ class GameSession {
 
   // Makes the game current and deals; returns the deal's error text.
   std::string start(const GameParams& params, const std::string& dealNumber);
+  // Makes the game current and puts a game that was left back on the table
+  // without dealing; the clock runs on from the time already played. Returns
+  // an error text when the table cannot be read.
+  std::string resume(const GameParams& params, const ResumePoint& point);
   // A new deal of the current game.
   std::string deal(const std::string& dealNumber);
 
