@@ -19,6 +19,8 @@ std::span<const Command> allCommands() {
       Command{"hit", "hit GAME --size WIDTHxHEIGHT --cards B|M|L [--shadow Y|N] [--irregular SEED] X Y", runHit},
       Command{"layout", "layout GAME --size WIDTHxHEIGHT --cards B|M|L [--shadow Y|N]", runLayout},
       Command{"log", "log", runLog},
+      Command{"odds", "odds SOURCES --deals FIRST..LAST [--games FIRST..LAST] [--jobs N] [--max-ms N] [--max-states N]",
+              runOdds},
       Command{"overall", "overall", runOverall},
       Command{"params", "params GAME", runParams},
       Command{"play", "play GAME NUMBER [--pref KEY=VALUE ...] [--record [--player NAME]]", runPlay},

@@ -201,6 +201,10 @@ class Search {
 
 bool Search::overBudget(std::string& reason) {
   const Budget& b = options_.budget;
+  if (options_.cancel && options_.cancel->load(std::memory_order_relaxed)) {
+    reason = "the search was cancelled";
+    return true;
+  }
   if (states_ >= b.maxStates) {
     reason = "the state budget ran out (" + std::to_string(b.maxStates) + " positions)";
     return true;
@@ -345,6 +349,12 @@ const char* verdictWord(Verdict verdict) {
 
 SolveResult solvePosition(Position& position, const SolveOptions& options) {
   return Search(position, options).run();
+}
+
+SolveResult solveState(const GameState& state, const SolveOptions& options) {
+  Position position;
+  position.setState(state);
+  return solvePosition(position, options);
 }
 
 SolveResult solveDeal(const GameParams& params, const std::string& dealNumber, const SolveOptions& options) {
