@@ -1,7 +1,11 @@
 # Thin wrapper: the real work is in scripts/install-deps and the CMake presets.
-.PHONY: run test install deps build-release build-debug bench clean
+.PHONY: run test install deps build-release build-debug bench fuzz clean
 
 PREFIX ?= /usr/local
+# Seconds each fuzz target runs for.
+FUZZ_SECONDS ?= 60
+# A seed for repeatable fuzzing; empty explores afresh each run.
+FUZZ_SEED ?=
 
 run: deps build-release
 	./build/release/out/kestrova
@@ -15,6 +19,11 @@ install: deps build-release
 
 bench: deps build-release
 	./scripts/run-benchmarks build/release
+
+# Every fuzz target in turn (clang, build/fuzz); inputs that fail are kept
+# in tests/fuzz/regressions/ and replayed by `make test`.
+fuzz: deps
+	FUZZ_SEED=$(FUZZ_SEED) ./scripts/run-fuzz $(FUZZ_SECONDS)
 
 deps:
 	./scripts/install-deps

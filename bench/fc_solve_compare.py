@@ -6,7 +6,9 @@ an iteration cap and the atomic-moves preset "fools-gold".
 usage: bench/fc_solve_compare.py CLI FIRST LAST [CAP]
 CLI is the built kestrova-cli; prints one line per deal and a summary with
 the median and 99th percentile of the wall time per deal (the process start
-included)."""
+included), and of fc-solve's own processor time, which a loaded machine
+does not inflate."""
+import resource
 import subprocess
 import sys
 import tempfile
@@ -45,24 +47,29 @@ def board(cli, deal):
 def main():
     cli, first, last = sys.argv[1], int(sys.argv[2]), int(sys.argv[3])
     cap = sys.argv[4] if len(sys.argv) > 4 else "100000"
-    times, verdicts = [], {"won": 0, "lost": 0, "unknown": 0}
+    times, cpu, verdicts = [], [], {"won": 0, "lost": 0, "unknown": 0}
     for deal in range(first, last + 1):
         with tempfile.NamedTemporaryFile("w", suffix=".txt") as f:
             f.write(board(cli, deal))
             f.flush()
+            used = resource.getrusage(resource.RUSAGE_CHILDREN)
             start = time.monotonic()
             out = subprocess.run(["fc-solve", "-l", "fools-gold", "-mi", cap, f.name],
                                  capture_output=True, text=True).stdout
             ms = (time.monotonic() - start) * 1000
+            after = resource.getrusage(resource.RUSAGE_CHILDREN)
+            cpu.append((after.ru_utime + after.ru_stime - used.ru_utime - used.ru_stime) * 1000)
         verdict = "won" if "This game is solveable" in out else (
             "unknown" if f"states checked is {cap}" in out or "could not solve" not in out else "lost")
         verdicts[verdict] += 1
         times.append(ms)
-        print(deal, verdict, f"ms={ms:.1f}")
+        print(deal, verdict, f"ms={ms:.1f} cpu_ms={cpu[-1]:.1f}")
     times.sort()
-    pick = lambda p: times[max(1, (len(times) * p + 99) // 100) - 1]
+    cpu.sort()
+    pick = lambda p, v=times: v[max(1, (len(v) * p + 99) // 100) - 1]
     print(f"deals={len(times)} won={verdicts['won']} lost={verdicts['lost']} unknown={verdicts['unknown']}"
-          f" ms: median={pick(50):.1f} p90={pick(90):.1f} p99={pick(99):.1f} max={times[-1]:.1f}")
+          f" ms: median={pick(50):.1f} p90={pick(90):.1f} p99={pick(99):.1f} max={times[-1]:.1f}"
+          f" cpu_ms: median={pick(50, cpu):.1f} p99={pick(99, cpu):.1f}")
 
 
 if __name__ == "__main__":

@@ -29,6 +29,7 @@
 #include "app/records_wiring.h"
 #include "app/play_preferences.h"
 #include "app/small_screen.h"
+#include "app/solver/solver_assistant.h"
 #include "app/startup/message_box_ui.h"
 #include "app/sound/game_sounds.h"
 #include "app/startup/preference_table.h"
@@ -205,6 +206,9 @@ GameController::GameController(TfrmMain& window, const DataDirs& dirs, AppContex
     if (won) winning_->begin();
   };
   connect(table_, &TableWidget::changed, this, &GameController::refreshWindow);
+  assistant_ = std::make_unique<SolverAssistant>(window, *session_, *table_, [this](const QString& text) { information_(text); });
+  assistant_->readPreferences(settings_);
+  connect(&window, &TfrmMain::hintRequested, this, &GameController::hint);
   window.setClockRefresh([this] { refreshClock(); });
   if (app) {
     if (QAction* autoplay = window.menuAction("mnuAutoPlay")) autoplay->setChecked(app->window.autoPlay);
@@ -261,7 +265,7 @@ bool GameController::startGame(int game, const std::optional<std::string>& dealN
   app_.config.put(Field::GameTitle, app_.games.name(game, customGameNamesOf(app_.customGamesPath())));
   prepareTable(params);
   applyPlayPreferences();
-  setDealNumber(dealNumber.value_or(randomDealNumber()));
+  setDealNumber(dealNumber ? *dealNumber : randomDealOf(params));
   const std::string error = session_->start(params, dealNumber_);
   chooseRandomAppearance();
   if (settings_) rememberDealNumber(*settings_, dealNumber_);
@@ -359,6 +363,7 @@ void GameController::applyPreferences(int cursorSet) {
   window_.setShowPileSizes(app_.config.get(Field::ShowPileSizes) == "Y");
   app_.window.cursorSet = cursorSet;
   applyCursorSet(*table_, window_, *cursors_, cursorSet);
+  assistant_->readPreferences(settings_);
   refreshWindow();
 }
 
@@ -434,7 +439,7 @@ void GameController::newGame() {
   if (!confirmAbandon()) return;
   recordGameInProgress();
   gameSounds_->newGame();
-  deal(randomDealNumber());
+  deal(randomDealOf(session_->state().params));
 }
 
 void GameController::restartGame() {
@@ -467,6 +472,12 @@ void GameController::randomGame() {
   const auto pick = QRandomGenerator::global()->bounded(static_cast<int>(games.size()));
   startChosenGame(games[static_cast<std::size_t>(pick)].number, app_.config.get(Field::PlayerName), true);
 }
+
+std::string GameController::randomDealOf(const GameParams& params) {
+  return assistant_->chooseRandomDeal(params, randomDealNumber);
+}
+
+void GameController::hint() { assistant_->hint(); }
 
 void GameController::undo() {
   table_->recordPlaces();

@@ -27,6 +27,7 @@ class GameRecorder;
 class MessageSink;
 class GameSounds;
 class RulesHelp;
+class SolverAssistant;
 struct RulesHelpSources;
 class SoundPlayer;
 class SettingsFile;
@@ -137,6 +138,8 @@ class GameController : public QObject, public ResultListener {
   CardCounter& cardCounter() { return *counter_; }
   // The rules of the games and the help behind "&Rules" (F1) and "&Contents".
   RulesHelp& rulesHelp() { return *rulesHelp_; }
+  // "&Hint", the winnable status and "Winnable deals only".
+  SolverAssistant& solverAssistant() { return *assistant_; }
   TableWidget& table() { return *table_; }
   // The demo of the current game behind "&Demo" (Ctrl+D).
   DemoPlayback& demo() { return *demo_; }
@@ -157,6 +160,7 @@ class GameController : public QObject, public ResultListener {
   void restartGame();
   void selectGameNumber();
   void randomGame();
+  void hint();
   void undo();
   void redo();
   void quitGame();
@@ -186,6 +190,8 @@ class GameController : public QObject, public ResultListener {
   void deal(const std::string& dealNumber);
   void showDeal();
   void setDealNumber(const std::string& dealNumber);
+  // A random deal of the game, winnable when the player asked for that.
+  std::string randomDealOf(const GameParams& params);
   void prepareTable(const GameParams& params);
   void setUpBackground();
   void applyPlayPreferences();
@@ -224,6 +230,7 @@ class GameController : public QObject, public ResultListener {
   std::unique_ptr<RulesHelp> rulesHelp_;
   std::unique_ptr<GameSession> session_;
   TableWidget* table_ = nullptr;
+  std::unique_ptr<SolverAssistant> assistant_;
   std::unique_ptr<WinningSequence> winning_;
   std::unique_ptr<MessageSink> statisticsMessages_;
   std::unique_ptr<GameRecorder> recorder_;

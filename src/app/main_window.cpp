@@ -174,6 +174,10 @@ void TfrmMain::buildTableArea() {
 void TfrmMain::buildPanels() {
   pnlTempo_ = new InfoPanel("pnlTempo", "Time:", "lblTempo2", "lblTempo", central_);
   pnlScore_ = new InfoPanel("pnlScore", "Score:", "lblScore2", "lblScore", central_);
+  lblSolverStatus_ = new QLabel(central_);
+  lblSolverStatus_->setObjectName("lblSolverStatus");
+  lblSolverStatus_->setStyleSheet(QStringLiteral("QLabel { background: #ffffe1; border: 1px solid #808080; padding: 1px 4px; }"));
+  lblSolverStatus_->hide();
   setPlayingTime(std::chrono::seconds{0});
   setScore(0);
 }
@@ -215,6 +219,15 @@ void TfrmMain::setPlayingTime(std::chrono::seconds elapsed) {
 }
 
 void TfrmMain::setScore(int score) { pnlScore_->setValue(QString::number(score)); }
+
+void TfrmMain::setSolverStatus(const QString& text, const QString& toolTip) {
+  lblSolverStatus_->setText(text);
+  lblSolverStatus_->setToolTip(toolTip);
+  lblSolverStatus_->setVisible(!text.isEmpty());
+  PlaceTimeAndScore();
+}
+
+QString TfrmMain::solverStatus() const { return lblSolverStatus_->isHidden() ? QString() : lblSolverStatus_->text(); }
 
 void TfrmMain::setDemoBarShown(bool shown) {
   pnlLineUpDemo_->setVisible(shown);

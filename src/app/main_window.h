@@ -13,6 +13,7 @@
 #include "app/window/window_placement.h"
 #include "display/geometry/table_area.h"
 
+struct PanelPlacement;
 class QFrame;
 class QLabel;
 class QMenu;
@@ -77,6 +78,10 @@ class TfrmMain : public QMainWindow {
   bool isTiming() const { return timing_; }
   void setPlayingTime(std::chrono::seconds elapsed);
   void setScore(int score);
+  // The solver's word beside the score (a hint, or whether the game can
+  // still be won); empty hides it.
+  void setSolverStatus(const QString& text, const QString& toolTip);
+  QString solverStatus() const;
 
   bool isPaused() const;
   bool isAutoplayOn() const;
@@ -122,6 +127,7 @@ class TfrmMain : public QMainWindow {
   void randomGameRequested();
   void undoRequested();
   void redoRequested();
+  void hintRequested();
   void quitGameRequested();
   void hiScoresRequested();
   // "&Demo" (Ctrl+D): demo mode on or off.
@@ -157,6 +163,7 @@ class TfrmMain : public QMainWindow {
   void syncToolbarsWithMenu();
   void placeToolbarButtons();
   void onTableAreaResized();
+  void placeSolverStatus(const PanelPlacement& panels);
   bool askToClose();
   void writePreference(const char* key, bool on);
   void runCommand(const QString& name);
@@ -183,6 +190,7 @@ class TfrmMain : public QMainWindow {
   QScrollBar* scrBarMain_ = nullptr;
   QFrame* pnlStatusBar_ = nullptr;
   QLabel* pnlPilesSize_ = nullptr;
+  QLabel* lblSolverStatus_ = nullptr;
   PauseScreen* pauseScreen_ = nullptr;
   QMenu* popTB_ = nullptr;
   QMenu* popTime_ = nullptr;

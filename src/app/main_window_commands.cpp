@@ -28,6 +28,7 @@ constexpr std::array kCommandSignals{
     CommandSignal{"mnuRandomGame", &TfrmMain::randomGameRequested},
     CommandSignal{"mnuUndo", &TfrmMain::undoRequested},
     CommandSignal{"mnuRedo", &TfrmMain::redoRequested},
+    CommandSignal{"mnuHint", &TfrmMain::hintRequested},
     CommandSignal{"mnuQuitGame", &TfrmMain::quitGameRequested},
     CommandSignal{"mnuHiScores", &TfrmMain::hiScoresRequested},
     CommandSignal{"mnuDemo", &TfrmMain::demoRequested},

@@ -1,4 +1,6 @@
 #include <QAction>
+#include <QLabel>
+#include <algorithm>
 #include <QActionGroup>
 #include <QMenu>
 
@@ -144,6 +146,23 @@ void TfrmMain::PlaceTimeAndScore() {
   pnlScore_->setVisible(out.scoreShown);
   pnlTempo_->raise();
   pnlScore_->raise();
+  placeSolverStatus(out);
+}
+
+// Left of the time and score on the toolbar's row; at the top right of the
+// table when the toolbar is hidden.
+void TfrmMain::placeSolverStatus(const PanelPlacement& panels) {
+  if (!lblSolverStatus_ || lblSolverStatus_->isHidden()) return;
+  lblSolverStatus_->adjustSize();
+  const ToolbarPanel& toolbar = options_.toolbarLarge ? *pnlTB_ : *pnlTB1_;
+  int right = central_->width() - 4;
+  if (panels.timeShown) right = std::min(right, pnlTempo_->x() - 6);
+  if (panels.scoreShown) right = std::min(right, pnlScore_->x() - 6);
+  const int height = lblSolverStatus_->height();
+  const int top = options_.toolbarVisible ? toolbar.y() + (toolbar.height() - height) / 2
+                                          : tableArea_->mapTo(central_, QPoint(0, 0)).y() + 4;
+  lblSolverStatus_->move(std::max(0, right - lblSolverStatus_->width()), top);
+  lblSolverStatus_->raise();
 }
 
 }  // namespace kes

@@ -52,6 +52,12 @@ constexpr std::array kBoxes{
                   &Field::ConfirmEnterHiScores, S::UnlessNo},
     PreferenceBox{T::Advanced, "chkShowTipsOfTheDay", "S&how Tip of the Day at program start", "Tips_StartUp",
                   nullptr, S::UnlessNo, "N"},
+    // The solver's help: off unless asked for, since it tells the player
+    // what the game itself does not.
+    PreferenceBox{T::Advanced, "chkSolverStatus", "Show whether the game can still be &won", "Solver_Status",
+                  nullptr, S::WhenYes, "N"},
+    PreferenceBox{T::Advanced, "chkWinnableDealsOnly", "Winnable &deals only", "Winnable_Deals_Only", nullptr,
+                  S::WhenYes, "N"},
 };
 
 constexpr std::array kSoundRows{

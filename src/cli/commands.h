@@ -9,6 +9,7 @@ namespace kes::cli {
 int runDealOrder(CliContext& ctx);
 int runPlay(CliContext& ctx);
 int runSolve(CliContext& ctx);
+int runOdds(CliContext& ctx);
 int runDemoSearch(CliContext& ctx);
 int runDemo(CliContext& ctx);
 

@@ -7,6 +7,7 @@
 #include "commands.h"
 #include "demo_moves.h"
 #include "engine/deal_generator.h"
+#include "solver/beam_search.h"
 #include "solver/line_shortener.h"
 #include "solver/solver.h"
 #include "solver/solver_position.h"
@@ -17,16 +18,20 @@ namespace {
 
 constexpr const char* kUsage =
     "usage: kestrova-cli demo-search GAME [--deals FIRST..LAST] [--max-states N] [--game-states N]\n"
-    "       [--max-ms N] [--game-ms N]\n"
+    "       [--max-ms N] [--game-ms N] [--beam WIDTH]\n"
     "tries the deals in order (1..100 unless given) with the solver, each for at most --max-states\n"
     "positions (default 80000) and --max-ms (default 60000), all together for at most --game-states\n"
     "(default 200000) and --game-ms (default 180000), and prints the demo's move list: the first\n"
     "winning line, or when none is found the most advanced line met. Positions, unlike time, do\n"
-    "not depend on how busy the machine is\n"
+    "not depend on how busy the machine is. A deal the depth-first search does not decide is\n"
+    "searched again by a beam of WIDTH positions (default 100; 0 for none) with the same budget\n"
     "       kestrova-cli demo-search GAME --shorten LIST\n"
     "prints the move list LIST with the search's detours cut out\n";
 
 constexpr long long kMaxDeal = 9999999999999LL;
+constexpr long long kDefaultBeam = 100;
+constexpr long long kDefaultBeamStates = 150000;
+constexpr long long kMaxBeam = 100000;
 
 bool parseCount(const std::string& s, long long& value) {
   if (s.empty() || s.size() > 13 || s.find_first_not_of("0123456789") != std::string::npos) return false;
@@ -64,6 +69,26 @@ DemoMoves listOf(const GameParams& params, int game, const Found& found, bool wo
   return demo;
 }
 
+// The depth-first search, then (with a beam width) the beam search with the
+// same budget: the first is quick on the deals a few choices decide, the
+// second wins the long games the first gets lost in.
+solver::SolveResult searchDeal(const GameParams& params, const std::string& dealNumber,
+                               const solver::SolveOptions& options, int beam, long long beamStates) {
+  solver::SolveResult r = solver::solveDeal(params, dealNumber, options);
+  if (r.verdict != solver::Verdict::Unknown || beam == 0) return r;
+  solver::Position position;
+  if (!position.deal(params, dealNumber).empty()) return r;
+  solver::BeamOptions beamOptions;
+  beamOptions.width = beam;
+  beamOptions.budget = options.budget;
+  beamOptions.budget.maxStates = beamStates;
+  solver::SolveResult b = solver::beamSearch(position, beamOptions);
+  b.states += r.states;
+  if (b.verdict == solver::Verdict::Won || b.bestScore > r.bestScore) return b;
+  r.states = b.states;
+  return r;
+}
+
 }  // namespace
 
 // "--shorten LIST": a list found before, with its detours cut out.
@@ -99,6 +124,16 @@ int shortenList(CliContext& ctx, const GameParams& params, int game, const std::
 int runDemoSearch(CliContext& ctx) {
   bool bad = false;
   long long maxMs = 60000, gameMs = 180000, maxStates = 80000, gameStates = 200000, first = 1, last = 100;
+  long long beam = kDefaultBeam, beamStates = kDefaultBeamStates;
+  takeCount(ctx, "--beam-states", beamStates, bad);
+  if (std::string text; takeOption(ctx.args, "--beam", text)) {
+    if (text == "0")
+      beam = 0;
+    else if (!parseCount(text, beam) || beam > kMaxBeam) {
+      ctx.err << "demo-search: --beam needs a width of 0 to " << kMaxBeam << ": '" << text << "'\n";
+      bad = true;
+    }
+  }
   takeCount(ctx, "--max-ms", maxMs, bad);
   takeCount(ctx, "--game-ms", gameMs, bad);
   takeCount(ctx, "--max-states", maxStates, bad);
@@ -135,7 +170,7 @@ int runDemoSearch(CliContext& ctx) {
     options.budget.maxMs = std::min(maxMs, gameMs - spent);
     options.budget.maxStates = std::min(maxStates, gameStates - states);
     const std::string dealNumber = *normalizeDealNumber(std::to_string(deal));
-    solver::SolveResult r = solver::solveDeal(*params, dealNumber, options);
+    solver::SolveResult r = searchDeal(*params, dealNumber, options, static_cast<int>(beam), beamStates);
     ++tried;
     states += r.states;
     if (r.verdict == solver::Verdict::Won) {

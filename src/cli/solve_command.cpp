@@ -1,10 +1,10 @@
 #include <algorithm>
-#include <atomic>
 #include <ostream>
-#include <thread>
 
 #include "catalogue_commands.h"
 #include "commands.h"
+#include "deal_sweep.h"
+#include "solve_arguments.h"
 #include "engine/deal_generator.h"
 #include "solver/solver.h"
 
@@ -19,33 +19,10 @@ constexpr const char* kUsage =
     "as 'kestrova-cli play GAME NUMBER --pref AutoPlay=N' takes them; the solver sees every card,\n"
     "the face-down ones included\n";
 
-constexpr long long kMaxDeal = 9999999999999LL;
 constexpr int kMaxJobs = 64;
 
-bool parseCount(const std::string& s, long long& value, long long max) {
-  if (s.empty() || s.size() > 13 || s.find_first_not_of("0123456789") != std::string::npos) return false;
-  value = std::stoll(s);
-  return value >= 1 && value <= max;
-}
-
-// Each limit is a whole number of at least 1.
 bool takeLimit(CliContext& ctx, const char* name, std::int64_t& limit, bool& bad) {
-  std::string value;
-  if (!takeOption(ctx.args, name, value)) return false;
-  long long n = 0;
-  if (!parseCount(value, n, kMaxDeal)) {
-    ctx.err << "solve: " << name << " needs a whole number of at least 1: '" << value << "'\n";
-    bad = true;
-    return false;
-  }
-  limit = n;
-  return true;
-}
-
-bool parseRange(const std::string& s, long long& first, long long& last) {
-  const auto dots = s.find("..");
-  return dots != std::string::npos && parseCount(s.substr(0, dots), first, kMaxDeal) &&
-         parseCount(s.substr(dots + 2), last, kMaxDeal) && first <= last;
+  return takeSolverLimit(ctx, "solve", name, limit, bad);
 }
 
 void printResult(std::ostream& out, const solver::SolveResult& r) {
@@ -62,19 +39,8 @@ std::int64_t percentile(std::vector<std::int64_t> sorted, int percent) {
 
 int runBulk(CliContext& ctx, const GameParams& params, long long first, long long last, int jobs,
             const solver::SolveOptions& options) {
-  const std::size_t count = static_cast<std::size_t>(last - first + 1);
-  std::vector<solver::SolveResult> results(count);
-  std::atomic<std::size_t> next{0};
-  // Each worker has its own position and table; only the index is shared.
-  auto work = [&] {
-    for (std::size_t i = next++; i < count; i = next++)
-      results[i] = solver::solveDeal(params, *normalizeDealNumber(std::to_string(first + static_cast<long long>(i))), options);
-  };
-  std::vector<std::thread> workers;
-  for (int j = 1; j < jobs; ++j) workers.emplace_back(work);
-  work();
-  for (std::thread& t : workers) t.join();
-
+  const std::vector<solver::SolveResult> results = solveDeals(params, first, last, jobs, options);
+  const std::size_t count = results.size();
   int won = 0, lost = 0, unknown = 0;
   std::vector<std::int64_t> times;
   for (std::size_t i = 0; i < count; ++i) {

@@ -58,15 +58,6 @@ std::vector<std::size_t> recordStarts(const std::vector<std::string>& lines) {
   return starts;
 }
 
-std::vector<CustomGame> readGames(const std::vector<std::string>& lines) {
-  std::vector<CustomGame> games;
-  for (const std::size_t at : recordStarts(lines)) {
-    const std::string_view second = at + 1 < lines.size() ? std::string_view(lines[at + 1]) : std::string_view{};
-    games.push_back(CustomRecord::parse(lines[at], second));
-  }
-  return games;
-}
-
 bool digitsOnly(std::string_view text, std::size_t width) {
   return text.size() == width && std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
 }
@@ -143,9 +134,11 @@ std::string skippedCustomGamesMessage(const std::filesystem::path& file, int ski
 
 std::vector<CustomGame> listCustomGames(const std::filesystem::path& file) { return readCustomGames(file).games; }
 
+// Lookups see the records the listing shows: a damaged record must not
+// stand in for the readable one listed under the same number or name.
 std::optional<CustomGame> findCustomGame(const std::filesystem::path& file, int number) {
-  for (auto& game : readGames(linesOrNone(file))) {
-    if (game.number == number && number != 0) return std::move(game);
+  for (auto& game : readCustomGames(file).games) {
+    if (game.number == number) return std::move(game);
   }
   return std::nullopt;
 }
@@ -153,7 +146,8 @@ std::optional<CustomGame> findCustomGame(const std::filesystem::path& file, int 
 int customGameNumberByName(const std::filesystem::path& file, std::string_view name) {
   const std::string wanted = lowerTrimmed(name);
   int found = -1;
-  for (const auto& game : readGames(linesOrNone(file))) {
+  // The listing keeps records of one name in file order: the later wins.
+  for (const auto& game : readCustomGames(file).games) {
     if (lowerTrimmed(game.name) == wanted) found = game.number;
   }
   return found;

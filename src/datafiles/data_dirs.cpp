@@ -23,7 +23,11 @@ fs::path defaultInstallDir(const fs::path& exeDir) {
 }
 
 fs::path defaultWritableDir(const fs::path& installDir) {
-  if (::access(installDir.c_str(), W_OK) == 0) return installDir;
+  // An installed program never writes into share/kestrova, even when it can
+  // (run by root): the package manager owns that folder, and removing the
+  // package would leave the player's files behind in it.
+  const bool installed = installDir.filename() == "kestrova" && installDir.parent_path().filename() == "share";
+  if (!installed && ::access(installDir.c_str(), W_OK) == 0) return installDir;
   if (const char* xdg = std::getenv("XDG_DATA_HOME"); xdg && *xdg && fs::path(xdg).is_absolute())
     return fs::path(xdg) / "kestrova";
   const char* home = std::getenv("HOME");

@@ -8,14 +8,15 @@ bool replaceFileContents(const std::filesystem::path& target, std::string_view c
                          FileSystemOps& fs) {
   const auto temp = fs.createTempFor(target);
   if (!temp) {
-    messages.information(std::string(kErrorCreatingTempFile));
+    // The player must know which file kept its old contents.
+    messages.information(std::string(kErrorCreatingTempFile) + "\r" + target.string());
     return false;
   }
   const bool written = fs.writeAll(temp->fd, contents) && fs.sync(temp->fd);
   const bool closed = fs.close(temp->fd);
   if (!written || !closed) {
     fs.remove(temp->path);
-    messages.information(std::string(kWriteErrorOnFile));
+    messages.information(std::string(kWriteErrorOnFile) + " " + target.string());
     return false;
   }
   if (!fs.rename(temp->path, target)) {

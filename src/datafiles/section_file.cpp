@@ -6,6 +6,7 @@
 #include <system_error>
 
 #include "datafiles/file_text.h"
+#include "datafiles/file_append.h"
 #include "datafiles/safe_replace.h"
 #include "datafiles/section_scan.h"
 
@@ -144,18 +145,11 @@ std::vector<std::string> SectionFile::readSectionLines(std::string_view section)
 
 bool SectionFile::appendSection(std::string_view section, std::span<const KeyValue> pairs) {
   if (!writable(section, pairs)) return false;
-  std::ofstream out(path_, std::ios::binary | std::ios::app);
-  if (!out) {
-    cannotOpen();
-    return false;
-  }
-  out << kLineBreak << sectionHeader(section) << kLineBreak << joinLines(pairLines(pairs));
-  out.close();
-  if (!out) {
-    messages_.information(std::string(kWriteErrorOnFile));
-    return false;
-  }
-  return true;
+  // A section written half way (a full disk) would be read as a whole one:
+  // the append is taken back when it fails.
+  const std::string text =
+      std::string(kLineBreak) + sectionHeader(section) + std::string(kLineBreak) + joinLines(pairLines(pairs));
+  return appendToFile(path_, text, messages_, fs_);
 }
 
 bool SectionFile::overwriteAt(std::uint64_t offset, std::string_view bytes) {
@@ -168,7 +162,7 @@ bool SectionFile::overwriteAt(std::uint64_t offset, std::string_view bytes) {
   file.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
   file.close();
   if (!file) {
-    messages_.information(std::string(kWriteErrorOnFile));
+    messages_.information(std::string(kWriteErrorOnFile) + " " + path_.string());
     return false;
   }
   return true;

@@ -71,9 +71,9 @@ std::string GameSession::resume(const GameParams& params, const ResumePoint& poi
     events_.message(error);
     return error;
   }
+  // Not a deal: nothing is dealt to be shown, and the clock runs on at once.
   clock_.startFrom(point.elapsed);
   if (!game_.inProgress) clock_.stop();
-  events_.dealt();
   if (point.openingAutoplay) openingAutoplay();
   return {};
 }

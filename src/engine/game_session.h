@@ -36,8 +36,9 @@ class GameSession {
   // Makes the game current and deals; returns the deal's error text.
   std::string start(const GameParams& params, const std::string& dealNumber);
   // Makes the game current and puts a game that was left back on the table
-  // without dealing; the clock runs on from the time already played. Returns
-  // an error text when the table cannot be read.
+  // without dealing; the clock runs on from the time already played. No
+  // deal is reported: the caller shows the table as it is. Returns an error
+  // text when the table cannot be read.
   std::string resume(const GameParams& params, const ResumePoint& point);
   // A new deal of the current game.
   std::string deal(const std::string& dealNumber);

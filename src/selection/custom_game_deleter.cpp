@@ -4,6 +4,7 @@
 
 #include "datafiles/custom_game_deletion.h"
 #include "datafiles/statistics_files.h"
+#include "selection/host_messages.h"
 #include "selection/selection_host.h"
 
 namespace kes {
@@ -11,15 +12,6 @@ namespace kes {
 namespace {
 
 const char* const kStatisticsNote = "Note: also statistics of this game will be deleted.";
-
-class HostMessages : public MessageSink {
- public:
-  explicit HostMessages(SelectionHost& host) : host_(host) {}
-  void information(const std::string& text) override { host_.information(QString::fromStdString(text)); }
-
- private:
-  SelectionHost& host_;
-};
 
 }  // namespace
 

@@ -20,6 +20,7 @@
 #include "datafiles/game_list.h"
 #include "selection/custom_game_deleter.h"
 #include "selection/frm_customize_rules2.h"
+#include "selection/host_messages.h"
 #include "selection/selection_host.h"
 
 namespace kes {
@@ -69,16 +70,6 @@ std::vector<std::string> catalogueNames(const GameList& games) {
   for (const GameListEntry& e : games.entries()) names.push_back(e.name);
   return names;
 }
-
-// Passes the messages of the custom games file on to the player.
-class HostMessages : public MessageSink {
- public:
-  explicit HostMessages(SelectionHost& host) : host_(host) {}
-  void information(const std::string& text) override { host_.information(QString::fromStdString(text)); }
-
- private:
-  SelectionHost& host_;
-};
 
 }  // namespace
 

@@ -1,10 +1,12 @@
 #pragma once
 
+#include <atomic>
 #include <cstdint>
 #include <string>
 #include <vector>
 
 #include "engine/game_params.h"
+#include "engine/game_state.h"
 #include "solver_move.h"
 
 namespace kes::solver {
@@ -22,6 +24,9 @@ struct SolveOptions {
   Budget budget;
   // Take provably safe foundation moves without branching.
   bool safeMoves = true;
+  // Set by another thread to stop the search at once (it ends `unknown`);
+  // the window cancels a search the player's next move made pointless.
+  const std::atomic<bool>* cancel = nullptr;
 };
 
 enum class Verdict { Won, Lost, Unknown };
@@ -49,6 +54,10 @@ const char* verdictWord(Verdict verdict);
 // a loss is declared only then. The solver sees every card, the face-down
 // ones included. Deterministic: no clock or address decides an order.
 SolveResult solvePosition(Position& position, const SolveOptions& options);
+
+// Searches a game in progress as the player sees it (autoplay off, the
+// history reduced to what the rules read).
+SolveResult solveState(const GameState& state, const SolveOptions& options);
 
 // Deals the game and searches it.
 SolveResult solveDeal(const GameParams& params, const std::string& dealNumber, const SolveOptions& options);

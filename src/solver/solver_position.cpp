@@ -37,7 +37,7 @@ void Position::setState(const GameState& state) {
   session_.state() = state;
   session_.state().prefs.autoplay = false;
   compactHistory(session_.state());
-  won_ = false;
+  won_ = state.won;
 }
 
 void Position::recordResult(const GameState&, bool won, int) { won_ = won; }

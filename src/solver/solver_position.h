@@ -25,8 +25,8 @@ class Position : private EngineEvents, private ResultListener {
 
   // Deals the game; returns the deal's error text.
   std::string deal(const GameParams& params, const std::string& dealNumber);
-  // Takes a state built elsewhere (a constructed position); the game must be
-  // in progress.
+  // Takes a state built elsewhere (a constructed position, or the player's
+  // game); a won state stays won.
   void setState(const GameState& state);
 
   const GameState& state() const { return session_.state(); }

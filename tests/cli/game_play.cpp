@@ -86,6 +86,14 @@ ShownTable parseShow(const std::vector<std::string>& lines) {
   return t;
 }
 
+std::optional<GameParams> loadBuiltGame(int game) {
+  std::istringstream in;
+  std::ostringstream out, err;
+  const char* dir = std::getenv("KESTROVA_TEST_DATA");
+  CliContext ctx{{}, {dir ? dir : "", dir ? dir : ""}, in, out, err};
+  return loadGameForCommand(ctx, std::to_string(game), "test", {});
+}
+
 GamePlay::GamePlay(int game, long long dealNumber, PlayOptions options) {
   std::istringstream in;
   std::ostringstream out, err;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <map>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -38,6 +39,9 @@ int card(const std::string& name);
 
 // Reads the lines of a "show" answer.
 ShownTable parseShow(const std::vector<std::string>& lines);
+
+// A catalogue game's rules from the built GAMES.DAT; none when it is not there.
+std::optional<GameParams> loadBuiltGame(int game);
 
 // What a game is started with.
 struct PlayOptions {

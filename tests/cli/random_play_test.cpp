@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include "cli/catalogue_commands.h"
+#include "game_play.h"
 #include "cli/play_driver.h"
 #include "engine/card.h"
 #include "engine/deal_generator.h"
@@ -15,14 +16,6 @@
 
 namespace kes::cli {
 namespace {
-
-std::optional<GameParams> loadGame(int game) {
-  std::istringstream in;
-  std::ostringstream out, err;
-  const char* dir = std::getenv("KESTROVA_TEST_DATA");
-  CliContext ctx{{}, {dir ? dir : "", dir ? dir : ""}, in, out, err};
-  return loadGameForCommand(ctx, std::to_string(game), "test", {});
-}
 
 // Each card of the game lies in exactly one pile; placeholders and the
 // selection list of the pairing games aside.
@@ -131,7 +124,7 @@ class RandomPlay : public ::testing::TestWithParam<int> {};
 
 TEST_P(RandomPlay, KeepsEveryCardAndItsHistory) {
   const int game = GetParam();
-  const auto params = loadGame(game);
+  const auto params = loadBuiltGame(game);
   // The first twenty games are always there: a missing catalogue fails.
   if (!params && game > 20) GTEST_SKIP() << "no game " << game << " in the catalogue";
   ASSERT_TRUE(params) << "game " << game;

@@ -10,20 +10,13 @@
 
 #include "../test_temp_dir.h"
 #include "cli/catalogue_commands.h"
+#include "game_play.h"
 #include "cli/play_driver.h"
 #include "engine/deal_generator.h"
 #include "engine/snapshot.h"
 
 namespace kes::cli {
 namespace {
-
-std::optional<GameParams> loadGame(int game) {
-  std::istringstream in;
-  std::ostringstream out, err;
-  const char* dir = std::getenv("KESTROVA_TEST_DATA");
-  CliContext ctx{{}, {dir ? dir : "", dir ? dir : ""}, in, out, err};
-  return loadGameForCommand(ctx, std::to_string(game), "test", {});
-}
 
 std::string randomCommand(const GameState& g, std::mt19937& rng) {
   std::vector<PileId> piles;
@@ -47,7 +40,7 @@ struct Loaded {
   PlayDriver driver;
   Loaded() {
     driver.identity() = {1, "Player 1", "0000000000001"};
-    driver.setGameLookup(loadGame);
+    driver.setGameLookup(loadBuiltGame);
   }
 };
 
@@ -55,7 +48,7 @@ class SavedGameRoundTrip : public ::testing::TestWithParam<int> {};
 
 TEST_P(SavedGameRoundTrip, GivesBackTableHistoryAndCounters) {
   const int game = GetParam();
-  const auto params = loadGame(game);
+  const auto params = loadBuiltGame(game);
   if (!params && game > 20) GTEST_SKIP() << "no game " << game << " in the catalogue";
   ASSERT_TRUE(params) << "game " << game;
   TempDir dir;
@@ -104,7 +97,7 @@ INSTANTIATE_TEST_SUITE_P(EveryCatalogueGame, SavedGameRoundTrip, ::testing::Rang
 TEST(SavedGameLoad, SwitchesGameAndPlayerAndRecordsTheOldGameFirst) {
   TempDir dir;
   const std::string file = (dir.path() / "spider.gam").string();
-  const auto spider = loadGame(4), freecell = loadGame(1);
+  const auto spider = loadBuiltGame(4), freecell = loadBuiltGame(1);
   ASSERT_TRUE(spider && freecell);
   {
     PlayDriver saver;
@@ -134,7 +127,7 @@ TEST(SavedGameLoad, RefusedFileLeavesTheGameInProgress) {
   TempDir dir;
   const std::string file = (dir.path() / "bad.gam").string();
   Loaded loaded;
-  const auto freecell = loadGame(1);
+  const auto freecell = loadBuiltGame(1);
   ASSERT_TRUE(freecell);
   int recorded = 0;
   loaded.driver.setRecorder([&](const GameState&, bool, int) { ++recorded; });

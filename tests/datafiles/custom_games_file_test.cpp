@@ -152,6 +152,25 @@ TEST_F(CustomGamesFileTest, LaterOfTwoRecordsWithTheSameNameWins) {
   EXPECT_EQ(customGameNumberByName(file(), "TWIN"), 8001);
 }
 
+// The listing skips a damaged record and shows the readable one of the same
+// number; playing that number must load what the listing shows.
+TEST_F(CustomGamesFileTest, DamagedRecordNeverStandsInForTheListedOne) {
+  givenNumbers({8000, 8001, 8001});
+  std::string text = readBytes(file());
+  const std::size_t second = text.find("8001");
+  text.replace(second + 4, 4, "Dmgd");
+  text.insert(second + 10, "\xc2\xc2");  // the base field no longer holds digits
+  writeBytes(file(), text);
+  const auto listing = readCustomGames(file());
+  ASSERT_EQ(listing.games.size(), 2U);
+  EXPECT_EQ(listing.skipped, 1);
+  const auto found = findCustomGame(file(), 8001);
+  ASSERT_TRUE(found);
+  EXPECT_EQ(found->name, std::string(50, 'n'));
+  EXPECT_EQ(found->baseGame, 1);
+  EXPECT_EQ(customGameNumberByName(file(), "Dmgd" + std::string(46, 'n')), -1);
+}
+
 TEST_F(CustomGamesFileTest, NamesAreTakenByCatalogueAndCustomGamesAlike) {
   ASSERT_EQ(add("Easy Spider"), 8000);
   const std::vector<std::string> catalogue{"FreeCell", "Klondike"};

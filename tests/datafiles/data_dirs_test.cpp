@@ -32,6 +32,14 @@ TEST(DataDirs, WritableInstallFolderIsUsedForPortablePlay) {
   EXPECT_EQ(defaultWritableDir(tmp.path()), tmp.path());
 }
 
+TEST(DataDirs, InstalledShareFolderIsNeverWrittenEvenWhenWritable) {
+  TempDir tmp;
+  const fs::path share = tmp.path() / "share" / "kestrova";
+  fs::create_directories(share);
+  ::setenv("XDG_DATA_HOME", (tmp.path() / "xdg").c_str(), 1);
+  EXPECT_EQ(defaultWritableDir(share), tmp.path() / "xdg" / "kestrova");
+}
+
 TEST(DataDirs, ReadOnlyInstallFolderFallsBackToXdgDataHome) {
   if (::geteuid() == 0) GTEST_SKIP() << "root may write anywhere";
   TempDir tmp;

@@ -67,6 +67,8 @@ TEST_P(SafeReplaceFailure, LeavesTargetByteForByteAndRemovesTheTemporaryFile) {
   EXPECT_EQ(filesIn(tmp.path()), std::vector<std::string>{"STAT.DAT"});
   ASSERT_EQ(sink.messages.size(), 1U);
   EXPECT_EQ(sink.messages[0].rfind(GetParam().message, 0), 0U) << sink.messages[0];
+  // The player learns which file kept its old contents.
+  EXPECT_NE(sink.messages[0].find(target.string()), std::string::npos) << sink.messages[0];
 }
 
 INSTANTIATE_TEST_SUITE_P(EachStep, SafeReplaceFailure,
@@ -92,7 +94,8 @@ TEST(SafeReplace, MissingFolderCannotTakeATemporaryFile) {
   TempDir tmp;
   RecordingSink sink;
   EXPECT_FALSE(replaceFileContents(tmp.path() / "nowhere" / "CFG.DAT", "x", sink));
-  EXPECT_EQ(sink.messages, std::vector<std::string>{"Error creating temp file."});
+  EXPECT_EQ(sink.messages,
+            std::vector<std::string>{"Error creating temp file.\r" + (tmp.path() / "nowhere" / "CFG.DAT").string()});
 }
 
 }  // namespace

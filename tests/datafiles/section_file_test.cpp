@@ -231,6 +231,18 @@ TEST_F(SectionFileTest, FileThatCannotBeOpenedIsReported) {
             std::vector<std::string>{"Cannot open file " + (tmp_.path() / "missing" / "STAT.DAT").string()});
 }
 
+// Half a section would be read as a whole one with records missing.
+TEST_F(SectionFileTest, AppendThatRunsOutOfRoomLeavesTheFileAsItWas) {
+  given(kStats);
+  FailingFileSystem full(FailingFileSystem::Step::Write);
+  SectionFile onFullDisk(file(), sink_, full);
+  const std::vector<KeyValue> pairs{{"Anna", "000001"}, {"Bob", "000002"}, {"Carl", "000003"}};
+  EXPECT_FALSE(onFullDisk.appendSection("0099", pairs));
+  EXPECT_EQ(bytes(), kStats);
+  ASSERT_EQ(sink_.messages.size(), 1U);
+  EXPECT_EQ(sink_.messages[0], "Write error on file " + file().string());
+}
+
 TEST_F(SectionFileTest, FolderInPlaceOfTheFileIsReportedNotReadAsEmpty) {
   std::filesystem::create_directory(file());
   EXPECT_FALSE(stats_.readValue("0023", "Bob"));

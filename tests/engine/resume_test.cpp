@@ -68,7 +68,7 @@ TEST_F(ResumeFixture, PutsTheGameBackWithoutDealing) {
   ASSERT_EQ(session.resume(params, point), "");
   const GameState& g = session.state();
   EXPECT_EQ(results.count, 1);
-  EXPECT_EQ(events.deals, 1);
+  EXPECT_EQ(events.deals, 0);  // nothing was dealt
   EXPECT_TRUE(g.inProgress);
   EXPECT_EQ(takeSnapshot(g.table), point.table);
   EXPECT_EQ(g.history.undo.size(), 1);

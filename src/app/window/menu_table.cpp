@@ -31,6 +31,7 @@ constexpr std::array kMainMenu{
     MenuEntry{M, "mnuGameMenu", "", "&Game", "", kShown, kOther, nullptr},
     MenuEntry{I, "mnuUndo", "mnuGameMenu", "&Undo", "Ctrl+Z", kShown, kGame, nullptr},
     MenuEntry{I, "mnuRedo", "mnuGameMenu", "&Redo", "Ctrl+Y", kShown, kGame, nullptr},
+    MenuEntry{I, "mnuHint", "mnuGameMenu", "&Hint", "H", kShown, kGame, nullptr},
     MenuEntry{S, "sepGame1", "mnuGameMenu", "", "", kShown, kOther, nullptr},
     MenuEntry{I, "mnuPause", "mnuGameMenu", "P&ause", "Ctrl+P", kShown, kGame, nullptr},
     MenuEntry{I, "mnuQuitGame", "mnuGameMenu", "&Quit game", "Ctrl+Q", kShown, kGame, nullptr},
