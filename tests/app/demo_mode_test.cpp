@@ -18,11 +18,13 @@ namespace {
 
 constexpr int kFreeCell = 1;
 
-// The shown game with the controller's messages collected, not shown.
+// The shown game with the controller's messages collected, not shown, and
+// the question to give up the game answered yes unless a test says no.
 struct DemoGame : ShownGame {
   QStringList told;
   DemoGame() {
     controller.setInformation([this](const QString& text) { told << text; });
+    controller.setQuestion([](const QString&) { return true; });
   }
 };
 
@@ -40,7 +42,6 @@ class DemoModeTest : public QObject {
     const std::string player = f.controller.config().get(Field::PlayerName);
     QAction* demo = f.window.menuAction("mnuDemo");
     QVERIFY(std::filesystem::exists(f.controller.demoFile()));
-    f.controller.setQuestion([](const QString&) { return true; });
     QTest::keyClick(&f.window, Qt::Key_D, Qt::ControlModifier);
     QVERIFY2(f.controller.demo().active(), qPrintable(f.told.join('|')));
     QVERIFY(demo->isChecked());
