@@ -19,12 +19,13 @@ namespace {
 constexpr const char* kUsage =
     "usage: kestrova-cli demo-search GAME [--deals FIRST..LAST] [--max-states N] [--game-states N]\n"
     "       [--max-ms N] [--game-ms N] [--beam WIDTH] [--beam-states N]\n"
-    "tries the deals in order (1..100 unless given) with the depth-first search, each for at most\n"
-    "--max-states positions (default 80000) and --max-ms (default 60000), with half of --game-states\n"
-    "(default 200000) and --game-ms (default 180000); when none is won, again with a beam search of\n"
-    "WIDTH positions (default 100; 0 for none), each for at most --beam-states positions (default\n"
-    "150000), with the rest. Prints the demo's move list: the first winning line, or when none is\n"
-    "found the most advanced line met. Positions, unlike time, do not depend on how busy the machine is\n"
+    "tries the deals (1..100 unless given) with the depth-first search: first every deal with half\n"
+    "of --game-states (default 200000) shared out, then deal after deal with --max-states positions\n"
+    "each (default 80000) up to three quarters of --game-states; when none is won, with a beam search\n"
+    "of WIDTH positions (default 100; 0 for none), --beam-states positions each (default 150000), with\n"
+    "the rest; each deal for at most --max-ms (default 60000), all for at most --game-ms (default\n"
+    "180000). Prints the demo's move list: the first winning line, or when none is found the most\n"
+    "advanced line met. Positions, unlike time, do not depend on how busy the machine is\n"
     "       kestrova-cli demo-search GAME --shorten LIST\n"
     "prints the move list LIST with the search's detours cut out\n";
 constexpr long long kMaxDeal = 9999999999999LL;
@@ -78,10 +79,12 @@ struct SweepLimits {
   long long gameMs = 0, gameStates = 0;
 };
 
-// The deals in order, in two passes: the depth-first search, quick on the
-// deals a few choices decide, over every deal with half the game's budget;
+// The deals in order, in three passes. The depth-first search first over
+// every deal with half of the game's budget shared out evenly, for the
+// deals a few choices decide wherever they lie in the range; then deal
+// after deal with its full budget per deal up to three quarters of it;
 // then, when none was won, the beam search, which wins the long games the
-// first gets lost in, deal after deal with the rest.
+// depth-first search gets lost in, with the rest.
 class DemoSweep {
  public:
   DemoSweep(const GameParams& params, const SweepLimits& limits)
@@ -89,12 +92,16 @@ class DemoSweep {
 
   // True with the won deal in found().
   bool run() {
-    if (pass(false, limits_.gameMs / 2, limits_.gameStates / 2)) return true;
-    return limits_.beam > 0 && pass(true, limits_.gameMs, limits_.gameStates);
+    const long long deals = limits_.last - limits_.first + 1;
+    const long long half = limits_.gameStates / 2;
+    if (pass(false, std::max(1LL, std::min(limits_.maxStates, half / deals)), limits_.gameMs / 2, half)) return true;
+    if (pass(false, limits_.maxStates, limits_.gameMs * 3 / 4, limits_.gameStates * 3 / 4)) return true;
+    return limits_.beam > 0 && pass(true, limits_.beamStates, limits_.gameMs, limits_.gameStates);
   }
   const Found& found() const { return best_; }
-  long long lastDepthFirst() const { return lastDepthFirst_; }
-  long long lastBeam() const { return lastBeam_; }
+  // What each pass tried: "depth first on deals 1..100, at most 2500
+  // positions each".
+  const std::vector<std::string>& tried() const { return tried_; }
 
  private:
   long long spentMs() const {
@@ -121,15 +128,24 @@ class DemoSweep {
     return solver::beamSearch(position, options);
   }
 
-  bool pass(bool beam, long long msLimit, long long statesLimit) {
+  bool pass(bool beam, long long perDeal, long long msLimit, long long statesLimit) {
+    long long last = 0;
+    const bool won = passOver(beam, perDeal, msLimit, statesLimit, last);
+    if (last >= limits_.first)
+      tried_.push_back(std::string(beam ? "a beam of " + std::to_string(limits_.beam) : "depth first") + " on deals " +
+                       std::to_string(limits_.first) + ".." + std::to_string(last) + ", at most " +
+                       std::to_string(perDeal) + " positions each");
+    return won;
+  }
+
+  bool passOver(bool beam, long long perDeal, long long msLimit, long long statesLimit, long long& last) {
     for (long long deal = limits_.first; deal <= limits_.last; ++deal) {
       const long long spent = spentMs();
       if (spent >= msLimit || states_ >= statesLimit) break;
-      const long long perDeal = beam ? limits_.beamStates : limits_.maxStates;
       const std::string dealNumber = *normalizeDealNumber(std::to_string(deal));
       solver::SolveResult r = search(dealNumber, beam, std::min(limits_.maxMs, msLimit - spent),
                                      std::min(perDeal, statesLimit - states_));
-      (beam ? lastBeam_ : lastDepthFirst_) = deal;
+      last = deal;
       states_ += r.states;
       const bool won = r.verdict == solver::Verdict::Won;
       if (won || !best_.any || r.bestScore > best_.result.bestScore) best_ = {dealNumber, std::move(r), true};
@@ -142,7 +158,7 @@ class DemoSweep {
   SweepLimits limits_;
   Clock::time_point start_;
   long long states_ = 0;
-  long long lastDepthFirst_ = 0, lastBeam_ = 0;
+  std::vector<std::string> tried_;
   Found best_;
 };
 
@@ -230,13 +246,9 @@ int runDemoSearch(CliContext& ctx) {
   if (won) {
     demo.comments = {heading + "a winning line the solver found on deal " + found.deal + ".", regenerate};
   } else {
-    std::string tried = "NO WIN FOUND on deals " + std::to_string(first) + ".." +
-                        std::to_string(sweep.lastDepthFirst()) + " (at most " + std::to_string(maxStates) +
-                        " positions each";
-    if (sweep.lastBeam() >= first)
-      tried += "; then a beam of " + std::to_string(beam) + " on deals " + std::to_string(first) + ".." +
-               std::to_string(sweep.lastBeam()) + ", at most " + std::to_string(beamStates) + " positions each";
-    demo.comments = {heading + tried + "; " + std::to_string(gameStates) + " in all).",
+    std::string tried = "NO WIN FOUND (";
+    for (const std::string& pass : sweep.tried()) tried += pass + "; ";
+    demo.comments = {heading + tried + std::to_string(gameStates) + " positions in all).",
                      "This is the most advanced game the solver met, on deal " + found.deal + ".", regenerate};
   }
   writeDemoMoves(ctx.out, demo);
