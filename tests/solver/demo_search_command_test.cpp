@@ -1,6 +1,6 @@
-// "kestrova-cli demo-search": the depth-first pass over the deals comes
-// first and its win is the list; without a win the beam pass follows, the
-// heading says what was tried, and the most advanced line met still plays.
+// "kestrova-cli demo-search": the depth-first passes over the deals come
+// first and their win is the list; without a win the beam pass follows, the
+// heading says what each pass tried, and the most advanced line met plays.
 
 #include <gtest/gtest.h>
 
@@ -59,11 +59,15 @@ TEST(DemoSearchCommand, theFirstDealTheDepthFirstPassWinsIsTheDemo) {
   EXPECT_EQ(playFailure(demo, 26), "won");
 }
 
+// 120 positions for the game: half shared out over the three deals (20
+// each), then deal after deal with 30 each up to 90, then the beam.
 TEST(DemoSearchCommand, withoutAWinTheBeamPassFollowsAndTheBestLinePlays) {
   const SearchRun r = demoSearch(
-      {"12", "--deals", "1..3", "--max-states", "30", "--beam", "5", "--beam-states", "40", "--game-states", "100000"});
+      {"12", "--deals", "1..3", "--max-states", "30", "--beam", "5", "--beam-states", "40", "--game-states", "120"});
   ASSERT_EQ(r.status, kExitOk) << r.err;
-  EXPECT_NE(r.out.find("NO WIN FOUND on deals 1..3 (at most 30 positions each; then a beam of 5 on deals 1..3"),
+  EXPECT_NE(r.out.find("NO WIN FOUND (depth first on deals 1..3, at most 20 positions each; depth first on deals "
+                       "1..1, at most 30 positions each; a beam of 5 on deals 1..1, at most 40 positions each; 120 "
+                       "positions in all)"),
             std::string::npos)
       << r.out;
   const DemoMoves demo = parsed(r.out);
