@@ -1,10 +1,9 @@
 #include "beam_search.h"
 
 #include <algorithm>
-#include <chrono>
-#include <unordered_set>
 
 #include "move_generator.h"
+#include "search_limits.h"
 #include "solver_position.h"
 #include "state_key.h"
 #include "table_score.h"
@@ -12,11 +11,6 @@
 namespace kes::solver {
 
 namespace {
-
-using Clock = std::chrono::steady_clock;
-
-constexpr std::int64_t kEntryOverhead = 64;
-constexpr std::int64_t kBytesPerMb = 1024 * 1024;
 
 // How a position of a depth was reached: its parent in the depth before
 // and the move from there.
@@ -35,14 +29,14 @@ struct Candidate {
 class Beam {
  public:
   Beam(Position& position, const BeamOptions& options)
-      : position_(position), options_(options), start_(Clock::now()) {}
+      : position_(position), options_(options), limits_(options.budget, nullptr) {}
   SolveResult run();
 
  private:
-  std::int64_t elapsedMs() const {
-    return std::chrono::duration_cast<std::chrono::milliseconds>(Clock::now() - start_).count();
+  // The beam and the children being scored are held beside the table.
+  bool overBudget(std::size_t held, std::string& reason) const {
+    return limits_.spent(static_cast<std::int64_t>(held) * kSavedPositionBytes, reason);
   }
-  bool overBudget(std::string& reason) const;
   // The children of every position of the beam that were never met, scored;
   // true when one of them wins (its line is then in result_).
   bool expand(const std::vector<Position::Saved>& beam, std::vector<Candidate>& children, std::string& reason);
@@ -51,33 +45,13 @@ class Beam {
 
   Position& position_;
   BeamOptions options_;
-  Clock::time_point start_;
-  std::unordered_set<std::string> seen_;
-  std::int64_t tableBytes_ = 0;
-  std::int64_t states_ = 0;
+  SearchLimits limits_;
   std::vector<std::vector<Link>> depths_;  // the links of every beam so far
   ScoreTable table_;
   SolveResult result_;
   int bestScore_ = 0;
   std::vector<SolverMove> bestLine_;
 };
-
-bool Beam::overBudget(std::string& reason) const {
-  const Budget& b = options_.budget;
-  if (states_ >= b.maxStates) {
-    reason = "the state budget ran out (" + std::to_string(b.maxStates) + " positions)";
-    return true;
-  }
-  if (tableBytes_ >= b.maxMb * kBytesPerMb) {
-    reason = "the memory budget ran out (" + std::to_string(b.maxMb) + " MB)";
-    return true;
-  }
-  if (elapsedMs() >= b.maxMs) {
-    reason = "the time budget ran out (" + std::to_string(b.maxMs) + " ms)";
-    return true;
-  }
-  return false;
-}
 
 std::vector<SolverMove> Beam::lineTo(int index, std::size_t depth) const {
   std::vector<SolverMove> line;
@@ -96,7 +70,7 @@ bool Beam::expand(const std::vector<Position::Saved>& beam, std::vector<Candidat
     position_.restore(beam[i]);
     const std::vector<SolverMove> moves = searchMoves(position_.mutableState(), options_.safeMoves);
     for (const SolverMove& move : moves) {
-      if (overBudget(reason)) return false;
+      if (overBudget(beam.size() + children.size(), reason)) return false;
       position_.restore(beam[i]);
       if (!position_.apply(move)) continue;
       if (position_.won()) {
@@ -105,11 +79,7 @@ bool Beam::expand(const std::vector<Position::Saved>& beam, std::vector<Candidat
         return true;
       }
       if (position_.over()) continue;
-      std::string key = canonicalKey(position_.state());
-      const std::int64_t bytes = static_cast<std::int64_t>(key.size()) + kEntryOverhead;
-      if (!seen_.insert(std::move(key)).second) continue;
-      tableBytes_ += bytes;
-      ++states_;
+      if (!limits_.meet(canonicalKey(position_.state()))) continue;
       fillScoreTable(position_.state(), table_);
       children.push_back({position_.save(), {static_cast<int>(i), move}, tableScore(table_), order++});
     }
@@ -120,8 +90,8 @@ bool Beam::expand(const std::vector<Position::Saved>& beam, std::vector<Candidat
 SolveResult Beam::finish(Verdict verdict, std::string reason) {
   result_.verdict = verdict;
   result_.reason = std::move(reason);
-  result_.states = states_;
-  result_.ms = elapsedMs();
+  result_.states = limits_.states();
+  result_.ms = limits_.elapsedMs();
   if (verdict != Verdict::Won) {
     result_.bestMoves = bestLine_;
     result_.bestScore = bestScore_;
@@ -133,7 +103,7 @@ SolveResult Beam::run() {
   const Position::Saved root = position_.save();
   if (position_.won()) return finish(Verdict::Won, "the game is already won");
   if (position_.over()) return finish(Verdict::Lost, "the game is over");
-  seen_.insert(canonicalKey(position_.state()));
+  limits_.meet(canonicalKey(position_.state()));
   fillScoreTable(position_.state(), table_);
   bestScore_ = tableScore(table_);
   std::vector<Position::Saved> beam{root};
@@ -160,7 +130,7 @@ SolveResult Beam::run() {
       bestScore_ = children.front().score;
       bestLine_ = lineTo(0, depths_.size());
     }
-    if (overBudget(reason)) break;
+    if (overBudget(beam.size(), reason)) break;
   }
   return finish(Verdict::Unknown, reason);
 }

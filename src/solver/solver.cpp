@@ -2,13 +2,12 @@
 
 #include <algorithm>
 #include <cstdlib>
-#include <chrono>
 #include <deque>
-#include <unordered_set>
 
 #include "engine/card.h"
 #include "move_generator.h"
 #include "solver_position.h"
+#include "search_limits.h"
 #include "state_key.h"
 #include "table_score.h"
 
@@ -16,16 +15,6 @@ namespace kes::solver {
 
 namespace {
 
-using Clock = std::chrono::steady_clock;
-
-// A rough size of one table entry beyond its key: the node, its hash and
-// the bucket pointer of the standard hash set.
-constexpr std::int64_t kEntryOverhead = 64;
-// A saved position on the search path (the card table, the piles, the
-// parameters), counted against the memory cap as well.
-constexpr std::int64_t kSavedPositionBytes = 16 * 1024;
-constexpr std::int64_t kBytesPerMb = 1024 * 1024;
-constexpr int kClockCheckEvery = 64;
 
 struct Child {
   SolverMove move;
@@ -50,14 +39,13 @@ std::vector<SolverMove> pathOf(const std::deque<Frame>& stack) {
 class Search {
  public:
   Search(Position& position, const SolveOptions& options)
-      : position_(position), options_(options), start_(Clock::now()) {}
+      : position_(position), options_(options), limits_(options.budget, options.cancel) {}
 
   SolveResult run();
 
  private:
-  bool overBudget(std::string& reason);
-  std::int64_t elapsedMs() const {
-    return std::chrono::duration_cast<std::chrono::milliseconds>(Clock::now() - start_).count();
+  bool overBudget(std::string& reason) const {
+    return limits_.spent(static_cast<std::int64_t>(stack_.size()) * kSavedPositionBytes, reason);
   }
   // Orders the moves worth trying from the position now on the table, best
   // first. The engine plays and judges each only when the search visits it.
@@ -75,10 +63,7 @@ class Search {
 
   Position& position_;
   SolveOptions options_;
-  Clock::time_point start_;
-  std::unordered_set<std::string> seen_;
-  std::int64_t tableBytes_ = 0;
-  std::int64_t states_ = 0;
+  SearchLimits limits_;
   // A deque: a frame holds a whole saved game, never moved as the path grows.
   std::deque<Frame> stack_;
   std::vector<SolverMove> winningTail_;
@@ -91,28 +76,6 @@ class Search {
   ScoreTable pressed_;
   int bestScore_ = 0;
 };
-
-bool Search::overBudget(std::string& reason) {
-  const Budget& b = options_.budget;
-  if (options_.cancel && options_.cancel->load(std::memory_order_relaxed)) {
-    reason = "the search was cancelled";
-    return true;
-  }
-  if (states_ >= b.maxStates) {
-    reason = "the state budget ran out (" + std::to_string(b.maxStates) + " positions)";
-    return true;
-  }
-  const std::int64_t bytes = tableBytes_ + static_cast<std::int64_t>(stack_.size()) * kSavedPositionBytes;
-  if (bytes >= b.maxMb * kBytesPerMb) {
-    reason = "the memory budget ran out (" + std::to_string(b.maxMb) + " MB)";
-    return true;
-  }
-  if (states_ % kClockCheckEvery == 0 && elapsedMs() >= b.maxMs) {
-    reason = "the time budget ran out (" + std::to_string(b.maxMs) + " ms)";
-    return true;
-  }
-  return false;
-}
 
 void Search::expand(Frame& frame) {
   const std::vector<SolverMove> moves = searchMoves(position_.mutableState(), options_.safeMoves);
@@ -149,11 +112,7 @@ bool Search::descend(Frame& top, bool& won) {
     return false;
   }
   if (position_.over()) return false;
-  std::string key = canonicalKey(position_.state());
-  const std::int64_t bytes = static_cast<std::int64_t>(key.size()) + kEntryOverhead;
-  if (!seen_.insert(std::move(key)).second) return false;
-  tableBytes_ += bytes;
-  ++states_;
+  if (!limits_.meet(canonicalKey(position_.state()))) return false;
   stack_.push_back({position_.save(), {}, 0, move});
   fillScoreTable(position_.state(), table_);
   noteBest(tableScore(table_));
@@ -164,7 +123,7 @@ SolveResult Search::finish(Verdict verdict, std::string reason) {
   SolveResult result;
   result.verdict = verdict;
   result.reason = std::move(reason);
-  result.states = states_;
+  result.states = limits_.states();
   if (verdict == Verdict::Won) {
     result.moves = pathOf(stack_);
     result.moves.insert(result.moves.end(), winningTail_.begin(), winningTail_.end());
@@ -173,7 +132,7 @@ SolveResult Search::finish(Verdict verdict, std::string reason) {
     result.bestScore = bestScore_;
   }
   position_.restore(root_);
-  result.ms = elapsedMs();
+  result.ms = limits_.elapsedMs();
   return result;
 }
 
@@ -182,13 +141,10 @@ SolveResult Search::run() {
   if (position_.won()) return finish(Verdict::Won, "the game is already won");
   if (position_.over()) return finish(Verdict::Lost, "the game is over");
   const bool complete = movesComplete(position_.state().params);
-  const std::string rootKey = canonicalKey(position_.state());
-  seen_.insert(rootKey);
-  tableBytes_ += static_cast<std::int64_t>(rootKey.size()) + kEntryOverhead;
+  limits_.meet(canonicalKey(position_.state()));
   stack_.push_back({position_.save(), {}, 0, {}});
   fillScoreTable(position_.state(), table_);
   bestScore_ = tableScore(table_);
-  ++states_;
   expand(stack_.back());
   std::string reason;
   bool won = false;
