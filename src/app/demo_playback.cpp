@@ -5,6 +5,7 @@
 #include <cstdlib>
 
 #include "app/window/demo_bar.h"
+#include "engine/game_end.h"
 #include "engine/history_steps.h"
 
 namespace kes {
@@ -93,6 +94,9 @@ int DemoPlayback::silentSteps(int count, bool back) {
   int made = 0;
   GameState& g = session_.state();
   while (made < count && (back ? undoMove(g, quietEvents(), true) : redoMove(g, quietEvents(), true))) ++made;
+  // A silent step leaves the score alone; the jump's one redraw shows the
+  // score of the table it lands on.
+  if (made > 0) updateScore(g);
   return made;
 }
 

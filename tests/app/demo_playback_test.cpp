@@ -57,8 +57,9 @@ class DemoPlaybackTest : public QObject {
 
   GameParams params_;
   std::vector<solver::SolverMove> line_;
-  // The table after each number of moves, 0 to 30.
+  // The table and the score after each number of moves, 0 to 30.
   std::vector<Snapshot> tables_;
+  std::vector<int> scores_;
 
   struct Fixture {
     Counting events;
@@ -102,10 +103,13 @@ class DemoPlaybackTest : public QObject {
     session.state().prefs.autoplay = false;
     session.start(params_, *normalizeDealNumber("1"));
     tables_.push_back(takeSnapshot(session.state().table));
+    scores_.push_back(session.state().score);
     for (int i = 0; i < kDemoMoves; ++i) {
       play(session, line_[static_cast<std::size_t>(i)]);
       tables_.push_back(takeSnapshot(session.state().table));
+      scores_.push_back(session.state().score);
     }
+    QVERIFY(scores_.front() != scores_[29]);
     QCOMPARE(session.state().history.undo.size(), kDemoMoves);
   }
 
@@ -116,13 +120,16 @@ class DemoPlaybackTest : public QObject {
     QCOMPARE(f.bar.positionBar()->minimum(), 1);
     QCOMPARE(f.bar.positionBar()->maximum(), 30);
     QVERIFY(f.table() == tables_[0]);
+    QCOMPARE(f.session.state().score, scores_[0]);  // the deal's, not the file's
     f.bar.findChild<QPushButton*>("btnDemoLast")->click();
     QCOMPARE(f.bar.counterText(), QStringLiteral("30/30"));
     QCOMPARE(f.bar.positionBar()->value(), 30);
     QVERIFY(f.table() == tables_[29]);
+    QCOMPARE(f.session.state().score, scores_[29]);
     f.bar.findChild<QPushButton*>("btnDemoFirst")->click();
     QCOMPARE(f.bar.counterText(), QStringLiteral("1/30"));
     QVERIFY(f.table() == tables_[0]);
+    QCOMPARE(f.session.state().score, scores_[0]);
   }
 
   void draggingTheThumbFrom1To10RedoesNineSilentlyAndRedrawsOnce() {
