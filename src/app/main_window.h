@@ -127,6 +127,7 @@ class TfrmMain : public QMainWindow {
   void hintRequested();
   void quitGameRequested();
   void hiScoresRequested();
+  void saveGameRequested();
   void autoplayToggled(bool on);
   void pauseChanged(bool paused);
   void tableResized(QSize size);

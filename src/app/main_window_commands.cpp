@@ -31,6 +31,7 @@ constexpr std::array kCommandSignals{
     CommandSignal{"mnuHint", &TfrmMain::hintRequested},
     CommandSignal{"mnuQuitGame", &TfrmMain::quitGameRequested},
     CommandSignal{"mnuHiScores", &TfrmMain::hiScoresRequested},
+    CommandSignal{"mnuSave", &TfrmMain::saveGameRequested},
 };
 
 const MenuEntry* entryNamed(const char* name) {
