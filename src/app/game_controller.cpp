@@ -331,6 +331,8 @@ bool GameController::resumeSavedGame(const SavedGame& saved, const GameParams& p
   point.openingAutoplay = false;
   const std::string error = session_->resume(params, point);
   table_->showWithoutDeal();
+  // The counter counts the table as it lies, as after a deal.
+  counter_->dealt();
   updateCaption();
   refreshWindow();
   if (!error.empty()) return false;

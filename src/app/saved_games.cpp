@@ -66,8 +66,8 @@ SavedGames::SavedGames(GameController& controller, SettingsFile* settings)
 // start out beside the other data the program writes.
 QString SavedGames::folder() const {
   const std::string fallback = controller_.dirs().writable.string();
-  if (!settings_) return QString::fromStdString(fallback);
-  return QString::fromStdString(settings_->readString(kPreferenceSection, kFolderKey, fallback));
+  const std::string remembered = settings_ ? settings_->readString(kPreferenceSection, kFolderKey, "") : "";
+  return QString::fromStdString(remembered.empty() ? fallback : remembered);
 }
 
 void SavedGames::rememberFolder(const QString& file) {
