@@ -4,6 +4,8 @@
 PREFIX ?= /usr/local
 # Seconds each fuzz target runs for.
 FUZZ_SECONDS ?= 60
+# A seed for repeatable fuzzing; empty explores afresh each run.
+FUZZ_SEED ?=
 
 run: deps build-release
 	./build/release/out/kestrova
@@ -21,7 +23,7 @@ bench: deps build-release
 # Every fuzz target in turn (clang, build/fuzz); inputs that fail are kept
 # in tests/fuzz/regressions/ and replayed by `make test`.
 fuzz: deps
-	./scripts/run-fuzz $(FUZZ_SECONDS)
+	FUZZ_SEED=$(FUZZ_SEED) ./scripts/run-fuzz $(FUZZ_SECONDS)
 
 deps:
 	./scripts/install-deps

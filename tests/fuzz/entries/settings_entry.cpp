@@ -15,6 +15,8 @@ bool sameName(std::string_view a, std::string_view b) {
                                                 std::tolower(static_cast<unsigned char>(y)); });
 }
 
+bool isBlank(char c) { return c == ' ' || c == '\t'; }
+
 std::string describe(const std::vector<SettingsEntry>& entries) {
   std::string text;
   for (const auto& e : entries) text += e.key + "=" + e.value + "\n";
@@ -44,9 +46,11 @@ void settingsFile(std::string_view data) {
   const IniDocument after = settings.readAll();
   const auto written = after.value(section, key);
   check(written.has_value(), "the key written is not there");
+  // The file trims spaces and tabs around a value, nothing else: a
+  // vertical tab or form feed is part of the value.
   std::string trimmed = value;
-  while (!trimmed.empty() && std::isspace(static_cast<unsigned char>(trimmed.back()))) trimmed.pop_back();
-  while (!trimmed.empty() && std::isspace(static_cast<unsigned char>(trimmed.front()))) trimmed.erase(0, 1);
+  while (!trimmed.empty() && isBlank(trimmed.back())) trimmed.pop_back();
+  while (!trimmed.empty() && isBlank(trimmed.front())) trimmed.erase(0, 1);
   check(*written == trimmed, "the key reads back as '" + *written + "' for '" + trimmed + "'");
   for (const auto& name : names) {
     if (sameName(name, section)) continue;
