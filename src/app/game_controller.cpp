@@ -303,6 +303,8 @@ bool GameController::startChosenGame(int game, const std::string& player, bool r
 }
 
 bool GameController::resumeSavedGame(const SavedGame& saved, const GameParams& params) {
+  // Under the identity it was played with, before that changes.
+  recordGameInProgress();
   ConfigRecord& c = app_.config;
   const bool gameChanged = saved.game != currentGameOf(c);
   // A file with no usable name keeps the current player.

@@ -84,8 +84,9 @@ class GameController : public QObject, public ResultListener {
   void recordGameInProgress();
   // Plays on from a saved game: its game, player and deal become the current
   // ones, its table and undo history are put back without dealing, and the
-  // clock runs on from the time already played. The game in progress must
-  // have been recorded before. False when the table could not be put back.
+  // clock runs on from the time already played. A game still in progress is
+  // recorded first (callers ask confirmAbandon before). False when the table
+  // could not be put back.
   bool resumeSavedGame(const SavedGame& saved, const GameParams& params);
   // "&Save..." and "Open a sa&ved game...".
   SavedGames& savedGames() { return *savedGames_; }
