@@ -12,7 +12,7 @@ std::span<const Command> allCommands() {
   static constexpr std::array kCommands{
       Command{"deal-order", "deal-order --cards N --number D", runDealOrder},
       Command{"demo-search",
-              "demo-search GAME [--deals FIRST..LAST] [--max-states N] [--game-states N] [--max-ms N] [--game-ms N] | --shorten LIST",
+              "demo-search GAME [--deals FIRST..LAST] [--max-states N] [--game-states N] [--max-ms N] [--game-ms N] [--beam WIDTH] [--beam-states N] | --shorten LIST",
               runDemoSearch},
       Command{"games", "games", runGames},
       Command{"hiscores", "hiscores GAME", runHiScores},

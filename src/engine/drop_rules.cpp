@@ -13,10 +13,6 @@ namespace kes {
 
 namespace {
 
-// The family whose tableau cards reach the foundations only every twentieth
-// tableau move, or once the waste is empty.
-constexpr int kTableauMovesPerWindow = 20;
-
 constexpr int kCodeQueensOnEmpty = 10;
 constexpr int kCodeDiscardUnderHigher = 22;
 constexpr int kCodeUpAnySuit = 20;

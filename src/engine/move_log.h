@@ -7,6 +7,9 @@ namespace kes {
 
 // Move codes that the move executor attaches to a history step.
 inline constexpr int kCodeTableauMove = 1;  // a move onto a tableau pile (counted by one family's rules)
+// The family whose tableau cards reach the foundations only every twentieth
+// tableau move, or once the waste is empty.
+inline constexpr int kTableauMovesPerWindow = 20;
 inline constexpr int kCodeStockDeal = 2;    // a stock press that dealt (counted as `DealCount`)
 // A new pass through the stock: a redeal of the tableau, or the waste turned
 // over. Whether the stock was empty before and after cannot tell such a step

@@ -1,9 +1,13 @@
 #include "move_generator.h"
 
+#include <algorithm>
+
 #include "engine/drop_card.h"
 #include "engine/drop_rules.h"
 #include "engine/pick_up_rules.h"
+#include "safe_moves.h"
 #include "solver_position.h"
+#include "state_key.h"
 
 namespace kes::solver {
 
@@ -25,6 +29,24 @@ void addDrops(GameState& g, const PickUp& pickUp, int card, PileId from, std::ve
     if (canDropOn(g, target, pickUp.card)) moves.push_back({MoveKind::Drag, card, target});
   }
   releaseHeld(g);
+}
+
+// Of the drops onto empty piles that are alike, only the one onto the first
+// is kept: the others lead to the same position but for the pile's place.
+std::vector<SolverMove> withoutTwinDrops(const GameState& g, std::vector<SolverMove> moves) {
+  const bool alike[] = {false, emptyFoundationsInterchangeable(g), tableauInterchangeable(g),
+                        reservesInterchangeable(g)};
+  std::vector<SolverMove> kept;
+  for (const SolverMove& m : moves) {
+    const bool twin = m.kind == MoveKind::Drag && alike[static_cast<int>(m.target.family)] &&
+                      g.table.pile(m.target).empty() &&
+                      std::any_of(kept.begin(), kept.end(), [&](const SolverMove& k) {
+                        return k.kind == MoveKind::Drag && k.card == m.card && k.target.family == m.target.family &&
+                               g.table.pile(k.target).empty();
+                      });
+    if (!twin) kept.push_back(m);
+  }
+  return kept;
 }
 
 }  // namespace
@@ -55,6 +77,14 @@ std::vector<SolverMove> candidateMoves(GameState& g) {
     // A stock whose cards are lifted one by one (placing games).
     if (stock.top() >= 1 && isLift(pickUp.outcome)) addDrops(g, pickUp, stock.top(), PileId::stock(), moves);
   }
+  return moves;
+}
+
+std::vector<SolverMove> searchMoves(GameState& g, bool safeMoves) {
+  std::vector<SolverMove> moves = withoutTwinDrops(g, candidateMoves(g));
+  if (!safeMoves) return moves;
+  const auto safe = std::find_if(moves.begin(), moves.end(), [&](const SolverMove& m) { return isSafeMove(g, m); });
+  if (safe != moves.end()) moves = {*safe};
   return moves;
 }
 

@@ -17,6 +17,11 @@ namespace kes::solver {
 // refuses costs time, never soundness.
 std::vector<SolverMove> candidateMoves(GameState& game);
 
+// The candidates a search branches on: of the drops onto empty piles that
+// are alike only the first, and only a provably safe move when there is one
+// (with safeMoves).
+std::vector<SolverMove> searchMoves(GameState& game, bool safeMoves);
+
 // Whether the candidates cover every action the player has in this game.
 // A press on the empty waste that starts a tableau redeal cannot be named
 // in the command language (it names cards), so such games are searched but

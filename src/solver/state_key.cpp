@@ -15,6 +15,8 @@ constexpr char kPileEnd = '\xff';
 constexpr int kFaceUpBit = 0x80;
 constexpr int kUnlimitedPasses = -1;
 constexpr int kDealCountPeriod = 26;
+// The fill source that waits for the first tableau move.
+constexpr int kFillBeforeFirstTableauMove = 4;
 
 // Tableau build rules that judge a card by its own rank, suit and the
 // target alone. The other codes look at where the card comes from, at the
@@ -56,6 +58,25 @@ bool allEqual(int count, Get get) {
   return true;
 }
 
+// Only what the rules read of the moves made goes into the key: the same
+// table reached in five moves or in seven is one position for every game
+// that does not count them.
+int movesMadeRead(const GameState& g) {
+  const GameParams& p = g.params;
+  return p[Param::OpeningPhase] == 1 || p[Param::FillEmptyFromStockAfterFirstAction] == 1 ? g.movesMade : 0;
+}
+
+// The count of moves onto the tableau: the sevens rows open their
+// foundations every so many of them; a fill "before the first tableau move"
+// asks only whether there was one.
+int tableauMovesRead(const GameState& g) {
+  const int count = g.history.undo.log.countOf(kCodeTableauMove);
+  int read = 0;
+  if (g.family() == Family::SevensRow) read = count % kTableauMovesPerWindow + 1;
+  if (g.params[Param::EmptyTableauFillSource] == kFillBeforeFirstTableauMove) read = read * 2 + (count == 0 ? 1 : 0);
+  return read;
+}
+
 std::string exactPart(const GameState& g, bool sortTableau, bool sortReserves) {
   std::string key;
   std::vector<std::string> tableau, reserves;
@@ -84,9 +105,9 @@ std::string exactPart(const GameState& g, bool sortTableau, bool sortReserves) {
   // in the counting games); the score only where it decides the win.
   appendNumber(key, g.params[Param::StockPasses] == kUnlimitedPasses ? 0 : g.passNumber);
   appendNumber(key, g.dealCount % kDealCountPeriod);
-  appendNumber(key, g.movesMade);
+  appendNumber(key, movesMadeRead(g));
   appendNumber(key, g.family() == Family::PokerGrid ? g.score : 0);
-  appendNumber(key, g.history.undo.log.countOf(kCodeTableauMove));
+  appendNumber(key, tableauMovesRead(g));
   key += g.inProgress ? 'p' : 'e';
   return key;
 }

@@ -1,0 +1,40 @@
+#pragma once
+
+#include <atomic>
+#include <chrono>
+#include <cstdint>
+#include <string>
+#include <unordered_set>
+
+#include "solver.h"
+
+namespace kes::solver {
+
+// A saved position a search holds (the card table, the piles, the
+// parameters), counted against the memory cap.
+inline constexpr std::int64_t kSavedPositionBytes = 16 * 1024;
+
+// The positions a search has met and what it has spent of its budget:
+// positions, the memory of its table, time, and the cancel flag.
+class SearchLimits {
+ public:
+  SearchLimits(const Budget& budget, const std::atomic<bool>* cancel);
+
+  // Counts the position when it was never met; false when it was.
+  bool meet(std::string key);
+  std::int64_t states() const { return states_; }
+  std::int64_t elapsedMs() const;
+  // True, with the reason, when a limit is reached; heldBytes is what the
+  // search holds beside its table of positions (its path, its beam).
+  bool spent(std::int64_t heldBytes, std::string& reason) const;
+
+ private:
+  Budget budget_;
+  const std::atomic<bool>* cancel_;
+  std::chrono::steady_clock::time_point start_;
+  std::unordered_set<std::string> seen_;
+  std::int64_t tableBytes_ = 0;
+  std::int64_t states_ = 0;
+};
+
+}  // namespace kes::solver

@@ -1,0 +1,205 @@
+#include "table_score.h"
+
+#include <algorithm>
+#include <array>
+#include <cstdlib>
+
+#include "engine/card.h"
+#include "engine/game_family.h"
+#include "engine/poker_hand.h"
+
+namespace kes::solver {
+
+void fillScoreTable(const GameState& g, ScoreTable& table) {
+  table.pokerGrid = g.family() == Family::PokerGrid;
+  std::vector<ScorePile>& piles = table.piles;
+  std::size_t used = 0;
+  for (int o = 0; o < kPileCount; ++o) {
+    const PileId id = PileId::fromOrdinal(o);
+    if (!g.inUse(id)) continue;
+    if (used == piles.size()) piles.emplace_back();
+    ScorePile& pile = piles[used++];
+    const bool selection = g.history.foundationOneIsSelection && id == PileId::foundation(0);
+    pile.id = id;
+    pile.played = (id.family == PileFamily::Foundation && !selection) || id == PileId::secondWaste();
+    pile.cards.clear();
+    const Pile& cards = g.table.pile(id);
+    for (int i = 0; i < cards.size(); ++i) {
+      const int card = cards.cardAt(i);
+      pile.cards.push_back(g.table.isFaceUp(card) ? card : -card);
+    }
+  }
+  piles.resize(used);
+}
+
+namespace {
+
+constexpr int kPlayedWeight = 30;
+constexpr int kEmptyTableauWeight = 8;
+constexpr int kEmptyReserveWeight = 4;
+constexpr int kFaceDownWeight = 10;
+// A card lying above a lower card of its pile must move before that one can:
+// the main measure of how tangled a pile is.
+constexpr int kOutOfOrderWeight = 8;
+// Per card above the lowest card of a suit still in play (the one its
+// foundation will want next, in the games that build up from the ace).
+constexpr int kBuriedNextWeight = 4;
+constexpr int kSuits = 4;
+// Per card lying face up on the next higher card of its suit: such runs are
+// what the spider games move and play off whole, and no game minds them.
+constexpr int kSuitRunWeight = 3;
+
+// The poker grid: rows of five tableau cells, the rows then the columns
+// scored as hands once full. A line still filling is worth what its cards
+// promise: the rank groups it holds already, and a flush or a straight its
+// cards still allow, in proportion to the cards placed. Without this the
+// search would place cards blindly until a line fills.
+constexpr int kGridSide = 5;
+constexpr int kGridCells = kGridSide * kGridSide;
+constexpr int kFlushPointsPerCard = 4;     // a flush is 20 points
+constexpr int kStraightPointsPerCard = 3;  // a straight is 15
+constexpr int kAce = 1;
+constexpr int kKing = 13;
+
+int groupPoints(const std::vector<int>& ranks) {
+  std::array<int, kKing + 1> count{};
+  for (int r : ranks) ++count[static_cast<std::size_t>(r)];
+  int pairs = 0, threes = 0, fours = 0;
+  for (int c : count) {
+    pairs += c == 2;
+    threes += c == 3;
+    fours += c == 4;
+  }
+  if (fours) return 50;
+  if (threes && pairs) return 25;
+  if (threes) return 10;
+  if (pairs == 2) return 5;
+  return pairs ? 2 : 0;
+}
+
+bool straightStillPossible(std::vector<int> ranks) {
+  std::sort(ranks.begin(), ranks.end());
+  if (std::adjacent_find(ranks.begin(), ranks.end()) != ranks.end()) return false;
+  if (ranks.back() - ranks.front() < kGridSide) return true;
+  // The ace also ends a straight above the king.
+  if (ranks.front() != kAce) return false;
+  ranks.erase(ranks.begin());
+  return ranks.empty() || ranks.front() > kKing - kGridSide + 1;
+}
+
+int linePotential(const std::vector<const ScorePile*>& cells, const std::array<int, kGridSide>& line) {
+  std::vector<int> ranks;
+  std::array<int, kGridSide> cards{};
+  bool oneSuit = true;
+  int suit = -1;
+  for (std::size_t k = 0; k < line.size(); ++k) {
+    const ScorePile& cell = *cells[static_cast<std::size_t>(line[k])];
+    if (cell.cards.empty()) continue;
+    const int card = std::abs(cell.cards.front());
+    cards[k] = card;
+    ranks.push_back(cardRank(card));
+    if (suit >= 0 && suitIndex(card) != suit) oneSuit = false;
+    suit = suitIndex(card);
+  }
+  const int placed = static_cast<int>(ranks.size());
+  if (placed == kGridSide) return pokerHandValue(cards).points;
+  if (placed == 0) return 0;
+  int best = groupPoints(ranks);
+  if (placed > 1 && oneSuit) best = std::max(best, kFlushPointsPerCard * placed);
+  if (placed > 1 && straightStillPossible(ranks)) best = std::max(best, kStraightPointsPerCard * placed);
+  return best;
+}
+
+int pokerGridPotential(const std::vector<ScorePile>& piles) {
+  std::vector<const ScorePile*> cells;
+  for (const ScorePile& pile : piles)
+    if (pile.id.family == PileFamily::Tableau) cells.push_back(&pile);
+  if (static_cast<int>(cells.size()) != kGridCells) return 0;
+  int total = 0;
+  for (int i = 0; i < kGridSide; ++i) {
+    std::array<int, kGridSide> row{}, column{};
+    for (int j = 0; j < kGridSide; ++j) {
+      row[static_cast<std::size_t>(j)] = kGridSide * i + j;
+      column[static_cast<std::size_t>(j)] = i + kGridSide * j;
+    }
+    total += linePotential(cells, row) + linePotential(cells, column);
+  }
+  return total;
+}
+
+// Ordering score: cards played off, the fewer face-down cards and cards
+// lying above a lower card of their pile the better, empty places help, and
+// each suit's lowest card in play should lie near the top of its pile.
+// Two face-up cards, the upper one rank lower and of the same suit.
+bool continuesSuitRun(int lower, int upper) {
+  return lower > 0 && upper > 0 && suitIndex(lower) == suitIndex(upper) && cardRank(upper) == cardRank(lower) - 1;
+}
+
+int cardsScore(const std::vector<ScorePile>& table) {
+  int score = 0;
+  int lowest[kSuits] = {99, 99, 99, 99};
+  int depth[kSuits] = {0, 0, 0, 0};
+  for (const ScorePile& pile : table) {
+    const int size = static_cast<int>(pile.cards.size());
+    if (pile.played) {
+      score += kPlayedWeight * size;
+      continue;
+    }
+    const bool tableau = pile.id.family == PileFamily::Tableau;
+    if (tableau && size == 0) score += kEmptyTableauWeight;
+    if (pile.id.family == PileFamily::Reserve && size == 0) score += kEmptyReserveWeight;
+    int below = 99;
+    for (int i = 0; i < size; ++i) {
+      const int card = std::abs(pile.cards[static_cast<std::size_t>(i)]);
+      const int rank = cardRank(card);
+      const int suit = suitIndex(card);
+      if (rank < 1 || suit < 0) continue;
+      if (rank < lowest[suit]) {
+        lowest[suit] = rank;
+        depth[suit] = size - 1 - i;
+      }
+      if (!tableau) continue;
+      if (pile.cards[static_cast<std::size_t>(i)] < 0) score -= kFaceDownWeight;
+      if (rank > below) score -= kOutOfOrderWeight;
+      below = std::min(below, rank);
+      if (i > 0 && continuesSuitRun(pile.cards[static_cast<std::size_t>(i - 1)], pile.cards[static_cast<std::size_t>(i)]))
+        score += kSuitRunWeight;
+    }
+  }
+  for (int s = 0; s < kSuits; ++s) score -= kBuriedNextWeight * depth[s];
+  return score;
+}
+
+}  // namespace
+
+int tableScore(const ScoreTable& table) {
+  return table.pokerGrid ? pokerGridPotential(table.piles) : cardsScore(table.piles);
+}
+
+// The score after a drag, estimated on the copy: the card and what lies on
+// it go to the target, and the card it uncovers is taken as turned up (what
+// the games that lay cards face down do at once or with the next press).
+// Nothing else the engine may do after a move (fills, deals) is guessed.
+int dragScore(ScoreTable& table, const SolverMove& move) {
+  ScorePile* target = nullptr;
+  for (ScorePile& pile : table.piles)
+    if (pile.id == move.target) target = &pile;
+  for (ScorePile& from : table.piles) {
+    const auto at = std::find(from.cards.begin(), from.cards.end(), move.card);
+    if (at == from.cards.end() || target == nullptr || target == &from) continue;
+    const auto moved = from.cards.end() - at;
+    target->cards.insert(target->cards.end(), at, from.cards.end());
+    from.cards.erase(at, from.cards.end());
+    const int uncovered = from.cards.empty() ? 0 : from.cards.back();
+    if (uncovered != 0) from.cards.back() = std::abs(uncovered);
+    const int score = tableScore(table);
+    // Put the copy back as it was.
+    if (uncovered != 0) from.cards.back() = uncovered;
+    from.cards.insert(from.cards.end(), target->cards.end() - moved, target->cards.end());
+    target->cards.erase(target->cards.end() - moved, target->cards.end());
+    return score;
+  }
+  return tableScore(table);
+}
+
+}  // namespace kes::solver
