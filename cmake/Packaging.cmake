@@ -28,10 +28,11 @@ set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt6svg6, libqt6sql6-sqlite")
 # The synopsis is CPACK_PACKAGE_DESCRIPTION_SUMMARY; this is the extended
 # description, whose lines cpack indents and whose empty line becomes " .".
-set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "Kestrova 2000 plays more than a hundred patience games, among them FreeCell, Klondike,
-Spider, Canfield, Pyramid, Golf and Poker Square, with animated moves,
-unlimited undo, table backgrounds and card sets to choose from. Every deal
-is fixed by its game number, so any deal can be replayed or shared.
+set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "Kestrova 2000 plays more than a hundred patience games, among them
+FreeCell, Klondike, Spider, Canfield, Pyramid, Golf and Poker Square, with
+animated moves, unlimited undo, table backgrounds and card sets to choose
+from. Every deal is fixed by its game number, so any deal can be replayed or
+shared.
 
 The package also holds kestrova-cli, which deals and plays the games and
 prints the statistics without a window.")

@@ -27,6 +27,7 @@
 #include "app/help/help_wiring.h"
 #include "app/help/rules_help.h"
 #include "app/records_wiring.h"
+#include "app/saved_games.h"
 #include "app/play_preferences.h"
 #include "app/small_screen.h"
 #include "app/solver/solver_assistant.h"
@@ -46,6 +47,7 @@
 #include "datafiles/whole_number.h"
 #include "datafiles/settings_file.h"
 #include "datafiles/hi_score_file.h"
+#include "datafiles/saved_game_file.h"
 #include "datafiles/statistics_sources.h"
 #include "stats/frm_game_won.h"
 #include "stats/frm_hi_score.h"
@@ -224,6 +226,8 @@ GameController::GameController(TfrmMain& window, const DataDirs& dirs, AppContex
   connect(&window, &TfrmMain::hiScoresRequested, this, &GameController::showCurrentHiScores);
   connect(&window, &TfrmMain::demoRequested, this, &GameController::toggleDemo);
   setUpDemo();
+  savedGames_ = std::make_unique<SavedGames>(*this, settings_);
+  connect(&window, &TfrmMain::saveGameRequested, this, [this] { savedGames_->save(); });
   connect(&window, &TfrmMain::autoplayToggled, this, &GameController::setAutoplay);
   connect(&window, &TfrmMain::pauseChanged, this, &GameController::setPaused);
   connect(&window, &TfrmMain::aboutBoxOpening, this,
@@ -255,11 +259,19 @@ std::string GameController::randomDealNumber() {
   return *normalizeDealNumber(std::to_string(a * b));
 }
 
-bool GameController::startGame(int game, const std::optional<std::string>& dealNumber) {
+std::optional<GameParams> GameController::paramsOf(int game) const {
   GameParams params;
   SavedPileParams saved;
-  const std::optional<CustomGameRules> custom = customRulesOf(game);
-  if (!loadGameParams(app_.catalogue, game, custom, params, saved).ok()) return false;
+  if (!loadGameParams(app_.catalogue, game, customRulesOf(game), params, saved).ok()) return std::nullopt;
+  return params;
+}
+
+int GameController::currentGame() const { return currentGameOf(app_.config); }
+
+bool GameController::startGame(int game, const std::optional<std::string>& dealNumber) {
+  const std::optional<GameParams> found = paramsOf(game);
+  if (!found) return false;
+  const GameParams& params = *found;
   recordGameInProgress();
   app_.config.put(Field::CurrentGame, std::to_string(game));
   app_.config.put(Field::GameTitle, app_.games.name(game, customGameNamesOf(app_.customGamesPath())));
@@ -300,6 +312,46 @@ bool GameController::startChosenGame(int game, const std::string& player, bool r
                                              {"Game_TreeNum", kUnfiledTreeNumber}};
     settings_->writeStrings(kPreferenceSection, entries);
   }
+  return true;
+}
+
+bool GameController::resumeSavedGame(const SavedGame& saved, const GameParams& params) {
+  // Under the identity it was played with, before that changes.
+  recordGameInProgress();
+  ConfigRecord& c = app_.config;
+  const bool gameChanged = saved.game != currentGameOf(c);
+  // A file with no usable name keeps the current player.
+  const bool playerChanged = validPlayerName(saved.playerName) && saved.playerName != c.get(Field::PlayerName);
+  if (gameChanged || playerChanged) c.resetCurrentCounters();
+  if (playerChanged) {
+    c.put(Field::PlayerName, saved.playerName);
+    if (settings_) settings_->writeString(kPreferenceSection, Field::PlayerName.preferenceKey, saved.playerName);
+  }
+  if (gameChanged || app_.screenWarningState == ScreenWarningState::StartUp)
+    app_.screenWarningState = ScreenWarningState::MayAct;
+  c.put(Field::CurrentGame, std::to_string(saved.game));
+  c.put(Field::GameTitle, app_.games.name(saved.game, customGameNamesOf(app_.customGamesPath())));
+  c.put(Field::ScoringSystem, pad(saved.scoringSystem, Field::ScoringSystem.length));
+  prepareTable(params);
+  applyPlayPreferences();
+  PlayPreferences& prefs = session_->state().prefs;
+  prefs.scoring = saved.scoringSystem == 1;
+  dealNumber_ = saved.dealNumber;
+  c.put(Field::DealNumber, dealNumber_);
+  // The game is recorded under the identity it has now when it ends.
+  recorder_->gameDealt();
+  ResumePoint point = resumePointOf(saved);
+  // The autoplay that follows a start flies from the table as it is shown,
+  // so it waits until the table is on screen.
+  point.openingAutoplay = false;
+  const std::string error = session_->resume(params, point);
+  table_->showWithoutDeal();
+  // The counter counts the table as it lies, as after a deal.
+  counter_->dealt();
+  updateCaption();
+  refreshWindow();
+  if (!error.empty()) return false;
+  if (prefs.autoplay) setAutoplay(true);
   return true;
 }
 

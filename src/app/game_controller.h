@@ -30,8 +30,10 @@ class RulesHelp;
 class SolverAssistant;
 struct RulesHelpSources;
 class SoundPlayer;
+class SavedGames;
 class SettingsFile;
 class TfrmMain;
+struct SavedGame;
 struct StatisticsFiles;
 
 // Connects the main window's game commands to the game being played and
@@ -81,6 +83,19 @@ class GameController : public QObject, public ResultListener {
   // changed rules) calls this first, after confirmAbandon agreed and before
   // it changes the current game, deal or player.
   void recordGameInProgress();
+  // Plays on from a saved game: its game, player and deal become the current
+  // ones, its table and undo history are put back without dealing, and the
+  // clock runs on from the time already played. A game still in progress is
+  // recorded first (callers ask confirmAbandon before). False when the table
+  // could not be put back.
+  bool resumeSavedGame(const SavedGame& saved, const GameParams& params);
+  // "&Save..." and "Open a sa&ved game...".
+  SavedGames& savedGames() { return *savedGames_; }
+  // The parameters of a game number, custom rules applied; none when the
+  // catalogue and the custom games know no such game.
+  std::optional<GameParams> paramsOf(int game) const;
+  // The current game's number; -1 for none.
+  int currentGame() const;
   // The statistics files the results are written to.
   StatisticsFiles& statisticsFiles();
   // The hi-score table of a game, with a new entry's place and the caption
@@ -120,6 +135,8 @@ class GameController : public QObject, public ResultListener {
   // Questions answered with Yes or No; true means Yes.
   void setYesNoQuestion(Question question) { yesNo_ = std::move(question); }
   void setInformation(Information information) { information_ = std::move(information); }
+  // Tells the player something, where information goes.
+  void inform(const QString& text) { information_(text); }
   // Every modal dialog the controller opens runs through this; exec()
   // unless replaced (tests answer dialogs here).
   void setDialogRunner(DialogRunner runner) { runDialog_ = std::move(runner); }
@@ -128,6 +145,7 @@ class GameController : public QObject, public ResultListener {
   void setDisplayWidth(std::function<int()> width) { displayWidth_ = std::move(width); }
 
   GameSession& session() { return *session_; }
+  TfrmMain& window() { return window_; }
   // The sound effects under the sound switches (silent until an output is
   // given); see SoundPlayer for what callers may ask of it.
   SoundPlayer& sounds() { return *sounds_; }
@@ -235,6 +253,7 @@ class GameController : public QObject, public ResultListener {
   std::unique_ptr<MessageSink> statisticsMessages_;
   std::unique_ptr<GameRecorder> recorder_;
   std::unique_ptr<DemoPlayback> demo_;
+  std::unique_ptr<SavedGames> savedGames_;
   DialogRunner runDialog_;
   bool shuttingDown_ = false;
   std::string dealNumber_;

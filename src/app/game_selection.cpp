@@ -8,6 +8,7 @@
 #include "app/game_controller.h"
 #include "app/help/rules_help.h"
 #include "app/main_window.h"
+#include "app/saved_games.h"
 #include "app/startup/message_box_ui.h"
 #include "app/statistics_wiring.h"
 #include "datafiles/config_field.h"
@@ -119,6 +120,8 @@ bool GameSelection::startNewCustomGame(int game) {
 }
 
 void GameSelection::resetCurrentCounters() { controller_.config().resetCurrentCounters(); }
+
+bool GameSelection::openSavedGame(QWidget* parent) { return controller_.savedGames().load(parent); }
 
 bool GameSelection::canShowRules() const { return controller_.rulesHelp().available(); }
 

@@ -51,6 +51,8 @@ class GameSelection : public QObject, public SelectionHost {
   bool startChosenGame(int game, const std::string& player) override;
   void closeCurrentGame() override;
   bool startNewCustomGame(int game) override;
+  bool canOpenSavedGames() const override { return true; }
+  bool openSavedGame(QWidget* parent) override;
   void resetCurrentCounters() override;
   int run(QDialog& dialog) override { return run_(dialog); }
   void information(const QString& text) override { information_(text); }

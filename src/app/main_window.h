@@ -132,6 +132,7 @@ class TfrmMain : public QMainWindow {
   void hiScoresRequested();
   // "&Demo" (Ctrl+D): demo mode on or off.
   void demoRequested();
+  void saveGameRequested();
   void autoplayToggled(bool on);
   void pauseChanged(bool paused);
   void tableResized(QSize size);

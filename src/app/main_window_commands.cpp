@@ -32,6 +32,7 @@ constexpr std::array kCommandSignals{
     CommandSignal{"mnuQuitGame", &TfrmMain::quitGameRequested},
     CommandSignal{"mnuHiScores", &TfrmMain::hiScoresRequested},
     CommandSignal{"mnuDemo", &TfrmMain::demoRequested},
+    CommandSignal{"mnuSave", &TfrmMain::saveGameRequested},
 };
 
 const MenuEntry* entryNamed(const char* name) {

@@ -139,13 +139,16 @@ std::string PlayDriver::load(const std::vector<std::string>& w) {
   if (!lookup_) return "error: no catalogue to load games from";
   SavedGameLoad loaded = loadSavedGame(w[1], lookup_);
   if (!loaded.ok()) return "error: " + loaded.error;
+  // The game given up is recorded as it was played; then the scoring system
+  // is set, as the resumed table's score follows it.
+  session_.endGame();
+  session_.state().prefs.scoring = loaded.saved->scoringSystem != 0;
   const std::string error = session_.resume(loaded.params, resumePointOf(*loaded.saved));
   if (!error.empty()) return "error: " + error;
   identity_.game = loaded.saved->game;
   identity_.dealNumber = loaded.saved->dealNumber;
   // A name the statistics could not hold keeps the current player.
   if (validPlayerName(loaded.saved->playerName)) identity_.player = loaded.saved->playerName;
-  session_.state().prefs.scoring = loaded.saved->scoringSystem != 0;
   return "ok";
 }
 

@@ -18,7 +18,9 @@ fs::path executableDir() {
 fs::path defaultInstallDir(const fs::path& exeDir) {
   const fs::path installed = exeDir.parent_path() / "share" / "kestrova";
   std::error_code ec;
-  if (exeDir.filename() == "bin" && fs::is_directory(installed, ec)) return installed;
+  // Debian's games live in games beside bin.
+  const bool programFolder = exeDir.filename() == "bin" || exeDir.filename() == "games";
+  if (programFolder && fs::is_directory(installed, ec)) return installed;
   return exeDir;
 }
 

@@ -20,7 +20,7 @@ struct DataDirs {
 std::filesystem::path executableDir();
 
 // Read-only data of this build or installation: an installed program keeps
-// it in ../share/kestrova beside its bin folder; a program in a build tree
+// it in ../share/kestrova beside its bin or games folder; a program in a build tree
 // keeps it next to itself.
 std::filesystem::path defaultInstallDir(const std::filesystem::path& exeDir);
 

@@ -2,6 +2,7 @@
 
 #include <fcntl.h>
 #include <stdlib.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -37,17 +38,45 @@ std::filesystem::path folderOf(const std::filesystem::path& file) {
   return parent.empty() ? std::filesystem::path(".") : parent;
 }
 
-std::optional<OpenTempFile> RealFileSystemOps::createTempFor(const std::filesystem::path& target) {
+namespace {
+
+// Creates and locks one temporary file. Another instance's clean-up may have
+// taken the file for a stale one between its creation and the lock: it is
+// then gone from the folder, takenAway is set, and a fresh one is wanted.
+std::optional<OpenTempFile> lockedTempFile(const std::filesystem::path& target, bool& takenAway) {
+  takenAway = false;
   std::string pattern = (folderOf(target) / kTempFilePrefix).string() + "XXXXXX";
   const int fd = ::mkostemp(pattern.data(), O_CLOEXEC);
   if (fd < 0) return std::nullopt;
-  // mkstemp makes the file private; the replacement keeps the target's mode.
-  if (::fchmod(fd, modeForReplacement(target)) != 0) {
+  auto fail = [&] {
     ::close(fd);
     ::unlink(pattern.c_str());
     return std::nullopt;
+  };
+  // mkstemp makes the file private; the replacement keeps the target's mode.
+  struct stat info {};
+  if (::fchmod(fd, modeForReplacement(target)) != 0 || ::flock(fd, LOCK_EX) != 0 || ::fstat(fd, &info) != 0)
+    return fail();
+  if (info.st_nlink == 0) {
+    takenAway = true;
+    ::close(fd);
+    return std::nullopt;
   }
-  return OpenTempFile{fd, pattern};
+  // The lock belongs to the open file, which this second handle keeps open
+  // after the writing handle is closed.
+  const int lockFd = ::fcntl(fd, F_DUPFD_CLOEXEC, 0);
+  if (lockFd < 0) return fail();
+  return OpenTempFile{fd, pattern, lockFd};
+}
+
+}  // namespace
+
+std::optional<OpenTempFile> RealFileSystemOps::createTempFor(const std::filesystem::path& target) {
+  constexpr int kTries = 5;
+  bool takenAway = true;
+  for (int i = 0; i < kTries && takenAway; ++i)
+    if (auto temp = lockedTempFile(target, takenAway)) return temp;
+  return std::nullopt;
 }
 
 bool RealFileSystemOps::writeAll(int fd, std::string_view bytes) {
@@ -77,6 +106,11 @@ bool RealFileSystemOps::syncFolder(const std::filesystem::path& folder) {
 }
 
 bool RealFileSystemOps::remove(const std::filesystem::path& path) { return ::unlink(path.c_str()) == 0; }
+
+void RealFileSystemOps::release(OpenTempFile& temp) {
+  if (temp.lockFd >= 0) ::close(temp.lockFd);
+  temp.lockFd = -1;
+}
 
 FileSystemOps& realFileSystem() {
   static RealFileSystemOps ops;

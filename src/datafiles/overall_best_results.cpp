@@ -3,6 +3,7 @@
 #include <system_error>
 
 #include "datafiles/overall_score_codec.h"
+#include "datafiles/pad.h"
 #include "datafiles/section_file.h"
 #include "datafiles/whole_number.h"
 
@@ -42,10 +43,10 @@ std::optional<std::map<int, BestResult>> readBestResults(const StatisticsFiles& 
   for (const auto& [game, best] : stored) {
     const auto score = bestScoreOf(best.score);
     const auto time = bestTimeOf(best.time);
-    if (!bestValueConsistent(best.score) || !bestValueConsistent(best.time) || !score || !time) {
-      std::error_code ec;
-      std::filesystem::remove(files.overall(), ec);
-      files.messages->information(std::string(kOverallScoreDamaged));
+    const bool scoreSound = score && bestValueConsistent(best.score);
+    if (!scoreSound || !time || !bestValueConsistent(best.time)) {
+      const std::string key = (scoreSound ? "GT-" : "GS-") + pad(game, 4);
+      startOverallScoresAfresh(files, overallValueProblem(key, player, scoreSound ? time.has_value() : score.has_value()));
       return std::nullopt;
     }
     results[game] = BestResult{*score, *time};

@@ -53,20 +53,36 @@ PlayerValues readValues(const SectionFile& file, const std::string& player, std:
   return v;
 }
 
-bool consistent(const PlayerValues& v, bool withBest) {
-  if (!overallValuesConsistent(v.score, v.time, v.check)) return false;
-  if (!withBest) return true;
-  return bestValueConsistent(v.best) && bestValueConsistent(v.bestTime) && bestScoreOf(v.best) &&
-         bestTimeOf(v.bestTime);
-}
-
-void startAfresh(const StatisticsFiles& files) {
-  std::error_code ec;
-  std::filesystem::remove(files.overall(), ec);
-  files.messages->information(std::string(kOverallScoreDamaged));
+// The first value of the player's section that is not sound; empty when
+// every one is. The game's best values are read only when there is a game.
+std::string valuesProblem(const PlayerValues& v, const std::string& player, std::optional<int> game) {
+  if (!overallScoreOf(v.score) || !overallTimeOf(v.time))
+    return overallValueProblem(overallScoreOf(v.score) ? "T02" : "T01", player, false);
+  if (!overallValuesConsistent(v.score, v.time, v.check)) return overallValueProblem("T03", player, true);
+  if (!game) return {};
+  if (!bestScoreOf(v.best) || !bestValueConsistent(v.best))
+    return overallValueProblem(bestKey("GS-", *game), player, bestScoreOf(v.best).has_value());
+  if (!bestTimeOf(v.bestTime) || !bestValueConsistent(v.bestTime))
+    return overallValueProblem(bestKey("GT-", *game), player, bestTimeOf(v.bestTime).has_value());
+  return {};
 }
 
 }  // namespace
+
+std::string overallScoreDamagedMessage(const std::filesystem::path& file, const std::string& problem) {
+  return std::string(kOverallScoreDamaged) + "\rThe file " + file.string() + " is damaged: " + problem;
+}
+
+std::string overallValueProblem(const std::string& key, const std::string& player, bool isNumber) {
+  return "the value " + key + " of the player \"" + player + "\" " +
+         (isNumber ? "does not match its check." : "is not a number.");
+}
+
+void startOverallScoresAfresh(const StatisticsFiles& files, const std::string& problem) {
+  std::error_code ec;
+  std::filesystem::remove(files.overall(), ec);
+  files.messages->information(overallScoreDamagedMessage(files.overall(), problem));
+}
 
 bool updateOverallScore(const StatisticsFiles& files, int game, const std::string& player, long long seconds,
                         long long score) {
@@ -76,8 +92,8 @@ bool updateOverallScore(const StatisticsFiles& files, int game, const std::strin
   SectionFile file(files.overall(), *files.messages, *files.fs);
   file.createIfMissing();
   const PlayerValues v = readValues(file, player, game);
-  if (!consistent(v, true)) {
-    startAfresh(files);
+  if (const std::string problem = valuesProblem(v, player, game); !problem.empty()) {
+    startOverallScoresAfresh(files, problem);
     return false;
   }
   long long overall = *overallScoreOf(v.score);
@@ -114,8 +130,8 @@ std::vector<OverallScore> readOverallScores(const StatisticsFiles& files) {
   std::vector<OverallScore> scores;
   for (const std::string& player : file.listSections()) {
     const PlayerValues v = readValues(file, player, std::nullopt);
-    if (!consistent(v, false)) {
-      startAfresh(files);
+    if (const std::string problem = valuesProblem(v, player, std::nullopt); !problem.empty()) {
+      startOverallScoresAfresh(files, problem);
       return {};
     }
     scores.push_back({player, *overallScoreOf(v.score), *overallTimeOf(v.time)});
@@ -129,8 +145,8 @@ std::vector<OverallScore> readOverallScores(const StatisticsFiles& files) {
 std::optional<BestResult> readBestResult(const StatisticsFiles& files, const std::string& player, int game) {
   const SectionFile file(files.overall(), *files.messages, *files.fs);
   const PlayerValues v = readValues(file, player, game);
-  if (!consistent(v, true)) {
-    startAfresh(files);
+  if (const std::string problem = valuesProblem(v, player, game); !problem.empty()) {
+    startOverallScoresAfresh(files, problem);
     return std::nullopt;
   }
   return BestResult{*bestScoreOf(v.best), *bestTimeOf(v.bestTime)};

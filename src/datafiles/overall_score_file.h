@@ -1,5 +1,6 @@
 #pragma once
 
+#include <filesystem>
 #include <optional>
 #include <string>
 #include <vector>
@@ -15,9 +16,19 @@ namespace kes {
 // scrambled (see overall_score_codec.h).
 
 // Told when a value does not match its check; the file then starts afresh.
+// The message goes on to name the file and the value that is wrong.
 inline constexpr std::string_view kOverallScoreDamaged =
     "It looks as if the Overall Score Values are wrong or spoiled.\r"
     "The Overall Score Values will be deleted and its calculation will start again from zero.";
+
+// The whole damage message: kOverallScoreDamaged, then on a line of its own
+// "The file ", the file's name, " is damaged: " and the problem.
+std::string overallScoreDamagedMessage(const std::filesystem::path& file, const std::string& problem);
+// What is wrong with a value of a player's section ("T01", "GS-0002"):
+// either it is not a number, or it does not match its check.
+std::string overallValueProblem(const std::string& key, const std::string& player, bool isNumber);
+// Deletes the damaged file and tells the user what was wrong with it.
+void startOverallScoresAfresh(const StatisticsFiles& files, const std::string& problem);
 
 struct OverallScore {
   std::string player;

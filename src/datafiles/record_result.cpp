@@ -36,7 +36,7 @@ class OnceUnlessDamage : public MessageSink {
  public:
   explicit OnceUnlessDamage(MessageSink& target) : target_(target), once_(target) {}
   void information(const std::string& text) override {
-    if (text == kOverallScoreDamaged)
+    if (text.starts_with(kOverallScoreDamaged))
       target_.information(text);
     else
       once_.information(text);

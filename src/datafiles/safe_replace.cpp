@@ -2,11 +2,13 @@
 
 #include <string>
 
+#include "datafiles/stale_temp_files.h"
+
 namespace kes {
 
 bool replaceFileContents(const std::filesystem::path& target, std::string_view contents, MessageSink& messages,
                          FileSystemOps& fs) {
-  const auto temp = fs.createTempFor(target);
+  auto temp = fs.createTempFor(target);
   if (!temp) {
     // The player must know which file kept its old contents.
     messages.information(std::string(kErrorCreatingTempFile) + "\r" + target.string());
@@ -16,18 +18,24 @@ bool replaceFileContents(const std::filesystem::path& target, std::string_view c
   const bool closed = fs.close(temp->fd);
   if (!written || !closed) {
     fs.remove(temp->path);
+    fs.release(*temp);
     messages.information(std::string(kWriteErrorOnFile) + " " + target.string());
     return false;
   }
   if (!fs.rename(temp->path, target)) {
     fs.remove(temp->path);
+    fs.release(*temp);
     messages.information(std::string(kErrorRenamingFile) + temp->path.string() + "\r" + "with:" + " " +
                          target.string());
     return false;
   }
+  fs.release(*temp);
   // The new contents are in place; syncing the folder only makes the new
   // name survive a power cut, and a failure there leaves nothing to undo.
   fs.syncFolder(folderOf(target));
+  // The temporary files of writers that were killed are of no use to
+  // anybody; the folder is just known to be writable.
+  removeStaleTempFiles(folderOf(target));
   return true;
 }
 

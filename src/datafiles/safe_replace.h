@@ -16,7 +16,8 @@ inline constexpr std::string_view kErrorRenamingFile = "Error renaming file: ";
 // Gives target exactly these contents through a temporary file in its folder
 // that is written, synced and renamed over it, so that a crash leaves either
 // the old or the new file, never a part of one. On failure the user is told,
-// the temporary file is removed and target keeps every byte it had.
+// the temporary file is removed and target keeps every byte it had. After a
+// success the stale temporary files of the folder are removed.
 bool replaceFileContents(const std::filesystem::path& target, std::string_view contents, MessageSink& messages,
                          FileSystemOps& fs = realFileSystem());
 

@@ -11,7 +11,9 @@ namespace kes {
 namespace {
 
 // The first card code found twice or beyond the game's cards in one table
-// of pile lines, described; empty when there is none.
+// of pile lines, or the first of the game's cards it lacks, described; empty
+// when there is none. A table without one of its cards could never be won,
+// and undo would bring the loss back into play.
 // The selection list of the pairing games (foundation 1) names cards that
 // lie elsewhere; it is checked for range only.
 std::string tableProblem(const Snapshot& table, int cardCount, bool selectionList, std::vector<int>& seenIn,
@@ -31,7 +33,15 @@ std::string tableProblem(const Snapshot& table, int cardCount, bool selectionLis
       seenIn[static_cast<std::size_t>(code)] = mark;
     }
   }
+  for (int code = 1; code <= cardCount; ++code)
+    if (seenIn[static_cast<std::size_t>(code)] != mark) return "the card " + cardCodeText(code) + " is not";
   return {};
+}
+
+// Where a problem of tableProblem lies: "on the table", "in table 3 of the
+// history"; a problem that ends with its full stop says all already.
+std::string placed(const std::string& problem, const std::string& where) {
+  return problem.back() == '.' ? problem : problem + " " + where + ".";
 }
 
 }  // namespace
@@ -41,10 +51,10 @@ std::string savedCardsProblem(const SavedGame& saved, const GameParams& params) 
   const bool selectionList = foundationOneIsSelection(params);
   std::vector<int> seenIn(kMaxCards + 1, -1);
   if (std::string p = tableProblem(saved.table, cardCount, selectionList, seenIn, 0); !p.empty())
-    return p.back() == '.' ? p : p + " on the table.";
+    return placed(p, "on the table");
   for (std::size_t s = 0; s < saved.undo.snapshots.size(); ++s) {
     const std::string p = tableProblem(saved.undo.snapshots[s], cardCount, selectionList, seenIn, static_cast<int>(s) + 1);
-    if (!p.empty()) return p.back() == '.' ? p : p + " in table " + std::to_string(s + 1) + " of the history.";
+    if (!p.empty()) return placed(p, "in table " + std::to_string(s + 1) + " of the history");
   }
   return {};
 }

@@ -26,8 +26,8 @@ struct SavedGameLoad {
 };
 
 // Reads a saved game and checks it: its layout, that its game exists, that
-// every card code belongs to the game and that no card lies twice on the
-// table or in any table of the history. Changes nothing.
+// every card code belongs to the game and that each of the game's cards lies
+// exactly once on the table and in each table of the history. Changes nothing.
 SavedGameLoad loadSavedGame(const std::filesystem::path& file, const GameParamsLookup& lookup);
 
 // The check of the cards against the game's cards; empty when they are

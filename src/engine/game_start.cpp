@@ -52,7 +52,11 @@ bool resumeTable(GameState& g, const ResumePoint& point) {
   if (!restoreSnapshot(g.table, point.table)) return false;
   g.history.undo = point.undo;
   g.passNumber = point.passNumber;
+  // Where the score follows the table (the poker grid, the scoring system),
+  // it is what the table scores, as after any undo: a saved score that
+  // disagrees was spoiled, and would otherwise last until the first undo.
   g.score = point.score;
+  updateScore(g);
   g.dealCount = countDeals(g.history);
   g.movesMade = g.history.undo.empty() ? 0 : 2;
   g.inProgress = !checkGameWon(g);

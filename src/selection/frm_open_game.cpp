@@ -68,8 +68,7 @@ void TfrmOpenGame::buildControls() {
   btnRules_ = namedButton(QStringLiteral("Rules"), "btnRules", this);
   btnStatistics_ = namedButton(QStringLiteral("Statistics"), "btnStatistics", this);
   btnOpen_ = namedButton(QStringLiteral("Open a sa&ved game..."), "btnOpen", this);
-  // Saved games cannot be opened yet.
-  btnOpen_->setEnabled(false);
+  btnOpen_->setEnabled(host_.canOpenSavedGames());
 
   auto* buttons = new QDialogButtonBox(this);
   btnOK_ = buttons->addButton(QDialogButtonBox::Ok);
@@ -105,6 +104,7 @@ void TfrmOpenGame::buildControls() {
   connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
   connect(btnRules_, &QPushButton::clicked, this, &TfrmOpenGame::showRules);
   connect(btnStatistics_, &QPushButton::clicked, this, &TfrmOpenGame::showStatistics);
+  connect(btnOpen_, &QPushButton::clicked, this, &TfrmOpenGame::openSavedGame);
 }
 
 void TfrmOpenGame::buildPopup() {
@@ -250,6 +250,11 @@ void TfrmOpenGame::showRules() {
   QTreeWidgetItem* item = trvGames_->currentItem();
   if (!GameTree::isGame(item)) return host_.information(QStringLiteral("Select a game"));
   if (host_.canShowRules()) host_.showGameRules(GameTree::codeOf(item), item->text(0));
+}
+
+// A saved game that was loaded is the game now; nothing is left to choose.
+void TfrmOpenGame::openSavedGame() {
+  if (host_.openSavedGame(this)) accept();
 }
 
 // "&Play this game" there starts a game, and this dialog closes too.

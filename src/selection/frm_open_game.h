@@ -54,6 +54,7 @@ class TfrmOpenGame : public QDialog {
   void onOk();
   void showRules();
   void showStatistics();
+  void openSavedGame();
   std::optional<CustomGame> customGame(int number) const;
   bool selectedIsCustom() const;
   void showSkippedCustomGames(int skipped);

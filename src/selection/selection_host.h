@@ -44,6 +44,11 @@ class SelectionHost {
   // Gives up the game in progress when the player agrees (it is recorded),
   // makes the game and player current and deals; false when nothing started.
   virtual bool startChosenGame(int game, const std::string& player) = 0;
+  // Whether saved games can be opened, and opening one over parent: the
+  // player chooses the file, and once it has been read and the game in
+  // progress given up, play goes on from it. True when a game was loaded.
+  virtual bool canOpenSavedGames() const { return false; }
+  virtual bool openSavedGame(QWidget* /*parent*/) { return false; }
   // The game in progress is recorded as given up and none stays current.
   virtual void closeCurrentGame() = 0;
   // Starts a new custom game at once: the game in progress is recorded as

@@ -80,7 +80,7 @@ void MenuTest::menuBarHoldsTheMenusInOrder() {
 void MenuTest::laterFeaturesAreShownButDisabled() {
   TfrmMain window;
   window.SetGameCommandsEnabled(true);
-  const QStringList later{"mnuSave", "mnuRules", "Sommario1"};
+  const QStringList later{"mnuRules", "Sommario1"};
   for (const QString& name : later) {
     const QAction* action = window.findChild<QAction*>(name);
     QVERIFY2(action && action->isVisible() && !action->isEnabled(), qPrintable(name));
@@ -88,7 +88,7 @@ void MenuTest::laterFeaturesAreShownButDisabled() {
   QVERIFY(!window.findChild<QAction*>("mnuDemo")->isEnabled());
   QVERIFY(!window.findChild<QAction*>("mnuKestrovaontheWeb")->isVisible());
   for (const char* name :
-       {"mnuNew", "mnuRandomGame", "mnuEsci", "Informazionisu1", "mnuUndo", "mnuPause", "mnuCustomize", "mnuPlayers",
+       {"mnuNew", "mnuSave", "mnuRandomGame", "mnuEsci", "Informazionisu1", "mnuUndo", "mnuPause", "mnuCustomize", "mnuPlayers",
         "mnuGameStatistics", "mnuPlayersStatistics", "mnuAllGamesStatistics", "mnuLogStatistics", "mnuOverallScore"})
     QVERIFY2(window.findChild<QAction*>(name)->isEnabled(), name);
 }
@@ -99,7 +99,7 @@ void MenuTest::gameCommandsSwitchTogetherWithTheirButtons() {
   for (const char* name : {"mnuNew", "mnuRestartGame", "mnuSelect", "mnuQuitGame", "mnuUndo", "mnuRedo", "mnuPause",
                            "mnuAutoPlay"})
     QVERIFY2(!window.findChild<QAction*>(name)->isEnabled(), name);
-  for (const char* name : {"tbNew", "tbNew1", "tbRestart", "tbRestart1", "tbUndo1", "tbRedo", "tbAutoPlay1"})
+  for (const char* name : {"tbNew", "tbNew1", "tbRestart", "tbRestart1", "tbSave", "tbUndo1", "tbRedo", "tbAutoPlay1"})
     QVERIFY2(!window.findChild<QWidget*>(name)->isEnabled(), name);
   QVERIFY(window.findChild<QAction*>("mnuRandomGame")->isEnabled());
   QVERIFY(window.findChild<QWidget*>("tbExit")->isEnabled());
@@ -114,7 +114,7 @@ void MenuTest::gameCommandsSwitchTogetherWithTheirButtons() {
   window.SetUndoRedoEnabled(true, false);
   QVERIFY(window.findChild<QWidget*>("tbUndo")->isEnabled());
   QVERIFY(!window.findChild<QAction*>("mnuRedo")->isEnabled());
-  QVERIFY(!window.findChild<QWidget*>("tbSave")->isEnabled());  // saving is still to come
+  QVERIFY(window.findChild<QWidget*>("tbSave")->isEnabled());
   window.SetAutoplayEnabled(false);
   QVERIFY(!window.findChild<QWidget*>("tbAutoPlay")->isEnabled());
   window.SetAutoplayEnabled(true);

@@ -3,6 +3,7 @@
 // snapshot for snapshot and the same counters, and plays on with undo.
 #include <cstdlib>
 #include <fstream>
+#include <iterator>
 #include <random>
 #include <sstream>
 
@@ -144,6 +145,38 @@ TEST(SavedGameLoad, RefusedFileLeavesTheGameInProgress) {
   EXPECT_EQ(takeSnapshot(loaded.driver.session().state().table), before);
   EXPECT_EQ(loaded.driver.execute("load " + (dir.path() / "none.gam").string()).back().rfind("error: ", 0), 0u);
   EXPECT_EQ(recorded, 0);
+}
+
+// A score that follows the table (the poker grid's hands, the scoring
+// system's cards played) is taken from the table, not from a spoiled field:
+// otherwise the first undo would change it.
+TEST(SavedGameLoad, AScoreThatFollowsTheTableIsTheTables) {
+  TempDir dir;
+  for (const int game : {15, 2}) {
+    const std::string file = (dir.path() / ("spoiled" + std::to_string(game) + ".gam")).string();
+    const auto params = loadBuiltGame(game);
+    ASSERT_TRUE(params);
+    PlayDriver saver;
+    saver.identity() = {game, "Dora", "0000000000003"};
+    ASSERT_EQ(saver.session().start(*params, "0000000000003"), "");
+    saver.execute("stock");
+    const int score = saver.session().state().score;
+    ASSERT_EQ(saver.execute("save " + file).back(), "ok");
+    std::string bytes;
+    {
+      std::ifstream in(file, std::ios::binary);
+      bytes.assign(std::istreambuf_iterator<char>(in), {});
+    }
+    bytes.replace(83, 6, "500000");  // the score field of the first line
+    {
+      std::ofstream out(file, std::ios::binary | std::ios::trunc);
+      out << bytes;
+    }
+    Loaded loaded;
+    loaded.driver.session().state().prefs.autoplay = false;
+    ASSERT_EQ(loaded.driver.execute("load " + file).back(), "ok") << "game " << game;
+    EXPECT_EQ(loaded.driver.session().state().score, score) << "game " << game;
+  }
 }
 
 }  // namespace

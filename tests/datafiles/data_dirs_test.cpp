@@ -22,9 +22,12 @@ TEST(DataDirs, BuildTreeKeepsDataNextToTheProgram) {
 
 TEST(DataDirs, InstalledProgramUsesShareFolder) {
   TempDir tmp;
-  fs::create_directories(tmp.path() / "bin");
   fs::create_directories(tmp.path() / "share" / "kestrova");
-  EXPECT_EQ(defaultInstallDir(tmp.path() / "bin"), tmp.path() / "share" / "kestrova");
+  // In bin, or in games as Debian installs its games.
+  for (const char* folder : {"bin", "games"}) {
+    fs::create_directories(tmp.path() / folder);
+    EXPECT_EQ(defaultInstallDir(tmp.path() / folder), tmp.path() / "share" / "kestrova") << folder;
+  }
 }
 
 TEST(DataDirs, WritableInstallFolderIsUsedForPortablePlay) {

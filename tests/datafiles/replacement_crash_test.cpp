@@ -170,7 +170,20 @@ TEST_P(ReplacementCrash, KilledWriterLeavesTheOldOrTheNewFile) {
     ++survived;
   }
   EXPECT_EQ(survived, kKills);
-  std::printf("%s: %d kills survived\n", kind.name.c_str(), survived);
+  // A killed writer leaves its temporary file; the next write clears them all.
+  const auto folder = (tmp.path() / kind.file).parent_path();
+  const auto temporaries = [&folder] {
+    int n = 0;
+    for (const auto& name : filesIn(folder)) n += name.rfind(std::string(kTempFilePrefix), 0) == 0 ? 1 : 0;
+    return n;
+  };
+  const int left = temporaries();
+  // Both versions in turn: a write that finds its version already there may
+  // change nothing, and a value of the same width is written in place.
+  const std::string before = readBytes(tmp.path() / kind.file);
+  ASSERT_TRUE(kind.write(tmp.path(), before == old ? 1 : 0, sink)) << kind.name;
+  EXPECT_EQ(temporaries(), 0) << kind.name << ": stale temporary files survived the next write";
+  std::printf("%s: %d kills survived, %d temporary files left and cleared\n", kind.name.c_str(), survived, left);
 }
 
 // Runs one write in a child process whose files may not grow past limit

@@ -1,10 +1,16 @@
 #include "datafiles/safe_replace.h"
 
+#include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
 
 #include <gtest/gtest.h>
 
 #include "data_file_helpers.h"
+#include "datafiles/stale_temp_files.h"
 #include "test_temp_dir.h"
 
 namespace kes {
@@ -96,6 +102,48 @@ TEST(SafeReplace, MissingFolderCannotTakeATemporaryFile) {
   EXPECT_FALSE(replaceFileContents(tmp.path() / "nowhere" / "CFG.DAT", "x", sink));
   EXPECT_EQ(sink.messages,
             std::vector<std::string>{"Error creating temp file.\r" + (tmp.path() / "nowhere" / "CFG.DAT").string()});
+}
+
+// What a killed writer left is removed by the next write; a temporary file
+// another writer still holds (another instance of the program, in the middle
+// of its own write) and files of other names are left alone.
+TEST(SafeReplace, NextWriteRemovesOnlyTemporaryFilesNobodyHolds) {
+  TempDir tmp;
+  const auto target = tmp.path() / "STAT.DAT";
+  writeBytes(target, kOld);
+  for (const char* name : {"rplAb12Cd", "rpl000000", "rplheld00", "rplshort", "rplToolong1", "rpl12345.DAT", "CFG.DAT"})
+    writeBytes(tmp.path() / name, "x");
+  std::filesystem::create_directory(tmp.path() / "rplfolder");
+  std::filesystem::create_symlink(target, tmp.path() / "rplLinked");
+  // Held the way a writer holds its own: a lock on an open file.
+  const int held = ::open((tmp.path() / "rplheld00").c_str(), O_RDONLY | O_CLOEXEC);
+  ASSERT_GE(held, 0);
+  ASSERT_EQ(::flock(held, LOCK_EX), 0);
+  RecordingSink sink;
+  ASSERT_TRUE(replaceFileContents(target, "new\r\n", sink));
+  auto names = filesIn(tmp.path());
+  std::sort(names.begin(), names.end());
+  EXPECT_EQ(names, (std::vector<std::string>{"CFG.DAT", "STAT.DAT", "rpl12345.DAT", "rplLinked", "rplToolong1",
+                                             "rplfolder", "rplheld00", "rplshort"}));
+  // Once its writer is gone, the file is stale too.
+  ::close(held);
+  EXPECT_EQ(removeStaleTempFiles(tmp.path()), 1);
+  EXPECT_FALSE(std::filesystem::exists(tmp.path() / "rplheld00"));
+  EXPECT_EQ(readBytes(target), "new\r\n");
+}
+
+// A writer's temporary file is locked from its creation until it is renamed:
+// another instance's clean-up running meanwhile cannot take it.
+TEST(SafeReplace, ATemporaryFileInUseIsNotStale) {
+  TempDir tmp;
+  RealFileSystemOps fs;
+  auto temp = fs.createTempFor(tmp.path() / "CFG.DAT");
+  ASSERT_TRUE(temp);
+  ASSERT_TRUE(fs.writeAll(temp->fd, "new") && fs.close(temp->fd));
+  EXPECT_EQ(removeStaleTempFiles(tmp.path()), 0);
+  ASSERT_TRUE(fs.rename(temp->path, tmp.path() / "CFG.DAT"));
+  fs.release(*temp);
+  EXPECT_EQ(readBytes(tmp.path() / "CFG.DAT"), "new");
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 #include "../test_temp_dir.h"
 #include "data_file_helpers.h"
 #include "datafiles/saved_game_load.h"
+#include "engine/card.h"
 
 namespace kes {
 namespace {
@@ -188,7 +189,16 @@ TEST(SavedGameFile, ReadsVersion0301AsTheCurrentLayout) {
   EXPECT_TRUE(parseSavedGame(join(lines)).game);
 }
 
-// Checks against the game itself: a missing game, cards it has not, a card twice.
+// The cards 4 to 50 of the sample, which holds only five of its game's 52.
+constexpr int kRestPile = 30;
+std::string restOfThePack() {
+  std::string line;
+  for (int code = 4; code <= 50; ++code) line += cardCodeText(code) + "1";
+  return line;
+}
+
+// Checks against the game itself: a missing game, cards it has not, a card
+// twice, a card lost.
 struct SavedGameChecks : ::testing::Test {
   TempDir dir;
   std::filesystem::path file = dir.path() / "game.gam";
@@ -200,6 +210,8 @@ struct SavedGameChecks : ::testing::Test {
   void SetUp() override { params[Param::CardCount] = 52; }
   SavedGameLoad loadWith(const std::function<void(SavedGame&)>& change) {
     SavedGame g = sample();
+    g.table[kRestPile] = restOfThePack();
+    for (Snapshot& table : g.undo.snapshots) table[kRestPile] = restOfThePack();
     change(g);
     writeBytes(file, formatSavedGame(g));
     return loadSavedGame(file, lookup);
@@ -219,6 +231,11 @@ TEST_F(SavedGameChecks, RefusesNamingTheFile) {
       {[](SavedGame& g) { g.table[20] = "0531"; }, "the card code 053 is out of range: the game has 52 cards."},
       {[](SavedGame& g) { g.table[20] = "0021"; }, "the card 002 lies twice on the table."},
       {[](SavedGame& g) { g.undo.snapshots[1][24] = "0511"; }, "the card 051 lies twice in table 2 of the history."},
+      // A card that fell out of a pile line or was blanked to "0000".
+      {[](SavedGame& g) { g.table[kRestPile].erase(0, 4); }, "the card 004 is not on the table."},
+      {[](SavedGame& g) { g.table[0] = "00000520"; }, "the card 051 is not on the table."},
+      {[](SavedGame& g) { g.undo.snapshots[0][19] = "00210031"; },
+       "the card 001 is not in table 1 of the history."},
   };
   for (const auto& [change, words] : cases) {
     const SavedGameLoad load = loadWith(change);

@@ -217,15 +217,39 @@ TEST_F(StatisticsFilesTest, OverallScoresAreSortedByScoreThenTime) {
   EXPECT_EQ(all[2].player, "Anna");
 }
 
-TEST_F(StatisticsFilesTest, AChangedOverallValueGivesTheMessageAndAFreshFile) {
+// Recording a game over a damaged overall score tells the player which file
+// and which value, and still records the game everywhere else.
+TEST_F(StatisticsFilesTest, AnOverallValueThatIsNoNumberIsNamedWhenAGameIsRecorded) {
   record(result(2, "Anna", 150, true));
   std::string bytes = dir_.bytes(dir_.files.overall());
-  const auto at = bytes.find("T01=") + 4 + 4;
-  bytes[at] = static_cast<char>(bytes[at] == 'a' ? 'b' : 'a');
+  const auto at = bytes.find("T02=") + 4;
+  ASSERT_NE(at, std::string::npos + 4);
+  bytes.replace(at, 3, "~~~");
+  writeBytes(dir_.files.overall(), bytes);
+  dir_.sink.messages.clear();
+  record(result(2, "Anna", 40, true));
+  ASSERT_EQ(dir_.sink.messages.size(), 1U);
+  EXPECT_EQ(dir_.sink.messages[0],
+            overallScoreDamagedMessage(dir_.files.overall(), "the value T02 of the player \"Anna\" is not a number."));
+  EXPECT_EQ(dir_.sink.messages[0].rfind(kOverallScoreDamaged, 0), 0U);
+  EXPECT_EQ(stats(2, "Anna").won, 2);
+}
+
+TEST_F(StatisticsFilesTest, AChangedOverallValueGivesTheMessageAndAFreshFile) {
+  record(result(2, "Anna", 150, true));
+  // One digit of the score changed to another digit: only the check tells.
+  std::string bytes = dir_.bytes(dir_.files.overall());
+  const auto at = bytes.find("T01=") + 4;
+  const auto end = bytes.find("\r\n", at);
+  std::string plain = unscrambleValue(std::string_view(bytes).substr(at, end - at));
+  plain[2] = static_cast<char>(plain[2] == '9' ? '8' : plain[2] + 1);
+  bytes.replace(at, end - at, scrambleValue(plain));
   writeBytes(dir_.files.overall(), bytes);
   EXPECT_TRUE(readOverallScores(dir_.files).empty());
   ASSERT_EQ(dir_.sink.messages.size(), 1U);
-  EXPECT_EQ(dir_.sink.messages[0], kOverallScoreDamaged);
+  // The words every damaged overall score gives, then the file and the value.
+  EXPECT_EQ(dir_.sink.messages[0], std::string(kOverallScoreDamaged) + "\rThe file " + dir_.files.overall().string() +
+                                       " is damaged: the value T03 of the player \"Anna\" does not match its check.");
   EXPECT_FALSE(std::filesystem::exists(dir_.files.overall()));
   // The next game starts the overall score again; the other files kept theirs.
   record(result(3, "Anna", 40, true));

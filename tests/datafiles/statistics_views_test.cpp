@@ -241,7 +241,8 @@ TEST(OverallDetailsTest, ADamagedBestValueStartsTheFileAfresh) {
   EXPECT_FALSE(readBestResults(folder.files, "Anna"));
   EXPECT_FALSE(std::filesystem::exists(folder.files.overall()));
   ASSERT_EQ(folder.sink.messages.size(), 1u);
-  EXPECT_EQ(folder.sink.messages[0], kOverallScoreDamaged);
+  EXPECT_EQ(folder.sink.messages[0], overallScoreDamagedMessage(folder.files.overall(),
+                                                                "the value GS-0002 of the player \"Anna\" is not a number."));
 }
 
 }  // namespace

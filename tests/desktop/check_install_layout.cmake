@@ -1,7 +1,7 @@
 # Installs the build into a fresh prefix, checks that every file lands where
 # the desktop and Debian look for it, and runs both installed programs so that
 # they must find their read-only data from the installed location.
-#   cmake -DBUILD_DIR=... -DWORK_DIR=... -P check_install_layout.cmake
+#   cmake -DBUILD_DIR=... -DWORK_DIR=... -DLIBDIR=... -P check_install_layout.cmake
 
 set(prefix ${WORK_DIR}/prefix)
 set(home ${WORK_DIR}/home)
@@ -16,8 +16,8 @@ endif()
 
 set(id org.kestrova.Kestrova)
 set(expected
-  bin/kestrova
-  bin/kestrova-cli
+  games/kestrova
+  games/kestrova-cli
   share/kestrova/GAMES.DAT
   share/kestrova/KES.RGF
   share/kestrova/kestrova.hlp
@@ -28,7 +28,11 @@ set(expected
   share/metainfo/${id}.metainfo.xml
   share/icons/hicolor/scalable/apps/${id}.svg
   share/man/man6/kestrova.6.gz
-  share/man/man6/kestrova-cli.6.gz)
+  share/man/man6/kestrova-cli.6.gz
+  # The modules loaded at run time, in a private folder where ldconfig
+  # does not look.
+  ${LIBDIR}/kestrova/libkestrova-help.so
+  ${LIBDIR}/kestrova/libkestrova-sound.so)
 foreach(size 16 22 24 32 48 64 128 256)
   list(APPEND expected share/icons/hicolor/${size}x${size}/apps/${id}.png)
 endforeach()
@@ -38,11 +42,12 @@ foreach(file ${expected})
   endif()
 endforeach()
 
-# Only the two programs go into bin: the build-time generators stay behind.
-file(GLOB programs RELATIVE ${prefix}/bin ${prefix}/bin/*)
+# Only the two programs go into games, as Debian's games have theirs, and
+# nothing into bin: the build-time generators stay behind.
+file(GLOB programs RELATIVE ${prefix}/games ${prefix}/games/*)
 list(SORT programs)
-if(NOT programs STREQUAL "kestrova;kestrova-cli")
-  message(FATAL_ERROR "unexpected programs in bin: ${programs}")
+if(NOT programs STREQUAL "kestrova;kestrova-cli" OR EXISTS ${prefix}/bin)
+  message(FATAL_ERROR "unexpected programs in games: ${programs}, or a bin folder")
 endif()
 
 # The icon sizes are really those sizes: a PNG's width and height sit at
@@ -61,12 +66,12 @@ endforeach()
 
 # The installed programs find the catalogue and the pictures in share/kestrova.
 set(env ${CMAKE_COMMAND} -E env HOME=${home} XDG_DATA_HOME=${home}/data)
-execute_process(COMMAND ${env} ${prefix}/bin/kestrova-cli games
+execute_process(COMMAND ${env} ${prefix}/games/kestrova-cli games
                 RESULT_VARIABLE status OUTPUT_VARIABLE games ERROR_VARIABLE errors)
 if(NOT status EQUAL 0 OR NOT games MATCHES "FreeCell")
   message(FATAL_ERROR "installed kestrova-cli cannot list the games (${status}): ${games}${errors}")
 endif()
-execute_process(COMMAND ${env} ${prefix}/bin/kestrova --render 1 --size 640x480 --out ${WORK_DIR}/table.png
+execute_process(COMMAND ${env} ${prefix}/games/kestrova --render 1 --size 640x480 --out ${WORK_DIR}/table.png
                 RESULT_VARIABLE status ERROR_VARIABLE errors)
 if(NOT status EQUAL 0 OR NOT EXISTS ${WORK_DIR}/table.png)
   message(FATAL_ERROR "installed kestrova cannot draw a table (${status}): ${errors}")

@@ -55,7 +55,7 @@ struct ResumeFixture : ::testing::Test {
     point.undo.snapshots = {before};
     point.undo.log = MoveLog("002,");
     point.passNumber = 2;
-    point.score = -35;
+    point.score = -3;  // what the table scores: one card of eight home
     point.elapsed = 300s;
     point.foundationBases[1] = 7;
     point.openingAutoplay = false;
@@ -74,13 +74,24 @@ TEST_F(ResumeFixture, PutsTheGameBackWithoutDealing) {
   EXPECT_EQ(g.history.undo.size(), 1);
   EXPECT_TRUE(g.history.redo.empty());
   EXPECT_EQ(g.passNumber, 2);
-  EXPECT_EQ(g.score, -35);
+  EXPECT_EQ(g.score, -3);
   EXPECT_EQ(g.movesMade, 2);
   EXPECT_EQ(g.dealCount, 1);
   EXPECT_EQ(g.params[Param::foundationBase(0)], 1);
   EXPECT_EQ(g.params[Param::foundationBase(1)], 7);
   EXPECT_GE(session.clock().elapsed(), 300s);
   EXPECT_LT(session.clock().elapsed(), 310s);
+}
+
+// With the scoring system the score is the table's, as after any undo; a
+// saved score that disagrees was spoiled. Without it the saved score stays.
+TEST_F(ResumeFixture, AScoreThatFollowsTheTableIsTheTables) {
+  point.score = 500;
+  ASSERT_EQ(session.resume(params, point), "");
+  EXPECT_EQ(session.state().score, -3);
+  session.state().prefs.scoring = false;
+  ASSERT_EQ(session.resume(params, point), "");
+  EXPECT_EQ(session.state().score, 500);
 }
 
 TEST_F(ResumeFixture, UndoGivesTheTableBeforeTheLastMoveAndTheBasesComeBackAtTheNextDeal) {

@@ -16,7 +16,7 @@ constexpr std::array kTargets{
     Target{"scores", scoreFile},              Target{"overall", overallScoreFile},
     Target{"log", gameLogFile},               Target{"custom_games", customGamesFile},
     Target{"catalogue_source", catalogueSource}, Target{"deal_number", typedDealNumber},
-    Target{"engine", enginePlay},
+    Target{"engine", enginePlay},           Target{"saved_game", savedGameFile},
 };
 
 // Removed at exit, so that a long fuzzing run leaves nothing behind.

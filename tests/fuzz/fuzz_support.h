@@ -86,5 +86,6 @@ void customGamesFile(std::string_view input);
 void catalogueSource(std::string_view input);
 void typedDealNumber(std::string_view input);
 void enginePlay(std::string_view input);
+void savedGameFile(std::string_view input);
 
 }  // namespace kes::fuzz

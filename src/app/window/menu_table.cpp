@@ -22,7 +22,7 @@ constexpr std::array kMainMenu{
     MenuEntry{I, "mnuSelect", "mnuPartita", "S&elect a game number...", "F3", kShown, kGame, nullptr},
     MenuEntry{I, "mnuRandomGame", "mnuPartita", "Rand&om game", "", kShown, kOther, nullptr},
     MenuEntry{S, "sepFile1", "mnuPartita", "", "", kShown, kOther, nullptr},
-    MenuEntry{I, "mnuSave", "mnuPartita", "&Save...", "Shift+Ctrl+F12", kShown, kGame, "save and open"},
+    MenuEntry{I, "mnuSave", "mnuPartita", "&Save...", "Shift+Ctrl+F12", kShown, kGame, nullptr},
     MenuEntry{S, "sepFile2", "mnuPartita", "", "", kShown, kOther, nullptr},
     MenuEntry{I, "mnuPlayers", "mnuPartita", "&Players...", "Ctrl+L", kShown, kOther, nullptr},
     MenuEntry{S, "sepFile3", "mnuPartita", "", "", kShown, kOther, nullptr},

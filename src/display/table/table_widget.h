@@ -130,6 +130,9 @@ class TableWidget : public QWidget {
   // Every card of a new deal flies from the source pile to its place; the
   // table shows the cards again after it was cleared.
   void animateDeal();
+  // A game put on the table without a deal (a saved game): shown at once as
+  // it lies, from the top of the table.
+  void showWithoutDeal();
   // New offsets for irregular piles; every deal and restart draws them.
   void drawIrregularOffsets();
   // No game is selected: the table shows its background alone.

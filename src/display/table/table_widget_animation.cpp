@@ -167,6 +167,16 @@ void TableWidget::animateDeal() {
   update();
 }
 
+void TableWidget::showWithoutDeal() {
+  queue_.finish();
+  held_.clear();
+  information_.clear();
+  cleared_ = false;
+  drawIrregularOffsets();
+  resetScrolling();
+  relayout();
+  recordPlaces();
+}
 
 // The moves still to come wait at their start; the card in the air is drawn last.
 void TableWidget::paintFlights(QPainter& p) const {
