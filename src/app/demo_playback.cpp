@@ -7,6 +7,7 @@
 #include "app/window/demo_bar.h"
 #include "engine/game_end.h"
 #include "engine/history_steps.h"
+#include "appearance/busy_cursor.h"
 
 namespace kes {
 
@@ -20,13 +21,6 @@ EngineEvents& quietEvents() {
   static EngineEvents quiet;
   return quiet;
 }
-
-struct BusyCursor {
-  BusyCursor() { QGuiApplication::setOverrideCursor(Qt::WaitCursor); }
-  ~BusyCursor() { QGuiApplication::restoreOverrideCursor(); }
-  BusyCursor(const BusyCursor&) = delete;
-  BusyCursor& operator=(const BusyCursor&) = delete;
-};
 
 }  // namespace
 

@@ -56,6 +56,7 @@
 #include "display/sound/system_sound_output.h"
 #include "main_window.h"
 #include "select_game_number.h"
+#include "appearance/busy_cursor.h"
 
 namespace kes {
 
@@ -102,14 +103,6 @@ class InformationSink : public MessageSink {
 
  private:
   const GameController::Information& information_;
-};
-
-// The hourglass while the statistics files are written.
-struct BusyCursor {
-  BusyCursor() { QGuiApplication::setOverrideCursor(Qt::WaitCursor); }
-  ~BusyCursor() { QGuiApplication::restoreOverrideCursor(); }
-  BusyCursor(const BusyCursor&) = delete;
-  BusyCursor& operator=(const BusyCursor&) = delete;
 };
 
 int primaryScreenWidth() {

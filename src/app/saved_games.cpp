@@ -14,6 +14,7 @@
 #include "datafiles/saved_game_load.h"
 #include "datafiles/settings_file.h"
 #include "datafiles/whole_number.h"
+#include "appearance/busy_cursor.h"
 
 namespace kes {
 
@@ -29,14 +30,6 @@ class InformationSink : public MessageSink {
 
  private:
   GameController& controller_;
-};
-
-// The hourglass while a file is read or written.
-struct BusyCursor {
-  BusyCursor() { QGuiApplication::setOverrideCursor(Qt::WaitCursor); }
-  ~BusyCursor() { QGuiApplication::restoreOverrideCursor(); }
-  BusyCursor(const BusyCursor&) = delete;
-  BusyCursor& operator=(const BusyCursor&) = delete;
 };
 
 int numberIn(const ConfigRecord& config, const ConfigField& field, int fallback) {

@@ -17,6 +17,7 @@
 #include "datafiles/config_field.h"
 #include "datafiles/config_record.h"
 #include "datafiles/settings_file.h"
+#include "appearance/busy_cursor.h"
 
 namespace kes {
 
@@ -27,14 +28,6 @@ constexpr std::string_view kPreference = "Preference";
 constexpr const char* kCustomFileKey = "Customized_Background";
 
 IniDocument settingsOf(AppearanceHost& host) { return host.settings() ? host.settings()->readAll() : IniDocument{}; }
-
-// The busy cursor while the table is drawn anew.
-struct BusyCursor {
-  BusyCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-  ~BusyCursor() { QApplication::restoreOverrideCursor(); }
-  BusyCursor(const BusyCursor&) = delete;
-  BusyCursor& operator=(const BusyCursor&) = delete;
-};
 
 TfrmCustomize::Ui defaultUi(QWidget* owner, const ResourceLibrary& library) {
   TfrmCustomize::Ui ui;

@@ -16,19 +16,13 @@
 #include "datafiles/game_list.h"
 #include "datafiles/product_title.h"
 #include "engine/custom_rules.h"
+#include "appearance/busy_cursor.h"
 
 namespace kes {
 
 namespace {
 
 QString pathText(const std::filesystem::path& path) { return QString::fromStdString(path.string()); }
-
-struct BusyCursor {
-  BusyCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-  ~BusyCursor() { QApplication::restoreOverrideCursor(); }
-  BusyCursor(const BusyCursor&) = delete;
-  BusyCursor& operator=(const BusyCursor&) = delete;
-};
 
 // Brings the viewer up. Asked from a modal dialog it must be modal too, or
 // the dialog would keep it from being used; asked from the main window it

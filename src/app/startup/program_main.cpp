@@ -19,6 +19,7 @@
 #include "datafiles/settings_file.h"
 #include "display/sound/sound_player.h"
 #include "display/sound/system_sound_output.h"
+#include "appearance/busy_cursor.h"
 
 namespace kes {
 
@@ -33,14 +34,6 @@ QSize screenSize() {
   const QScreen* screen = QGuiApplication::primaryScreen();
   return screen ? screen->availableGeometry().size() : QSize(1024, 768);
 }
-
-// The busy cursor from launch until the main window is up.
-struct BusyCursor {
-  BusyCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-  ~BusyCursor() { QApplication::restoreOverrideCursor(); }
-  BusyCursor(const BusyCursor&) = delete;
-  BusyCursor& operator=(const BusyCursor&) = delete;
-};
 
 }  // namespace
 
