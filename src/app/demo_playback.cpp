@@ -56,13 +56,16 @@ bool DemoPlayback::start() {
   // The demo is watched, not played: its clock does not run.
   session_.clock().stop();
   session_.clock().reset();
-  count_ = silentSteps(static_cast<int>(g.history.undo.snapshots.size()), true);
+  const int moves = silentSteps(static_cast<int>(g.history.undo.snapshots.size()), true);
+  // One position more than the file has moves, so that the last one shows
+  // the demo's final table: a demo ends on its winning move, not before it.
+  count_ = moves + 1;
   // A demo that ends won loads as a finished game; at its deal it is a game
   // in progress again, so that single steps are ordinary undo and redo.
   g.inProgress = true;
   g.won = false;
   position_ = 1;
-  if (count_ == 0) {
+  if (moves == 0) {
     stop();
     hooks_.information(QStringLiteral("The demo of this game holds no moves."));
     return false;

@@ -13,8 +13,9 @@ namespace kes {
 class DemoBar;
 
 // Shows a recorded game move by move. The demo file is loaded like a saved
-// game, then undone silently to its deal; position p (1 to n, n the moves
-// of the file) is the table after p - 1 moves. A single step is an ordinary
+// game, then undone silently to its deal; position p (1 to n + 1, n the
+// moves of the file) is the table after p - 1 moves, so the last position
+// shows the file's final table. A single step is an ordinary
 // undo or redo, with its sound and the undo settings' checks; longer jumps
 // are silent and redraw once. Play steps forward on a timer.
 //
@@ -55,7 +56,7 @@ class DemoPlayback : public QObject {
   // Turns demo mode off: the table shows the demo's deal, no game in
   // progress. Nothing when no demo is shown.
   void stop();
-  // Goes to a position, clamped to 1 .. n.
+  // Goes to a position, clamped to 1 .. n + 1.
   void goTo(int target);
   void play();
   void pause();

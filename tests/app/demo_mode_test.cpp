@@ -10,6 +10,7 @@
 #include "datafiles/config_field.h"
 #include "datafiles/file_text.h"
 #include "datafiles/statistics_files.h"
+#include "engine/game_end.h"
 #include "table_test_support.h"
 
 namespace kes::test {
@@ -98,11 +99,14 @@ class DemoModeTest : public QObject {
     QVERIFY(!logWritten(f.controller));
   }
 
-  void closingDuringADemoRecordsNothing() {
+  void theLastPositionShowsTheWinAndClosingThenRecordsNothing() {
     DemoGame f;
     QVERIFY(f.deal(kFreeCell));
     f.controller.toggleDemo();
     f.controller.demo().goTo(f.controller.demo().count());
+    // The demo ends on its winning move, shown, not celebrated.
+    QVERIFY(checkGameWon(f.controller.session().state()));
+    QVERIFY(f.told.isEmpty());
     f.controller.shutDown();
     QVERIFY(!f.controller.demo().active());
     QVERIFY(!logWritten(f.controller));

@@ -1,6 +1,7 @@
-// The demo bar over a demo of 30 moves: a FreeCell deal with the first 30
-// moves of the solver's winning line, loaded into the session as the demo
-// file would be.
+// The demo bar over a demo of 29 moves, which offers 30 positions (the deal
+// and the table after each move): a FreeCell deal with the first 29 moves of
+// the solver's winning line, loaded into the session as the demo file would
+// be.
 
 #include <QPushButton>
 #include <QScrollBar>
@@ -19,7 +20,8 @@ namespace kes {
 namespace {
 
 constexpr int kFreeCell = 1;
-constexpr int kDemoMoves = 30;
+constexpr int kDemoPositions = 30;
+constexpr int kDemoMoves = kDemoPositions - 1;
 
 GameParams freeCell() {
   std::istringstream in;
@@ -57,7 +59,7 @@ class DemoPlaybackTest : public QObject {
 
   GameParams params_;
   std::vector<solver::SolverMove> line_;
-  // The table and the score after each number of moves, 0 to 30.
+  // The table and the score after each number of moves, 0 to 29.
   std::vector<Snapshot> tables_;
   std::vector<int> scores_;
 
@@ -109,11 +111,11 @@ class DemoPlaybackTest : public QObject {
       tables_.push_back(takeSnapshot(session.state().table));
       scores_.push_back(session.state().score);
     }
-    QVERIFY(scores_.front() != scores_[29]);
+    QVERIFY(scores_.front() != scores_[kDemoMoves]);
     QCOMPARE(session.state().history.undo.size(), kDemoMoves);
   }
 
-  void aDemoOfThirtyMovesStartsAtItsDealAndLastShowsTheTableAfter29() {
+  void aDemoOf29MovesStartsAtItsDealAndLastShowsItsFinalTable() {
     Fixture f(params_, line_);
     QVERIFY(f.demo.start());
     QCOMPARE(f.bar.counterText(), QStringLiteral("1/30"));
