@@ -3,19 +3,22 @@
 // game as its moves leave it, with its whole history, is written as a saved
 // game. A list that no longer replays (a move refused, or a winning list
 // that no longer wins) fails the build, so a change of the rules cannot leave
-// a broken demo behind.
+// a broken demo behind, and so does a catalogued game without a list: every
+// game has its demo.
 //
 // usage: kestrova-demos GAMES.DAT OUTPUT-FOLDER LIST...
 
 #include <filesystem>
 #include <fstream>
 #include <iostream>
+#include <set>
 
 #include "cli/demo_moves.h"
 #include "cli/demo_replay.h"
 #include "cli/statistics_commands.h"
 #include "datafiles/catalogue_file.h"
 #include "datafiles/catalogue_params.h"
+#include "datafiles/game_list.h"
 #include "datafiles/message_sink.h"
 #include "datafiles/pad.h"
 #include "datafiles/saved_game_load.h"
@@ -53,6 +56,14 @@ std::string build(const CatalogueText& catalogue, const fs::path& list, const fs
   return {};
 }
 
+// The catalogued games that none of the lists is named after.
+std::vector<int> gamesWithoutList(const CatalogueText& catalogue, const std::set<std::string>& listNames) {
+  std::vector<int> missing;
+  for (const GameListEntry& e : loadGameList(catalogue).entries())
+    if (!listNames.contains(cli::demoMovesFileName(e.number))) missing.push_back(e.number);
+  return missing;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -69,12 +80,16 @@ int main(int argc, char** argv) {
   std::error_code ec;
   fs::create_directories(folder, ec);
   int failed = 0;
+  std::set<std::string> listNames;
   for (int i = 3; i < argc; ++i) {
+    listNames.insert(fs::path(argv[i]).filename().string());
     if (const std::string error = build(*catalogue, argv[i], folder); !error.empty()) {
       std::cerr << "kestrova-demos: " << argv[i] << ": " << error << "\n";
       ++failed;
     }
   }
   if (failed) std::cerr << "kestrova-demos: " << failed << " demo list(s) no longer replay\n";
-  return failed ? 1 : 0;
+  const std::vector<int> missing = gamesWithoutList(*catalogue, listNames);
+  for (int game : missing) std::cerr << "kestrova-demos: game " << game << " has no demo list " << cli::demoMovesFileName(game) << "\n";
+  return failed || !missing.empty() ? 1 : 0;
 }
