@@ -9,13 +9,13 @@ Snapshot History::snapshotOf(const TableState& table) const {
 }
 
 void History::pushUndo(const TableState& table) {
-  undo.snapshots.push_back(snapshotOf(table));
+  undo.snapshots.push_back(tablesKept ? snapshotOf(table) : Snapshot{});
   undo.log.appendEmpty();
   undoJustUsed = false;
 }
 
 void History::pushRedo(const TableState& table) {
-  redo.snapshots.push_back(snapshotOf(table));
+  redo.snapshots.push_back(tablesKept ? snapshotOf(table) : Snapshot{});
   redo.log.appendEmpty();
   redoJustUsed = false;
 }

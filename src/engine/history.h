@@ -34,6 +34,10 @@ struct History {
   // Foundation 1 holds the selection in pairing games; it is stored empty so
   // that undo and redo always leave it empty there.
   bool foundationOneIsSelection = false;
+  // Whether a step keeps the table it replaced. A search that plays
+  // thousands of moves it never undoes turns this off: each move then
+  // pushes an empty snapshot and the log alone runs as it always does.
+  bool tablesKept = true;
 
   void pushUndo(const TableState& table);
   void pushRedo(const TableState& table);

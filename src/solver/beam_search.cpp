@@ -68,7 +68,7 @@ bool Beam::expand(const std::vector<Position::Saved>& beam, std::vector<Candidat
   int order = 0;
   for (std::size_t i = 0; i < beam.size(); ++i) {
     position_.restore(beam[i]);
-    const std::vector<SolverMove> moves = searchMoves(position_.mutableState(), options_.safeMoves);
+    const std::vector<SolverMove> moves = searchMoves(position_, options_.safeMoves, true);
     for (const SolverMove& move : moves) {
       if (overBudget(beam.size() + children.size(), reason)) return false;
       position_.restore(beam[i]);
@@ -92,8 +92,9 @@ SolveResult Beam::finish(Verdict verdict, std::string reason) {
   result_.reason = std::move(reason);
   result_.states = limits_.states();
   result_.ms = limits_.elapsedMs();
+  result_.moves = primitiveLine(result_.moves);
   if (verdict != Verdict::Won) {
-    result_.bestMoves = bestLine_;
+    result_.bestMoves = primitiveLine(bestLine_);
     result_.bestScore = bestScore_;
   }
   return result_;

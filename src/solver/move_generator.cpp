@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "engine/drop_card.h"
+#include "engine/game_family.h"
 #include "engine/drop_rules.h"
 #include "engine/pick_up_rules.h"
 #include "safe_moves.h"
@@ -49,6 +50,76 @@ std::vector<SolverMove> withoutTwinDrops(const GameState& g, std::vector<SolverM
   return kept;
 }
 
+// A press moves cards from the stock to the waste and nothing else: no row
+// dealt to the tableau or the reserves, no pile filled from the stock, no
+// press that waits for an empty waste, no cards built on the waste.
+bool pressesOnlyTurnToWaste(const GameParams& p) {
+  for (int i = 0; i < familySize(PileFamily::Tableau); ++i)
+    if (p[Param::tableauReceivesRow(i)] != 0) return false;
+  for (int i = 0; i < familySize(PileFamily::Reserve); ++i)
+    if (p[Param::reserveReceivesDeal(i)] != 0) return false;
+  return p[Param::Family] == Family::Standard && p[Param::EmptyTableauFillSource] == 0 &&
+         p[Param::FillEmptyFromStockAfterFirstAction] == 0 && p[Param::OpeningPhase] == 0 &&
+         p[Param::StockOnlyWhenWasteEmpty] == 0 && p[Param::SecondWasteDealCard] == 0 &&
+         p[Param::WasteBuildable] == 0 && p[Param::TableauRedealMode] == 0;
+}
+
+// The stock turns its cards onto a waste whose top card may be played.
+bool stockFeedsWaste(GameState& g) {
+  if (!g.onTable(PileId::stock()) || !g.onTable(PileId::waste())) return false;
+  return canPickUp(g, g.table.pile(PileId::stock()).top(), PileId::stock(), PressButton::Left).outcome ==
+         PickUpOutcome::StockPress;
+}
+
+// Presses enough to go once round the whole turn from here: to the end of
+// the stock, the turnover, and through the turned pack back to here.
+int pressesForOneTurn(const GameState& g) {
+  const int perPress = std::max<int>(1, g.params[Param::CardsPerStockPress]);
+  const int stock = g.table.pile(PileId::stock()).size();
+  const int total = stock + g.table.pile(PileId::waste()).size();
+  return (stock + perPress - 1) / perPress + 1 + (total + perPress - 1) / perPress;
+}
+
+// The stock and the waste are as they were: the turn has come round.
+bool backAtStart(const GameState& g, const GameState& start) {
+  return !g.drag.redealArmed && g.table.pile(PileId::stock()) == start.table.pile(PileId::stock()) &&
+         g.table.pile(PileId::waste()) == start.table.pile(PileId::waste());
+}
+
+// The plays of every card the stock will bring to the top of the waste
+// within one turn: after k presses, each drop of the waste's top card. A
+// card may come up more than once in a turn (three cards a press, lying
+// differently after the turnover); each time leaves the stock otherwise,
+// so each is a play of its own. Long games of stock and waste are searched
+// in plays of cards rather than in presses, which makes their lines short
+// enough to be searched at all.
+void addStockPlays(Position& position, std::vector<SolverMove>& moves) {
+  if (!stockFeedsWaste(position.mutableState())) return;
+  const Position::Saved start = position.save();
+  const int turn = pressesForOneTurn(position.state());
+  for (int k = 1; k <= turn; ++k) {
+    if (!position.pressStock() || position.over() || backAtStart(position.state(), start.game)) break;
+    GameState& g = position.mutableState();
+    const Pile& waste = g.table.pile(PileId::waste());
+    if (waste.empty()) continue;
+    const int card = waste.top();
+    const PickUp pickUp = canPickUp(g, card, PileId::waste(), PressButton::Left);
+    if (!isLift(pickUp.outcome)) continue;
+    std::vector<SolverMove> drops;
+    addDrops(g, pickUp, card, PileId::waste(), drops);
+    for (SolverMove& drop : withoutTwinDrops(g, drops)) {
+      drop.presses = k;
+      moves.push_back(drop);
+    }
+  }
+  position.restore(start);
+  // Where presses only turn cards to the waste, a press between two plays
+  // of waste cards can always be made just before the second one: the plays
+  // cover every line, and single presses would only lengthen them.
+  if (pressesOnlyTurnToWaste(start.game.params))
+    std::erase_if(moves, [](const SolverMove& m) { return m.kind == MoveKind::Stock; });
+}
+
 }  // namespace
 
 std::vector<SolverMove> candidateMoves(GameState& g) {
@@ -63,6 +134,9 @@ std::vector<SolverMove> candidateMoves(GameState& g) {
     for (int i = pile.size() - 1; i >= 0; --i) {
       const int card = pile.cardAt(i);
       const PickUp pickUp = canPickUp(g, card, id, PressButton::Left);
+      // A press anywhere on a squared pile lifts its top card: that move is
+      // the top card's own, not one more for every card under it.
+      if (isLift(pickUp.outcome) && pickUp.card != card) continue;
       if (isLift(pickUp.outcome))
         addDrops(g, pickUp, card, id, moves);
       else if (isPressAction(pickUp.outcome))
@@ -80,11 +154,14 @@ std::vector<SolverMove> candidateMoves(GameState& g) {
   return moves;
 }
 
-std::vector<SolverMove> searchMoves(GameState& g, bool safeMoves) {
+std::vector<SolverMove> searchMoves(Position& position, bool safeMoves, bool stockPlays) {
+  GameState& g = position.mutableState();
   std::vector<SolverMove> moves = withoutTwinDrops(g, candidateMoves(g));
-  if (!safeMoves) return moves;
-  const auto safe = std::find_if(moves.begin(), moves.end(), [&](const SolverMove& m) { return isSafeMove(g, m); });
-  if (safe != moves.end()) moves = {*safe};
+  if (safeMoves) {
+    const auto safe = std::find_if(moves.begin(), moves.end(), [&](const SolverMove& m) { return isSafeMove(g, m); });
+    if (safe != moves.end()) return {*safe};
+  }
+  if (stockPlays) addStockPlays(position, moves);
   return moves;
 }
 

@@ -17,10 +17,13 @@ namespace kes::solver {
 // refuses costs time, never soundness.
 std::vector<SolverMove> candidateMoves(GameState& game);
 
+class Position;
 // The candidates a search branches on: of the drops onto empty piles that
 // are alike only the first, and only a provably safe move when there is one
-// (with safeMoves).
-std::vector<SolverMove> searchMoves(GameState& game, bool safeMoves);
+// (with safeMoves); where the stock turns cards onto a waste, the plays of
+// the cards it will bring to the waste's top (moves with presses), in place
+// of single presses where those add nothing (with stockPlays).
+std::vector<SolverMove> searchMoves(Position& position, bool safeMoves, bool stockPlays);
 
 // Whether the candidates cover every action the player has in this game.
 // A press on the empty waste that starts a tableau redeal cannot be named
@@ -28,7 +31,6 @@ std::vector<SolverMove> searchMoves(GameState& game, bool safeMoves);
 // never declared lost.
 bool movesComplete(const GameParams& params);
 
-class Position;
 // The candidates the engine carries out from the position (which is left
 // as it was).
 std::vector<SolverMove> legalMoves(Position& position);

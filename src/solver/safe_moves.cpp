@@ -20,8 +20,11 @@ namespace kes::solver {
 //    and the tableau builds only downwards without turning the corner, the
 //    cards that could ever go on C are below it in rank and already on the
 //    foundations, so the loss is nothing.
+// Where the foundations give cards back, their cards count as in play (one
+// may come back to be built on C), and C itself could only be wanted back
+// to be built on, which no card can, or to cover a pile, which helps
+// nothing.
 // The conditions keep the rest of the table unchanged by the move:
-//  - the foundations never give a card back (C cannot be wanted back);
 //  - no tableau redeal collects the piles (it would collect C, or not);
 //  - the waste takes no builds, and in games that turn more than one card
 //    at a time a waste card is never taken (the turns would fall
@@ -38,12 +41,14 @@ bool tableauBuildsDownWithoutWrap(const GameParams& p) {
   return true;
 }
 
-// The cards still in play, foundation cards left out.
+// The cards still in play: foundation cards left out, unless the
+// foundations give cards back.
 std::vector<int> cardsInPlay(const GameState& g) {
+  const bool foundationsGiveBack = g.params[Param::FoundationLift] != 0;
   std::vector<int> cards;
   for (int o = 0; o < kPileCount; ++o) {
     const PileId id = PileId::fromOrdinal(o);
-    if (id.family == PileFamily::Foundation || !g.inUse(id)) continue;
+    if ((id.family == PileFamily::Foundation && !foundationsGiveBack) || !g.inUse(id)) continue;
     const Pile& pile = g.table.pile(id);
     for (int i = 0; i < pile.size(); ++i) cards.push_back(pile.cardAt(i));
   }
@@ -76,16 +81,16 @@ bool someCardBuildsOn(const GameState& g, int card) {
 }  // namespace
 
 bool gameAllowsSafeMoves(const GameParams& p) {
-  return p[Param::Family] == Family::Standard && p[Param::FoundationLift] == 0 && p[Param::TableauRedealMode] == 0 &&
+  return p[Param::Family] == Family::Standard && p[Param::TableauRedealMode] == 0 &&
          p[Param::WasteBuildable] == 0 && p[Param::OpeningPhase] == 0 && p[Param::EmptyTableauFillSource] == 0 &&
          tableauBuildsDownWithoutWrap(p);
 }
 
 bool isSafeMove(const GameState& g, const SolverMove& move) {
-  if (move.kind != MoveKind::Drag || move.target.family != PileFamily::Foundation) return false;
+  if (move.kind != MoveKind::Drag || move.target.family != PileFamily::Foundation || move.presses > 0) return false;
   if (!gameAllowsSafeMoves(g.params)) return false;
   const auto from = g.locateCard(move.card);
-  if (!from || g.table.pile(*from).top() != move.card) return false;
+  if (!from || from->family == PileFamily::Foundation || g.table.pile(*from).top() != move.card) return false;
   if (*from == PileId::waste() && g.params[Param::CardsPerStockPress] > 1) return false;
   return !someCardBuildsOn(g, move.card);
 }

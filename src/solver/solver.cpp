@@ -78,7 +78,7 @@ class Search {
 };
 
 void Search::expand(Frame& frame) {
-  const std::vector<SolverMove> moves = searchMoves(position_.mutableState(), options_.safeMoves);
+  const std::vector<SolverMove> moves = searchMoves(position_, options_.safeMoves, options_.stockPlays);
   if (moves.size() == 1) {
     frame.children.push_back({moves.front(), 0, 0});
     return;
@@ -125,10 +125,11 @@ SolveResult Search::finish(Verdict verdict, std::string reason) {
   result.reason = std::move(reason);
   result.states = limits_.states();
   if (verdict == Verdict::Won) {
-    result.moves = pathOf(stack_);
-    result.moves.insert(result.moves.end(), winningTail_.begin(), winningTail_.end());
+    std::vector<SolverMove> line = pathOf(stack_);
+    line.insert(line.end(), winningTail_.begin(), winningTail_.end());
+    result.moves = primitiveLine(line);
   } else {
-    result.bestMoves = bestLine_;
+    result.bestMoves = primitiveLine(bestLine_);
     result.bestScore = bestScore_;
   }
   position_.restore(root_);

@@ -24,6 +24,9 @@ struct SolveOptions {
   Budget budget;
   // Take provably safe foundation moves without branching.
   bool safeMoves = true;
+  // Branch on plays of the cards the stock will bring to the waste rather
+  // than on single presses (see searchMoves).
+  bool stockPlays = true;
   // Set by another thread to stop the search at once (it ends `unknown`);
   // the window cancels a search the player's next move made pointless.
   const std::atomic<bool>* cancel = nullptr;

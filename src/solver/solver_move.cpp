@@ -13,6 +13,16 @@ std::string commandText(const SolverMove& move) {
   return "stock";
 }
 
+std::vector<SolverMove> primitiveLine(const std::vector<SolverMove>& line) {
+  std::vector<SolverMove> out;
+  for (SolverMove move : line) {
+    out.insert(out.end(), static_cast<std::size_t>(move.presses), SolverMove{});
+    move.presses = 0;
+    out.push_back(move);
+  }
+  return out;
+}
+
 std::optional<SolverMove> moveFromText(const std::string& text) {
   std::istringstream in(text);
   std::string verb, card, pile, extra;

@@ -1,5 +1,7 @@
 #include "solver_position.h"
 
+#include <tuple>
+
 #include "engine/move_log.h"
 #include "state_key.h"
 
@@ -14,6 +16,7 @@ constexpr int kTableauMoveWindow = 20;
 }  // namespace
 
 void compactHistory(GameState& g) {
+  g.history.tablesKept = false;
   int tableauMoves = g.history.undo.log.countOf(kCodeTableauMove);
   if (tableauMoves >= 2 * kTableauMoveWindow) tableauMoves = kTableauMoveWindow + tableauMoves % kTableauMoveWindow;
   std::string element;
@@ -78,6 +81,7 @@ bool Position::applyUnchecked(const SolverMove& move) {
 
 bool Position::apply(const SolverMove& move) {
   if (over()) return false;
+  if (move.presses > 0) return applyAfterPresses(move);
   // A drop reports whether the held cards moved; a press is judged by
   // whether it changed anything the rules read.
   if (move.kind == MoveKind::Drag) {
@@ -89,6 +93,34 @@ bool Position::apply(const SolverMove& move) {
   const bool tried = applyUnchecked(move);
   compactHistory(session_.state());
   return tried && (over() || exactKey(session_.state()) != before);
+}
+
+bool Position::pressStock() {
+  const GameState& g = session_.state();
+  const auto shape = [&g] {
+    return std::tuple(g.table.pile(PileId::stock()).size(), g.table.pile(PileId::waste()).size(), g.passNumber,
+                      g.drag.redealArmed, g.inProgress);
+  };
+  const auto before = shape();
+  applyUnchecked(SolverMove{});
+  compactHistory(session_.state());
+  return shape() != before;
+}
+
+// The presses, each of which must change the table, then the drag; on a
+// refusal the position is put back as it was.
+bool Position::applyAfterPresses(const SolverMove& move) {
+  const Saved before = save();
+  for (int i = 0; i < move.presses; ++i)
+    if (!apply(SolverMove{}) || over()) {
+      restore(before);
+      return false;
+    }
+  SolverMove drag = move;
+  drag.presses = 0;
+  if (apply(drag)) return true;
+  restore(before);
+  return false;
 }
 
 }  // namespace kes::solver

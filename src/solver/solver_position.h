@@ -38,12 +38,17 @@ class Position : private EngineEvents, private ResultListener {
   // Plays the move; false (with the state unchanged in every rule-relevant
   // way) when the engine refused it.
   bool apply(const SolverMove& move);
+  // One press on the stock, judged only by what a press can change (the
+  // stock's and the waste's sizes, the pass, the armed turnover): cheaper
+  // than apply, for going round the stock. False when nothing changed.
+  bool pressStock();
   Saved save() const { return {session_.state(), won_}; }
   void restore(const Saved& saved);
 
  private:
   void recordResult(const GameState& game, bool won, int seconds) override;
   bool applyUnchecked(const SolverMove& move);
+  bool applyAfterPresses(const SolverMove& move);
 
   GameSession session_;
   bool won_ = false;

@@ -40,6 +40,19 @@ void appendNumber(std::string& key, int value) {
   key += ',';
 }
 
+// The stock deals to the tableau or the reserves pile by pile, by a press
+// or by filling empty piles (while it holds cards; a stock that only turns
+// cards onto a waste never does).
+bool stockDealsByPlace(const GameState& g) {
+  if (g.table.pile(PileId::stock()).empty() && g.table.pile(PileId::waste()).empty()) return false;
+  if (g.params[Param::FillEmptyFromStockAfterFirstAction] != 0) return true;
+  for (int i = 0; i < familySize(PileFamily::Tableau); ++i)
+    if (g.params[Param::tableauReceivesRow(i)] != 0) return true;
+  for (int i = 0; i < familySize(PileFamily::Reserve); ++i)
+    if (g.params[Param::reserveReceivesDeal(i)] != 0) return true;
+  return false;
+}
+
 // Piles can only be alike while no stock action can deal to them by their
 // place (a deal to every pile, a fill of the first empty one, a redeal that
 // collects them in order), and in the standard family, whose rules never
@@ -47,8 +60,7 @@ void appendNumber(std::string& key, int value) {
 bool noPlaceDependentDealing(const GameState& g) {
   const GameParams& p = g.params;
   return g.family() == Family::Standard && p[Param::TableauRedealMode] == 0 &&
-         p[Param::EmptyTableauFillSource] == 0 && g.table.pile(PileId::stock()).empty() &&
-         g.table.pile(PileId::waste()).empty() && !g.inOpeningPhase();
+         p[Param::EmptyTableauFillSource] == 0 && !stockDealsByPlace(g) && !g.inOpeningPhase();
 }
 
 template <typename Get>

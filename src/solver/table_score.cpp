@@ -176,6 +176,29 @@ int tableScore(const ScoreTable& table) {
   return table.pokerGrid ? pokerGridPotential(table.piles) : cardsScore(table.piles);
 }
 
+namespace {
+
+// A play of a card the stock will bring to the waste: the card alone leaves
+// the stock or the waste, wherever it lies there, for the target; how the
+// presses reorder the rest is not guessed.
+int stockPlayScore(ScoreTable& table, ScorePile* target, int card) {
+  for (ScorePile& from : table.piles) {
+    if (from.id != PileId::stock() && from.id != PileId::waste()) continue;
+    const auto at = std::find_if(from.cards.begin(), from.cards.end(), [card](int c) { return std::abs(c) == card; });
+    if (at == from.cards.end() || target == nullptr) continue;
+    const int code = *at;
+    const auto place = from.cards.erase(at);
+    target->cards.push_back(card);
+    const int score = tableScore(table);
+    target->cards.pop_back();
+    from.cards.insert(place, code);
+    return score;
+  }
+  return tableScore(table);
+}
+
+}  // namespace
+
 // The score after a drag, estimated on the copy: the card and what lies on
 // it go to the target, and the card it uncovers is taken as turned up (what
 // the games that lay cards face down do at once or with the next press).
@@ -184,6 +207,7 @@ int dragScore(ScoreTable& table, const SolverMove& move) {
   ScorePile* target = nullptr;
   for (ScorePile& pile : table.piles)
     if (pile.id == move.target) target = &pile;
+  if (move.presses > 0) return stockPlayScore(table, target, move.card);
   for (ScorePile& from : table.piles) {
     const auto at = std::find(from.cards.begin(), from.cards.end(), move.card);
     if (at == from.cards.end() || target == nullptr || target == &from) continue;

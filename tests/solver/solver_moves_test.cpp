@@ -8,6 +8,7 @@
 #include <algorithm>
 
 #include "engine/card.h"
+#include "engine/pick_up_rules.h"
 #include "engine/snapshot.h"
 #include "solver/move_generator.h"
 #include "solver/solver_position.h"
@@ -17,6 +18,13 @@
 namespace kes::solver {
 namespace {
 
+// A press on a card under the top of a squared pile (the waste) lifts the
+// top card: the drag is the top card's own move under another name.
+bool liftsAnotherCard(const GameState& g, int card, PileId from) {
+  const PickUp p = canPickUp(g, card, from, PressButton::Left);
+  return (p.outcome == PickUpOutcome::Lift || p.outcome == PickUpOutcome::LiftRun) && p.card != card;
+}
+
 // Every command the driver could be given: each card in play onto each pile
 // on the table, a click on each card, the stock. A click on any card of the
 // stock is the press on the stock, which "stock" names.
@@ -25,6 +33,7 @@ std::vector<SolverMove> everyCommand(const GameState& g) {
   for (int card = 1; card <= kMaxCards; ++card) {
     if (!g.locateCard(card)) continue;
     if (*g.locateCard(card) != PileId::stock()) all.push_back({MoveKind::Click, card, {}});
+    if (liftsAnotherCard(g, card, *g.locateCard(card))) continue;
     for (int o = 0; o < kPileCount; ++o)
       if (g.onTable(PileId::fromOrdinal(o))) all.push_back({MoveKind::Drag, card, PileId::fromOrdinal(o)});
   }
