@@ -7,6 +7,8 @@
 #include <QMenuBar>
 #include <QScrollBar>
 #include <QVBoxLayout>
+#include <algorithm>
+#include <array>
 
 #include "app/window/demo_bar.h"
 #include "app/window/glyph_source.h"
@@ -26,6 +28,9 @@ namespace {
 
 // Until the table display draws the game, the table shows its colour.
 const QColor kTableColour(0, 128, 0);
+// The grey and the black line between the panels and the table.
+constexpr int kLineHeight = 1;
+constexpr int kLinesUnderPanels = 2 * kLineHeight;
 
 QFrame* makeLine(const QString& name, int height, const QColor& colour, QWidget* parent) {
   auto* line = new QFrame(parent);
@@ -112,8 +117,8 @@ void TfrmMain::buildFrame() {
                           static_cast<QWidget*>(pnlTB1_), static_cast<QWidget*>(pnlLineUpDemo_),
                           static_cast<QWidget*>(pnlDemo_)})
     column->addWidget(widget);
-  column->addWidget(makeLine("pnlLineaGrigia", 1, QColor(128, 128, 128), central_));
-  column->addWidget(makeLine("pnlLineaNera", 1, Qt::black, central_));
+  column->addWidget(makeLine("pnlLineaGrigia", kLineHeight, QColor(128, 128, 128), central_));
+  column->addWidget(makeLine("pnlLineaNera", kLineHeight, Qt::black, central_));
   buildTableArea();
 
   pnlStatusBar_ = new QFrame(central_);
@@ -197,13 +202,14 @@ WindowMeasures TfrmMain::tableMeasures() const {
   m.outerWidth = frameGeometry().width();
   m.outerHeight = frameGeometry().height();
   m.clientHeight = central_->height();
-  for (const QWidget* panel : {static_cast<const QWidget*>(pnlDemo_), static_cast<const QWidget*>(pnlTB_),
-                               static_cast<const QWidget*>(pnlTB1_)}) {
-    if (!panel->isVisibleTo(this)) continue;
-    m.panelsBottom = panel->geometry().bottom() + 1;
-    break;
-  }
   m.tableTop = tableArea_->mapTo(central_, QPoint(0, 0)).y();
+  // The panels end where the two lines above the table begin. Read from the
+  // table's own place: showing a panel lays the window out in the middle of
+  // the panel's own show, before the panel itself has its place.
+  const std::array<const QWidget*, 3> panels{pnlDemo_, pnlTB_, pnlTB1_};
+  const bool panelShown =
+      std::any_of(panels.begin(), panels.end(), [this](const QWidget* panel) { return panel->isVisibleTo(this); });
+  m.panelsBottom = panelShown ? m.tableTop - kLinesUnderPanels : 0;
   return m;
 }
 

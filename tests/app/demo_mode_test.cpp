@@ -99,6 +99,23 @@ class DemoModeTest : public QObject {
     QVERIFY(!logWritten(f.controller));
   }
 
+  // Showing the bar lays the window out in the middle of the bar's own
+  // show: the table must still be placed under it, as under the toolbar.
+  void theTableLiesUnderTheDemoBarAsUnderTheToolbar() {
+    DemoGame f;
+    QVERIFY(f.deal(kFreeCell));
+    const auto firstPileTop = [&f] {
+      const TableView view = f.controller.table().view();
+      return cardTop(view, PileId::tableau(0), 0, false);
+    };
+    const int withToolbar = firstPileTop();
+    QTest::keyClick(&f.window, Qt::Key_D, Qt::ControlModifier);
+    QVERIFY(f.controller.demo().active());
+    QCOMPARE(firstPileTop(), withToolbar);
+    QTest::keyClick(&f.window, Qt::Key_D, Qt::ControlModifier);
+    QCOMPARE(firstPileTop(), withToolbar);
+  }
+
   void theLastPositionShowsTheWinAndClosingThenRecordsNothing() {
     DemoGame f;
     QVERIFY(f.deal(kFreeCell));
