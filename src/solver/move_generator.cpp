@@ -54,14 +54,9 @@ std::vector<SolverMove> withoutTwinDrops(const GameState& g, std::vector<SolverM
 // dealt to the tableau or the reserves, no pile filled from the stock, no
 // press that waits for an empty waste, no cards built on the waste.
 bool pressesOnlyTurnToWaste(const GameParams& p) {
-  for (int i = 0; i < familySize(PileFamily::Tableau); ++i)
-    if (p[Param::tableauReceivesRow(i)] != 0) return false;
-  for (int i = 0; i < familySize(PileFamily::Reserve); ++i)
-    if (p[Param::reserveReceivesDeal(i)] != 0) return false;
-  return p[Param::Family] == Family::Standard && p[Param::EmptyTableauFillSource] == 0 &&
-         p[Param::FillEmptyFromStockAfterFirstAction] == 0 && p[Param::OpeningPhase] == 0 &&
-         p[Param::StockOnlyWhenWasteEmpty] == 0 && p[Param::SecondWasteDealCard] == 0 &&
-         p[Param::WasteBuildable] == 0 && p[Param::TableauRedealMode] == 0;
+  return !stockDealsToPiles(p) && p[Param::Family] == Family::Standard && p[Param::EmptyTableauFillSource] == 0 &&
+         p[Param::OpeningPhase] == 0 && p[Param::StockOnlyWhenWasteEmpty] == 0 &&
+         p[Param::SecondWasteDealCard] == 0 && p[Param::WasteBuildable] == 0 && p[Param::TableauRedealMode] == 0;
 }
 
 // The stock turns its cards onto a waste whose top card may be played.

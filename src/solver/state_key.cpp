@@ -40,17 +40,11 @@ void appendNumber(std::string& key, int value) {
   key += ',';
 }
 
-// The stock deals to the tableau or the reserves pile by pile, by a press
-// or by filling empty piles (while it holds cards; a stock that only turns
-// cards onto a waste never does).
+// Dealing by place matters only while the stock (or the waste it is
+// turned back from) still holds cards.
 bool stockDealsByPlace(const GameState& g) {
   if (g.table.pile(PileId::stock()).empty() && g.table.pile(PileId::waste()).empty()) return false;
-  if (g.params[Param::FillEmptyFromStockAfterFirstAction] != 0) return true;
-  for (int i = 0; i < familySize(PileFamily::Tableau); ++i)
-    if (g.params[Param::tableauReceivesRow(i)] != 0) return true;
-  for (int i = 0; i < familySize(PileFamily::Reserve); ++i)
-    if (g.params[Param::reserveReceivesDeal(i)] != 0) return true;
-  return false;
+  return stockDealsToPiles(g.params);
 }
 
 // Piles can only be alike while no stock action can deal to them by their
@@ -125,6 +119,15 @@ std::string exactPart(const GameState& g, bool sortTableau, bool sortReserves) {
 }
 
 }  // namespace
+
+bool stockDealsToPiles(const GameParams& p) {
+  if (p[Param::FillEmptyFromStockAfterFirstAction] != 0) return true;
+  for (int i = 0; i < familySize(PileFamily::Tableau); ++i)
+    if (p[Param::tableauReceivesRow(i)] != 0) return true;
+  for (int i = 0; i < familySize(PileFamily::Reserve); ++i)
+    if (p[Param::reserveReceivesDeal(i)] != 0) return true;
+  return false;
+}
 
 bool tableauInterchangeable(const GameState& g) {
   if (!noPlaceDependentDealing(g)) return false;

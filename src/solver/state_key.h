@@ -18,6 +18,10 @@ std::string canonicalKey(const GameState& game);
 
 // Whether the game's tableau piles, or its reserves, are interchangeable in
 // this state (see state_key.cpp for the conditions).
+// The stock deals to the tableau or the reserves pile by pile: a row to
+// every pile, a deal to the reserves, or a fill of the empty piles.
+bool stockDealsToPiles(const GameParams& params);
+
 bool tableauInterchangeable(const GameState& game);
 bool reservesInterchangeable(const GameState& game);
 // Whether the empty foundations are alike: a card that starts one may start
