@@ -25,6 +25,11 @@ bool SearchLimits::meet(std::string key) {
   return true;
 }
 
+void SearchLimits::forget() {
+  seen_.clear();
+  tableBytes_ = 0;
+}
+
 std::int64_t SearchLimits::elapsedMs() const {
   return std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - start_).count();
 }

@@ -22,6 +22,13 @@ class SearchLimits {
 
   // Counts the position when it was never met; false when it was.
   bool meet(std::string key);
+  // Forgets the positions met (a search that starts again), keeping the
+  // positions counted and the time spent against the budget.
+  void forget();
+  // Ends the current search after this many more positions (counted from
+  // now) without ending the budget; 0 lifts the cap.
+  void capRun(std::int64_t positions) { runEnd_ = positions > 0 ? states_ + positions : 0; }
+  bool runCapped() const { return runEnd_ > 0 && states_ >= runEnd_; }
   std::int64_t states() const { return states_; }
   std::int64_t elapsedMs() const;
   // True, with the reason, when a limit is reached; heldBytes is what the
@@ -35,6 +42,7 @@ class SearchLimits {
   std::unordered_set<std::string> seen_;
   std::int64_t tableBytes_ = 0;
   std::int64_t states_ = 0;
+  std::int64_t runEnd_ = 0;
 };
 
 }  // namespace kes::solver

@@ -36,6 +36,41 @@ std::vector<SolverMove> pathOf(const std::deque<Frame>& stack) {
   return path;
 }
 
+// Each search after the first may meet three times as many positions as the
+// one before. Doubling won as many deals but
+// proved fewer losses in the same time: only a search that runs to its end
+// proves a loss, and with doubling the capped searches before it cost as
+// many positions as its cap.
+constexpr std::int64_t kRunGrowth = 3;
+// How far the later searches' orders stray from the score: up to a few of
+// the smallest differences the score makes.
+constexpr std::uint32_t kOrderNoise = 12;
+
+std::uint32_t mixBits(std::uint64_t x) {
+  x += 0x9e3779b97f4a7c15ULL;
+  x = (x ^ (x >> 30)) * 0xbf58476d1ce4e5b9ULL;
+  x = (x ^ (x >> 27)) * 0x94d049bb133111ebULL;
+  return static_cast<std::uint32_t>(x ^ (x >> 31));
+}
+
+// A fixed, seeded nudge to a move's score at one depth of the path.
+int orderNoise(std::uint32_t seed, std::size_t depth, const SolverMove& move) {
+  if (seed == 0) return 0;
+  std::uint64_t x = seed;
+  x = x * 1000003u + depth;
+  x = x * 1000003u + static_cast<std::uint64_t>(move.card);
+  x = x * 1000003u + static_cast<std::uint64_t>(move.target.ordinal());
+  x = x * 1000003u + static_cast<std::uint64_t>(move.presses) * 4 + static_cast<std::uint64_t>(move.kind);
+  return static_cast<int>(mixBits(x) % kOrderNoise);
+}
+
+// Searches again and again, each time from scratch with a different order
+// and a cap three times the one before, until one search wins or runs to its
+// end. Depth first search time is heavy tailed: an early mistake can cost a
+// whole budget in one order and nothing in another. Any search that runs to
+// its end without being capped has seen every position, so a loss is still
+// proved only by a complete search; the searches before the last cost at
+// most half the positions of the last.
 class Search {
  public:
   Search(Position& position, const SolveOptions& options)
@@ -44,6 +79,9 @@ class Search {
   SolveResult run();
 
  private:
+  enum class RunEnd { Won, Exhausted, Capped, OutOfBudget };
+  // One depth-first search with the order of seed_ within the run's cap.
+  RunEnd searchOnce(std::string& reason);
   bool overBudget(std::string& reason) const {
     return limits_.spent(static_cast<std::int64_t>(stack_.size()) * kSavedPositionBytes, reason);
   }
@@ -75,6 +113,7 @@ class Search {
   ScoreTable table_;
   ScoreTable pressed_;
   int bestScore_ = 0;
+  std::uint32_t seed_ = 0;
 };
 
 void Search::expand(Frame& frame) {
@@ -84,9 +123,10 @@ void Search::expand(Frame& frame) {
     return;
   }
   int order = 0;
+  const std::size_t depth = stack_.size();
   for (const SolverMove& move : moves) {
     if (move.kind == MoveKind::Drag) {
-      frame.children.push_back({move, dragScore(table_, move), order++});
+      frame.children.push_back({move, dragScore(table_, move) + orderNoise(seed_, depth, move), order++});
       continue;
     }
     // A press (a turn, a deal from the stock) changes the table by the
@@ -95,7 +135,7 @@ void Search::expand(Frame& frame) {
     fillScoreTable(position_.state(), pressed_);
     const int score = tableScore(pressed_);
     position_.restore(frame.saved);
-    if (changed) frame.children.push_back({move, score, order++});
+    if (changed) frame.children.push_back({move, score + orderNoise(seed_, depth, move), order++});
   }
   std::stable_sort(frame.children.begin(), frame.children.end(), [](const Child& a, const Child& b) {
     return a.score != b.score ? a.score > b.score : a.order < b.order;
@@ -137,17 +177,13 @@ SolveResult Search::finish(Verdict verdict, std::string reason) {
   return result;
 }
 
-SolveResult Search::run() {
-  root_ = position_.save();
-  if (position_.won()) return finish(Verdict::Won, "the game is already won");
-  if (position_.over()) return finish(Verdict::Lost, "the game is over");
-  const bool complete = movesComplete(position_.state().params);
+Search::RunEnd Search::searchOnce(std::string& reason) {
+  stack_.clear();
+  position_.restore(root_);
   limits_.meet(canonicalKey(position_.state()));
-  stack_.push_back({position_.save(), {}, 0, {}});
+  stack_.push_back({root_, {}, 0, {}});
   fillScoreTable(position_.state(), table_);
-  bestScore_ = tableScore(table_);
   expand(stack_.back());
-  std::string reason;
   bool won = false;
   while (!stack_.empty()) {
     Frame& top = stack_.back();
@@ -155,9 +191,32 @@ SolveResult Search::run() {
       stack_.pop_back();
       continue;
     }
-    if (overBudget(reason)) return finish(Verdict::Unknown, reason);
+    if (overBudget(reason)) return RunEnd::OutOfBudget;
+    if (limits_.runCapped()) return RunEnd::Capped;
     if (descend(top, won)) expand(stack_.back());
-    if (won) return finish(Verdict::Won, "a winning line was found");
+    if (won) return RunEnd::Won;
+  }
+  return RunEnd::Exhausted;
+}
+
+SolveResult Search::run() {
+  root_ = position_.save();
+  if (position_.won()) return finish(Verdict::Won, "the game is already won");
+  if (position_.over()) return finish(Verdict::Lost, "the game is over");
+  const bool complete = movesComplete(position_.state().params);
+  fillScoreTable(position_.state(), table_);
+  bestScore_ = tableScore(table_);
+  std::string reason;
+  for (std::int64_t cap = options_.firstSearchCap;; cap *= kRunGrowth, ++seed_) {
+    limits_.forget();
+    limits_.capRun(cap);
+    switch (searchOnce(reason)) {
+      case RunEnd::Won: return finish(Verdict::Won, "a winning line was found");
+      case RunEnd::OutOfBudget: return finish(Verdict::Unknown, reason);
+      case RunEnd::Capped: continue;
+      case RunEnd::Exhausted: break;
+    }
+    break;
   }
   if (!complete) return finish(Verdict::Unknown, "every position was searched, but this game has a move the solver cannot name (a press on the empty waste)");
   return finish(Verdict::Lost, "every position the deal can reach was searched without a win");

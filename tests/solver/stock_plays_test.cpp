@@ -52,7 +52,7 @@ GameState ending(int game, unsigned seed, int played, int stockCards, int wasteC
   return g;
 }
 
-SolveResult solveEnding(const GameState& g, bool stockPlays, bool safeMoves) {
+SolveResult solveEnding(const GameState& g, bool stockPlays, bool safeMoves, std::int64_t firstSearchCap = 20) {
   Position position;
   position.setState(g);
   SolveOptions o;
@@ -60,15 +60,17 @@ SolveResult solveEnding(const GameState& g, bool stockPlays, bool safeMoves) {
   o.budget.maxMs = 120000;
   o.stockPlays = stockPlays;
   o.safeMoves = safeMoves;
+  o.firstSearchCap = firstSearchCap;
   return solvePosition(position, o);
 }
 
 // One pass through the stock, one or three cards a press: with nine ranks
 // of every suit played, fourteen cards in the stock and four on the piles,
 // some of these endings are won and some lost, and each is searched to the
-// end in a moment.
+// end in a moment. A single search without restarts agrees too; the others
+// start again after 20 positions, so most endings need several searches.
 TEST(StockPlays, exhaustiveVerdictsAgreeWithSinglePressesAndWithoutSafeMoves) {
-  int won = 0, lost = 0;
+  int won = 0, lost = 0, restartedLosses = 0;
   for (int game : {kKlondike, kKlondikeThree}) {
     for (unsigned seed = 1; seed <= 20; ++seed) {
       GameState g = ending(game, seed, 9, 14, 2);
@@ -76,17 +78,22 @@ TEST(StockPlays, exhaustiveVerdictsAgreeWithSinglePressesAndWithoutSafeMoves) {
       const SolveResult plays = solveEnding(g, true, true);
       const SolveResult presses = solveEnding(g, false, true);
       const SolveResult unsafe = solveEnding(g, true, false);
+      const SolveResult once = solveEnding(g, true, true, 0);
       const std::string where = "game " + std::to_string(game) + " seed " + std::to_string(seed) + ": ";
       ASSERT_NE(presses.verdict, Verdict::Unknown) << where << presses.reason;
       EXPECT_EQ(plays.verdict, presses.verdict) << where << plays.reason;
       EXPECT_EQ(unsafe.verdict, presses.verdict) << where << unsafe.reason;
+      EXPECT_EQ(once.verdict, presses.verdict) << where << once.reason;
       won += plays.verdict == Verdict::Won;
       lost += plays.verdict == Verdict::Lost;
+      // Counted over several searches, a loss was proved after a restart.
+      restartedLosses += plays.verdict == Verdict::Lost && plays.states > once.states;
     }
   }
   // The endings must test both verdicts, or the agreement says little.
   EXPECT_GT(won, 0);
   EXPECT_GT(lost, 0);
+  EXPECT_GT(restartedLosses, 0);
 }
 
 TEST(StockPlays, aPlayAfterPressesIsOfferedForEveryCardTheStockBringsUp) {
