@@ -30,7 +30,7 @@ bool ActionRun::moveRun(int card, PileId to) {
   Pile& source = pile(*from);
   const int count = source.size() - source.positionOf(card);
   beforeChange();
-  const Pile run(source.takeTop(count));
+  const Pile run = source.splitTop(count);
   for (int i = 0; i < run.size(); ++i) {
     game.table.appendCard(to, run.cardAt(i), true);
     events.cardMoved(run.cardAt(i), *from, to);

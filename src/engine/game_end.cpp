@@ -12,9 +12,7 @@ namespace {
 
 bool pileEmpty(const GameState& g, PileId id) { return g.table.pile(id).empty(); }
 
-bool onlyPlaceholders(const Pile& p) {
-  return std::all_of(p.codes().begin(), p.codes().end(), [](char c) { return c == '0'; });
-}
+bool onlyPlaceholders(const Pile& p) { return p.onlyPlaceholders(); }
 
 template <typename Pred>
 bool everyTableau(const GameState& g, Pred pred) {

@@ -1,6 +1,7 @@
 #include "pairing_removal.h"
 
 #include "automatic_moves.h"
+#include "card.h"
 #include "pairing_rules.h"
 #include "game_family.h"
 
@@ -17,15 +18,13 @@ void takeOut(ActionRun& run, int card, PileId from) {
   Pile& pile = run.pile(from);
   const int fanning = run.param(Param::TableauFanning);
   const int pos = pile.positionOf(card);
-  std::string codes = pile.codes();
   if (from.family == PileFamily::Tableau && fanning == kPlaceholderFanning) {
-    codes.replace(static_cast<std::size_t>(pos) * 3, 3, "000");
+    pile.replaceAt(pos, kNoCard);
   } else if (from == PileId::tableau(0) && fanning == kGridFanning && pos > 0 && pile.cardAt(pos - 1) == 0) {
-    codes.erase(static_cast<std::size_t>(pos - 1) * 3, 6);
+    pile.eraseAt(pos - 1, 2);
   } else {
-    codes.erase(static_cast<std::size_t>(pos) * 3, 3);
+    pile.eraseAt(pos, 1);
   }
-  pile.setCodes(std::move(codes));
   if (from.family == PileFamily::Tableau) run.leftTableau = true;
 }
 

@@ -264,10 +264,7 @@ bool isFreePyramidCard(const GameState& g, int card) {
   if (!at || at->family != PileFamily::Tableau) return false;
   const int row = at->index;
   const int slot = g.table.pile(*at).positionOf(card);
-  const auto onlyPlaceholders = [&](int r) {
-    const std::string& codes = g.table.pile(PileId::tableau(r)).codes();
-    return std::all_of(codes.begin(), codes.end(), [](char c) { return c == '0'; });
-  };
+  const auto onlyPlaceholders = [&](int r) { return g.table.pile(PileId::tableau(r)).onlyPlaceholders(); };
   bool rowsBelowCleared = true;
   for (int r = row + 1; r < g.tableauCount(); ++r) rowsBelowCleared = rowsBelowCleared && onlyPlaceholders(r);
   if (rowsBelowCleared) return true;

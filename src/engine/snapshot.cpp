@@ -14,7 +14,7 @@ std::string pileLine(const TableState& table, PileId id) {
       line += "0000";
       continue;
     }
-    line += p.codes().substr(static_cast<std::size_t>(i) * 3, 3);
+    line += cardCodeText(code);
     line += table.cards.faceFlag(code);
   }
   return line;

@@ -35,7 +35,7 @@ struct ExecutorFixture : ::testing::Test {
     stockPress(g, ev);
     if (g.drag.redealArmed) executeMove(g, ev, 0, MoveAction::to(ActionKind::StockToWaste));
   }
-  const std::string& codes(PileId id) { return g.table.pile(id).codes(); }
+  std::string codes(PileId id) { return g.table.pile(id).codes(); }
 };
 
 TEST_F(ExecutorFixture, StockPressTurnsCardsFaceUpOntoTheWaste) {

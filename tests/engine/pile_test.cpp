@@ -30,6 +30,39 @@ TEST(Pile, TakeTopRemovesFromTheTop) {
   EXPECT_EQ(p.takeTop(1), "");
 }
 
+// The text form is what saved games and the history hold; it must come back
+// exactly, the placeholder 0 and the second pack's 104 included.
+TEST(Pile, TextFormRoundTripsAndCellEditsKeepTheRest) {
+  Pile p("000104052013");
+  EXPECT_EQ(p.codes(), "000104052013");
+  EXPECT_EQ(p.size(), 4);
+  EXPECT_EQ(p.cardAt(1), 104);
+  EXPECT_EQ(p.positionOf(0), 0);
+  p.replaceAt(2, 0);
+  EXPECT_EQ(p.codes(), "000104000013");
+  p.eraseAt(1, 2);
+  EXPECT_EQ(p.codes(), "000013");
+  p.eraseAt(5, 1);  // past the top: nothing
+  EXPECT_EQ(p.codes(), "000013");
+  const Pile top = p.splitTop(1);
+  EXPECT_EQ(top.codes(), "013");
+  EXPECT_TRUE(p.onlyPlaceholders());
+  p.appendPile(top);
+  EXPECT_FALSE(p.onlyPlaceholders());
+  EXPECT_EQ(p, Pile("000013"));
+}
+
+TEST(Pile, TextThatIsNoCardReadsAsMinusOneAndAPartialGroupIsDropped) {
+  Pile p("0a1999005");
+  EXPECT_EQ(p.size(), 3);
+  EXPECT_EQ(p.cardAt(0), -1);
+  EXPECT_EQ(p.cardAt(1), -1) << "999 is no card and fits no byte";
+  EXPECT_EQ(p.cardAt(2), 5);
+  EXPECT_EQ(p.positionOf(-1), -1);
+  p.setCodes("00100");
+  EXPECT_EQ(p.codes(), "001");
+}
+
 TEST(PileNames, MapToFamilyAndIndex) {
   EXPECT_EQ(pileFromName("Fila12"), PileId::tableau(11));
   EXPECT_EQ(pileFromName("Appogg8"), PileId::reserve(7));

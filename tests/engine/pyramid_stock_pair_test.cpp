@@ -29,7 +29,7 @@ struct PyramidStockFixture : ::testing::Test {
     g.table.appendCard(PileId::stock(), 12, true);     // QH
     g.inProgress = true;
   }
-  const std::string& codes(PileId id) { return g.table.pile(id).codes(); }
+  std::string codes(PileId id) { return g.table.pile(id).codes(); }
 };
 
 TEST_F(PyramidStockFixture, TheStocksCardCompletingAPairIsRemovedWithIt) {
