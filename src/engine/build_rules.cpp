@@ -1,6 +1,6 @@
 #include "engine/build_rules.h"
 
-#include <algorithm>
+#include <array>
 
 #include "engine/build_context.h"
 
@@ -8,13 +8,24 @@ namespace kes {
 
 namespace {
 
+// The codes the rule tables may use; a code outside has no rule of its own.
+constexpr int kRuleCodes = 256;
+
+// The rule of each code, looked up once: every move judged asks for it.
+const std::array<BuildRuleFn, kRuleCodes>& rulesByCode() {
+  static const std::array<BuildRuleFn, kRuleCodes> table = [] {
+    std::array<BuildRuleFn, kRuleCodes> byCode{};
+    // Written last, the card rules win where both tables name a code.
+    for (const std::span<const BuildRule> rules : {tableBuildRules(), cardBuildRules()})
+      for (const BuildRule& r : rules)
+        if (r.code >= 0 && r.code < kRuleCodes) byCode[static_cast<std::size_t>(r.code)] = r.decide;
+    return byCode;
+  }();
+  return table;
+}
+
 BuildRuleFn ownRuleOf(int code) {
-  for (const std::span<const BuildRule> rules : {cardBuildRules(), tableBuildRules()}) {
-    const auto rule =
-        std::find_if(rules.begin(), rules.end(), [code](const BuildRule& r) { return r.code == code; });
-    if (rule != rules.end()) return rule->decide;
-  }
-  return nullptr;
+  return code >= 0 && code < kRuleCodes ? rulesByCode()[static_cast<std::size_t>(code)] : nullptr;
 }
 
 }  // namespace

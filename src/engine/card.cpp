@@ -2,27 +2,6 @@
 
 namespace kes {
 
-namespace {
-int withinPack(int code) { return code > kCardsPerPack ? code - kCardsPerPack : code; }
-}  // namespace
-
-int suitIndex(int code) {
-  const int c = withinPack(code);
-  if (c < 1 || c > kCardsPerPack) return -1;
-  return (c - 1) / kRanksPerSuit;
-}
-
-int cardRank(int code) {
-  const int c = withinPack(code);
-  if (c < 1 || c > kCardsPerPack) return -1;
-  return (c - 1) % kRanksPerSuit + 1;
-}
-
-bool isRed(int code) {
-  const int suit = suitIndex(code);
-  return suit == 0 || suit == 1;
-}
-
 bool isCourtCard(int code) { return cardRank(code) >= 11; }
 
 int rankBelow(int rank) { return rank == 1 ? kRanksPerSuit : rank - 1; }

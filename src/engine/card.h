@@ -13,11 +13,23 @@ inline constexpr int kRanksPerSuit = 13;
 
 enum class Suit { Hearts = 0, Diamonds = 1, Clubs = 2, Spades = 3 };
 
+// The same card of the first pack; inline, as the rules ask for suits and
+// ranks at every move they judge.
+constexpr int withinPack(int code) { return code > kCardsPerPack ? code - kCardsPerPack : code; }
 // 0 hearts .. 3 spades; -1 for a value that is no card.
-int suitIndex(int code);
+constexpr int suitIndex(int code) {
+  const int c = withinPack(code);
+  return c < 1 || c > kCardsPerPack ? -1 : (c - 1) / kRanksPerSuit;
+}
 // 1 ace .. 13 king; -1 for a value that is no card.
-int cardRank(int code);
-bool isRed(int code);
+constexpr int cardRank(int code) {
+  const int c = withinPack(code);
+  return c < 1 || c > kCardsPerPack ? -1 : (c - 1) % kRanksPerSuit + 1;
+}
+constexpr bool isRed(int code) {
+  const int suit = suitIndex(code);
+  return suit == 0 || suit == 1;
+}
 bool isCourtCard(int code);
 // Ranks wrap: below the ace is the king, above the king the ace.
 int rankBelow(int rank);

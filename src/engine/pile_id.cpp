@@ -28,21 +28,6 @@ std::optional<int> plainNumber(std::string_view digits) {
 
 }  // namespace
 
-int PileId::ordinal() const {
-  int base = 0;
-  for (int f = 0; f < static_cast<int>(family); ++f) base += kFamilySizes[static_cast<std::size_t>(f)];
-  return base + index;
-}
-
-PileId PileId::fromOrdinal(int ordinal) {
-  int f = 0;
-  while (f < 3 && ordinal >= kFamilySizes[static_cast<std::size_t>(f)]) {
-    ordinal -= kFamilySizes[static_cast<std::size_t>(f)];
-    ++f;
-  }
-  return {static_cast<PileFamily>(f), ordinal};
-}
-
 std::string pileName(PileId id) {
   if (id.family == PileFamily::Stock) return kStockNames.at(static_cast<std::size_t>(id.index));
   for (const auto& n : kNumbered)

@@ -34,9 +34,21 @@ struct PileId {
   static constexpr PileId tableau(int i) { return {PileFamily::Tableau, i}; }
   static constexpr PileId reserve(int i) { return {PileFamily::Reserve, i}; }
 
-  // Position 0..52 in snapshot order.
-  int ordinal() const;
-  static PileId fromOrdinal(int ordinal);
+  // Position 0..52 in snapshot order. Inline: every look-up of a pile on
+  // the table goes through them.
+  constexpr int ordinal() const {
+    int base = 0;
+    for (int f = 0; f < static_cast<int>(family); ++f) base += kFamilySizes[static_cast<std::size_t>(f)];
+    return base + index;
+  }
+  static constexpr PileId fromOrdinal(int ordinal) {
+    int f = 0;
+    while (f < 3 && ordinal >= kFamilySizes[static_cast<std::size_t>(f)]) {
+      ordinal -= kFamilySizes[static_cast<std::size_t>(f)];
+      ++f;
+    }
+    return {static_cast<PileFamily>(f), ordinal};
+  }
 };
 
 // "Mazzo", "Mazzo_Vis", "Mazzo_Waste", "Dest1".."Dest16", "Fila1".."Fila26",
