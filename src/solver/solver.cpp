@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdlib>
 #include <deque>
+#include <limits>
 
 #include "engine/card.h"
 #include "move_generator.h"
@@ -37,10 +38,9 @@ std::vector<SolverMove> pathOf(const std::deque<Frame>& stack) {
 }
 
 // Each search after the first may meet three times as many positions as the
-// one before. Doubling won as many deals but
-// proved fewer losses in the same time: only a search that runs to its end
-// proves a loss, and with doubling the capped searches before it cost as
-// many positions as its cap.
+// one before. Doubling won as many deals but proved fewer losses in the same
+// time: only a search that runs to its end proves a loss, and with doubling
+// the capped searches before it cost as many positions as its cap.
 constexpr std::int64_t kRunGrowth = 3;
 // How far the later searches' orders stray from the score: up to a few of
 // the smallest differences the score makes.
@@ -51,6 +51,12 @@ std::uint32_t mixBits(std::uint64_t x) {
   x = (x ^ (x >> 30)) * 0xbf58476d1ce4e5b9ULL;
   x = (x ^ (x >> 27)) * 0x94d049bb133111ebULL;
   return static_cast<std::uint32_t>(x ^ (x >> 31));
+}
+
+// The next search's cap; 0 (no cap) once it would pass what any budget
+// allows.
+std::int64_t nextCap(std::int64_t cap) {
+  return cap > std::numeric_limits<std::int64_t>::max() / kRunGrowth ? 0 : cap * kRunGrowth;
 }
 
 // A fixed, seeded nudge to a move's score at one depth of the path.
@@ -70,7 +76,7 @@ int orderNoise(std::uint32_t seed, std::size_t depth, const SolverMove& move) {
 // whole budget in one order and nothing in another. Any search that runs to
 // its end without being capped has seen every position, so a loss is still
 // proved only by a complete search; the searches before the last cost at
-// most half the positions of the last.
+// most half the last one's cap.
 class Search {
  public:
   Search(Position& position, const SolveOptions& options)
@@ -207,7 +213,7 @@ SolveResult Search::run() {
   fillScoreTable(position_.state(), table_);
   bestScore_ = tableScore(table_);
   std::string reason;
-  for (std::int64_t cap = options_.firstSearchCap;; cap *= kRunGrowth, ++seed_) {
+  for (std::int64_t cap = options_.firstSearchCap;; cap = nextCap(cap), ++seed_) {
     limits_.forget();
     limits_.capRun(cap);
     switch (searchOnce(reason)) {
