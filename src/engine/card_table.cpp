@@ -15,17 +15,14 @@ std::string rankWord(int rank) {
   return word.size() == 1 ? "0" + word : word;
 }
 
-CardTable::CardTable() {
-  for (int code = 1; code <= kMaxCards; ++code) {
-    std::string name = std::string(suitWord(suitIndex(code))) + "_" + rankWord(cardRank(code));
-    name.resize(15, ' ');
-    entries_[static_cast<std::size_t>(code - 1)] =
-        name + static_cast<char>('1' + suitIndex(code)) + cardCodeText(code) + '1';
-  }
+CardTable::CardTable() { setAllFaceUp(); }
+
+std::string CardTable::entry(int code) const {
+  std::string name = std::string(suitWord(suitIndex(code))) + "_" + rankWord(cardRank(code));
+  name.resize(15, ' ');
+  return name + static_cast<char>('1' + suitIndex(code)) + cardCodeText(code) + faceFlag(code);
 }
 
-void CardTable::setAllFaceUp() {
-  for (auto& e : entries_) e[kFaceFlagIndex] = '1';
-}
+void CardTable::setAllFaceUp() { faceUp_.fill(1); }
 
 }  // namespace kes

@@ -5,9 +5,11 @@
 
 namespace kes {
 
-// The one place where a card's face state is held: 104 entries of 20
-// characters (name, suit digit, code, face flag), built in code order with
-// every card face up. Only the face flag ever changes.
+// The one place where a card's face state is held. Each card has an entry
+// of 20 characters (name, suit digit, code, face flag), every card face up
+// at first; only the face flag ever changes, so only the flags are stored
+// and an entry is spelt out when asked for (a table is copied with every
+// saved position).
 class CardTable {
  public:
   static constexpr std::size_t kEntryLength = 20;
@@ -16,15 +18,16 @@ class CardTable {
   CardTable();
 
   // Entry of card code 1..104.
-  const std::string& entry(int code) const { return entries_.at(static_cast<std::size_t>(code - 1)); }
-  bool isFaceUp(int code) const { return entry(code)[kFaceFlagIndex] == '1'; }
-  char faceFlag(int code) const { return entry(code)[kFaceFlagIndex]; }
-  void setFaceUp(int code, bool up) { mutableEntry(code)[kFaceFlagIndex] = up ? '1' : '0'; }
+  std::string entry(int code) const;
+  bool isFaceUp(int code) const { return faceUp_.at(static_cast<std::size_t>(code - 1)) != 0; }
+  char faceFlag(int code) const { return isFaceUp(code) ? '1' : '0'; }
+  void setFaceUp(int code, bool up) { faceUp_.at(static_cast<std::size_t>(code - 1)) = up ? 1 : 0; }
   void setAllFaceUp();
 
+  bool operator==(const CardTable&) const = default;
+
  private:
-  std::string& mutableEntry(int code) { return entries_.at(static_cast<std::size_t>(code - 1)); }
-  std::array<std::string, 104> entries_;
+  std::array<unsigned char, 104> faceUp_;
 };
 
 // "CUORI", "QUADR", "FIORI", "PICCH" for suit index 0..3.

@@ -9,7 +9,12 @@ Snapshot History::snapshotOf(const TableState& table) const {
 }
 
 void History::pushUndo(const TableState& table) {
-  undo.snapshots.push_back(tablesKept ? snapshotOf(table) : Snapshot{});
+  // Without tables (the solver's games) the step still counts, but an empty
+  // table is built in place rather than moved in.
+  if (tablesKept)
+    undo.snapshots.push_back(snapshotOf(table));
+  else
+    undo.snapshots.emplace_back();
   undo.log.appendEmpty();
   undoJustUsed = false;
 }

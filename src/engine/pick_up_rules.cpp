@@ -48,11 +48,11 @@ PickUp liftFromTableau(const GameState& state, int card, int i) {
   const bool faceUp = state.table.isFaceUp(card);
   if (pile.top() == card) {
     if (!faceUp) return single(PickUpOutcome::TurnFaceUp, card);
-    const RunLengthCheck length = checkRunLength(state, card, false);
+    const RunLengthCheck length = checkRunLengthIn(state, PileId::tableau(i), card, false);
     return length.allowed ? PickUp{PickUpOutcome::Lift, card, length.runTop} : refuse();
   }
   if (isValidRun(state, card, i)) {
-    const RunLengthCheck length = checkRunLength(state, card, false);
+    const RunLengthCheck length = checkRunLengthIn(state, PileId::tableau(i), card, false);
     return faceUp && length.allowed ? PickUp{PickUpOutcome::LiftRun, card, length.runTop} : refuse();
   }
   // In the grid any face-up card may be taken out of a broken run alone.
@@ -120,6 +120,16 @@ PickUp canPickUp(const GameState& state, int card, PileId pile, PressButton butt
     case PileFamily::Reserve: return pressOnReserve(state, card, pile.index);
   }
   return refuse();
+}
+
+bool refusedForBrokenRun(const GameState& state, int card, PileId pile) {
+  if (pile.family != PileFamily::Tableau || state.params[Param::PairingGame] != 0) return false;
+  const int family = state.family();
+  // These families judge a tableau press without looking at runs.
+  if (playsOntoSecondWaste(family) || family == Family::Pyramid || family == Family::PairsFourteen) return false;
+  if (state.params[Param::TableauFanning] == kGridLayout) return false;
+  const Pile& cards = state.table.pile(pile);
+  return card >= 1 && cards.top() != card && cards.contains(card) && !isValidRun(state, card, pile.index);
 }
 
 PickUp canPickUp(const GameState& state, int card, std::string_view pileName, PressButton button) {

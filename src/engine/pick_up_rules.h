@@ -33,4 +33,10 @@ PickUp canPickUp(const GameState& state, int card, PileId pile, PressButton butt
 // A press outside every pile is ignored.
 PickUp canPickUp(const GameState& state, int card, std::string_view pileName, PressButton button);
 
+// Whether a left press on `card`, which lies under the top of tableau pile
+// `pile`, is refused because the cards on it are no run; a press on any card
+// under it is then refused too, since its run holds the same broken pair.
+// Lets a caller that asks about every card of a pile stop early.
+bool refusedForBrokenRun(const GameState& state, int card, PileId pile);
+
 }  // namespace kes

@@ -58,11 +58,11 @@ bool withinDoublingLimit(const GameState& state, int cards, bool destinationIsEm
 
 bool withinLimit(const GameState& state, int cards, int bottomCard, bool destinationIsEmptyTableau, int destinationPile) {
   const int mode = state.params[Param::RunLimitMode];
+  if (mode == kRunLimitUnlimited) return true;
+  if (mode == kRunLimitKingHeaded) return cards == 1 || cardRank(bottomCard) == kKing;
   const int f = emptyPiles(state, PileFamily::Tableau, state.tableauCount());
   const int c = emptyPiles(state, PileFamily::Reserve, state.reserveCount());
   switch (mode) {
-    case kRunLimitUnlimited: return true;
-    case kRunLimitKingHeaded: return cards == 1 || cardRank(bottomCard) == kKing;
     case kRunLimitCellsAndSpaces:
       if (f == 0) return cards <= c + 1;
       return cards <= (destinationIsEmptyTableau ? c + f : c + f + 1);
@@ -105,6 +105,13 @@ RunLengthCheck checkRunLength(const GameState& state, int card, bool destination
   const Pile& pile = state.table.pile(*where);
   const int cards = pile.size() - pile.positionOf(card);
   return {withinLimit(state, cards, card, destinationIsEmptyTableau, destinationPile), pile.top()};
+}
+
+RunLengthCheck checkRunLengthIn(const GameState& state, PileId pile, int card, bool destinationIsEmptyTableau) {
+  const Pile& cards = state.table.pile(pile);
+  const int position = card >= 1 ? cards.positionOf(card) : -1;
+  if (position < 0) return {};
+  return {withinLimit(state, cards.size() - position, card, destinationIsEmptyTableau, -1), cards.top()};
 }
 
 bool runLengthAllowed(GameState& state, int card, bool destinationIsEmptyTableau) {

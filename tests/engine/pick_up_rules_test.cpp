@@ -76,6 +76,29 @@ TEST(PickUp, GridLiftsACardOutOfABrokenRun) {
   EXPECT_EQ(p.runTop, C(7));
 }
 
+// A caller asking about every card of a pile from the top down may stop at
+// a card refused for a broken run: every card under it is refused too.
+TEST(PickUp, BrokenRunRefusesEveryCardUnderIt) {
+  RulesTable t = alternating();
+  t.pile(T0, {H(3), S(4), D(2), C(7), H(6), S(5)});
+  EXPECT_FALSE(refusedForBrokenRun(*t, S(5), T0)) << "the top card is lifted alone";
+  EXPECT_FALSE(refusedForBrokenRun(*t, C(7), T0)) << "a valid run";
+  ASSERT_TRUE(refusedForBrokenRun(*t, D(2), T0));
+  for (int card : {D(2), S(4), H(3)}) {
+    EXPECT_EQ(left(t, card, T0).outcome, O::Refuse) << card;
+    EXPECT_TRUE(refusedForBrokenRun(*t, card, T0)) << card;
+  }
+  EXPECT_FALSE(refusedForBrokenRun(*t, S(5), T1)) << "a card not in the pile";
+
+  t.set(Param::RunLimitMode, 2).fillTableauAndReserves().pile(T0, {S(10), H(9), S(8)});
+  EXPECT_EQ(left(t, S(10), T0).outcome, O::Refuse);
+  EXPECT_FALSE(refusedForBrokenRun(*t, S(10), T0)) << "a run too long is no broken run";
+  t.set(Param::RunLimitMode, -1).set(Param::TableauFanning, 8).pile(T0, {D(2), C(7), S(8)});
+  EXPECT_FALSE(refusedForBrokenRun(*t, D(2), T0)) << "the grid lifts a card out of a broken run";
+  t.set(Param::TableauFanning, 0).set(Param::PairingGame, 1);
+  EXPECT_FALSE(refusedForBrokenRun(*t, D(2), T0)) << "the pairing games select";
+}
+
 TEST(PickUp, StockWasteAndRedeal) {
   RulesTable t;
   t.pile(PileId::stock(), {C(3)}).pile(PileId::waste(), {H(4), H(5)});
