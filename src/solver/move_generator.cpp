@@ -20,15 +20,21 @@ bool isPressAction(PickUpOutcome o) {
   return o == PickUpOutcome::TurnFaceUp || o == PickUpOutcome::PairingSelection || o == PickUpOutcome::SendToWaste;
 }
 
-void addDrops(GameState& g, const PickUp& pickUp, int card, PileId from, std::vector<SolverMove>& moves) {
+// The piles on the table, each a place a card might be dropped on.
+std::vector<PileId> pilesOnTable(const GameState& g) {
+  std::vector<PileId> piles;
+  for (int o = 0; o < kPileCount; ++o)
+    if (g.onTable(PileId::fromOrdinal(o))) piles.push_back(PileId::fromOrdinal(o));
+  return piles;
+}
+
+void addDrops(GameState& g, const std::vector<PileId>& targets, const PickUp& pickUp, int card, PileId from,
+              std::vector<SolverMove>& moves) {
   g.drag.draggedCard = pickUp.card;
   g.drag.draggedRunTop = pickUp.runTop;
   g.drag.singleCardHeld = pickUp.outcome == PickUpOutcome::Lift;
-  for (int o = 0; o < kPileCount; ++o) {
-    const PileId target = PileId::fromOrdinal(o);
-    if (target == from || !g.onTable(target)) continue;
-    if (canDropOn(g, target, pickUp.card)) moves.push_back({MoveKind::Drag, card, target});
-  }
+  for (const PileId target : targets)
+    if (target != from && canDropOn(g, target, pickUp.card)) moves.push_back({MoveKind::Drag, card, target});
   releaseHeld(g);
 }
 
@@ -91,6 +97,7 @@ bool backAtStart(const GameState& g, const GameState& start) {
 void addStockPlays(Position& position, std::vector<SolverMove>& moves) {
   if (!stockFeedsWaste(position.mutableState())) return;
   const Position::Saved start = position.save();
+  const std::vector<PileId> targets = pilesOnTable(start.game);
   const int turn = pressesForOneTurn(position.state());
   for (int k = 1; k <= turn; ++k) {
     if (!position.pressStock() || position.over() || backAtStart(position.state(), start.game)) break;
@@ -101,7 +108,7 @@ void addStockPlays(Position& position, std::vector<SolverMove>& moves) {
     const PickUp pickUp = canPickUp(g, card, PileId::waste(), PressButton::Left);
     if (!isLift(pickUp.outcome)) continue;
     std::vector<SolverMove> drops;
-    addDrops(g, pickUp, card, PileId::waste(), drops);
+    addDrops(g, targets, pickUp, card, PileId::waste(), drops);
     for (SolverMove& drop : withoutTwinDrops(g, drops)) {
       drop.presses = k;
       moves.push_back(drop);
@@ -120,22 +127,29 @@ void addStockPlays(Position& position, std::vector<SolverMove>& moves) {
 std::vector<SolverMove> candidateMoves(GameState& g) {
   std::vector<SolverMove> moves;
   if (!g.inProgress) return moves;
+  const std::vector<PileId> targets = pilesOnTable(g);
   // Foundations first: the order is the search's tie-break.
-  for (int o = 0; o < kPileCount; ++o) {
-    const PileId id = PileId::fromOrdinal(o);
-    if (!g.onTable(id) || id == PileId::stock()) continue;
+  for (const PileId id : targets) {
+    if (id == PileId::stock()) continue;
     if (g.history.foundationOneIsSelection && id == PileId::foundation(0)) continue;
     const Pile& pile = g.table.pile(id);
-    for (int i = pile.size() - 1; i >= 0; --i) {
+    // A press anywhere on a foundation is a press on its top card, except
+    // in the pairing games, which select the card pressed.
+    const int lowest = id.family == PileFamily::Foundation && g.params[Param::PairingGame] == 0
+                           ? std::max(pile.size() - 1, 0)
+                           : 0;
+    for (int i = pile.size() - 1; i >= lowest; --i) {
       const int card = pile.cardAt(i);
       const PickUp pickUp = canPickUp(g, card, id, PressButton::Left);
       // A press anywhere on a squared pile lifts its top card: that move is
       // the top card's own, not one more for every card under it.
       if (isLift(pickUp.outcome) && pickUp.card != card) continue;
       if (isLift(pickUp.outcome))
-        addDrops(g, pickUp, card, id, moves);
+        addDrops(g, targets, pickUp, card, id, moves);
       else if (isPressAction(pickUp.outcome))
         moves.push_back({MoveKind::Click, card, {}});
+      else if (refusedForBrokenRun(g, card, id))
+        break;
     }
   }
   if (g.onTable(PileId::stock())) {
@@ -144,7 +158,8 @@ std::vector<SolverMove> candidateMoves(GameState& g) {
     if (pickUp.outcome == PickUpOutcome::StockPress || pickUp.outcome == PickUpOutcome::PairingSelection)
       moves.push_back({MoveKind::Stock, 0, {}});
     // A stock whose cards are lifted one by one (placing games).
-    if (stock.top() >= 1 && isLift(pickUp.outcome)) addDrops(g, pickUp, stock.top(), PileId::stock(), moves);
+    if (stock.top() >= 1 && isLift(pickUp.outcome))
+      addDrops(g, targets, pickUp, stock.top(), PileId::stock(), moves);
   }
   return moves;
 }

@@ -4,7 +4,11 @@
 #include "engine/card.h"
 #include "engine/game_family.h"
 
+#include <algorithm>
+#include <tuple>
 #include <vector>
+
+#include "state_key.h"
 
 namespace kes::solver {
 
@@ -55,11 +59,27 @@ std::vector<int> cardsInPlay(const GameState& g) {
   return cards;
 }
 
+// The tableau piles whose build rules differ: a plain rule on the same
+// terms judges a card alike on every pile, so one such pile stands for all.
+std::vector<int> distinctBuildPiles(const GameParams& p) {
+  std::vector<int> piles;
+  const auto terms = [&p](int i) {
+    return std::tuple(p[Param::tableauBuildRule(i)], p[Param::tableauDirection(i)], p[Param::tableauEmptyBase(i)]);
+  };
+  for (int i = 0; i < p[Param::TableauCount]; ++i) {
+    const bool same = plainTableauRule(p[Param::tableauBuildRule(i)]) &&
+                      std::any_of(piles.begin(), piles.end(), [&](int j) { return terms(j) == terms(i); });
+    if (!same) piles.push_back(i);
+  }
+  return piles;
+}
+
 bool someCardBuildsOn(const GameState& g, int card) {
   const GameParams& p = g.params;
+  const std::vector<int> piles = distinctBuildPiles(p);
   for (int x : cardsInPlay(g)) {
     if (x == card) continue;
-    for (int i = 0; i < g.tableauCount(); ++i) {
+    for (const int i : piles) {
       BuildQuery q;
       q.target = card;
       q.moving = x;

@@ -16,13 +16,21 @@ constexpr int kTableauMoveWindow = 20;
 }  // namespace
 
 void compactHistory(GameState& g) {
+  std::vector<Snapshot>& snapshots = g.history.undo.snapshots;
+  // Once the tables are no longer kept every snapshot pushed is empty, and
+  // dropping the ones after the first frees nothing.
+  if (g.history.tablesKept || snapshots.empty())
+    snapshots.assign(1, Snapshot{});
+  else
+    snapshots.resize(1);
   g.history.tablesKept = false;
   int tableauMoves = g.history.undo.log.countOf(kCodeTableauMove);
   if (tableauMoves >= 2 * kTableauMoveWindow) tableauMoves = kTableauMoveWindow + tableauMoves % kTableauMoveWindow;
   std::string element;
+  element.reserve(static_cast<std::size_t>(tableauMoves) * 3 + 1);
   for (int i = 0; i < tableauMoves; ++i) element += "001";
-  g.history.undo.snapshots.assign(1, Snapshot{});
-  g.history.undo.log = MoveLog(element + ",");
+  element += ',';
+  g.history.undo.log = MoveLog(std::move(element));
   g.history.redo.clear();
 }
 
@@ -107,12 +115,13 @@ bool Position::pressStock() {
   return shape() != before;
 }
 
-// The presses, each of which must change the table, then the drag; on a
+// The presses, each of which must change the stock or the waste (the only
+// piles a press of these plays touches), then the drag; on a
 // refusal the position is put back as it was.
 bool Position::applyAfterPresses(const SolverMove& move) {
   const Saved before = save();
   for (int i = 0; i < move.presses; ++i)
-    if (!apply(SolverMove{}) || over()) {
+    if (!pressStock() || over()) {
       restore(before);
       return false;
     }

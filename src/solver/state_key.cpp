@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <string_view>
 #include <vector>
 
 #include "engine/game_family.h"
@@ -83,9 +84,26 @@ int tableauMovesRead(const GameState& g) {
   return read;
 }
 
+// A pile's cards in the scratch text, for sorting piles that are alike.
+struct PileSpan {
+  std::size_t start;
+  std::size_t length;
+};
+
+void appendSorted(std::string& key, const std::string& scratch, std::vector<PileSpan>& spans) {
+  const auto text = [&scratch](const PileSpan& s) { return std::string_view(scratch).substr(s.start, s.length); };
+  std::sort(spans.begin(), spans.end(), [&text](const PileSpan& a, const PileSpan& b) { return text(a) < text(b); });
+  for (const PileSpan& s : spans) key += text(s);
+}
+
 std::string exactPart(const GameState& g, bool sortTableau, bool sortReserves) {
   std::string key;
-  std::vector<std::string> tableau, reserves;
+  // Kept from one key to the next: a search builds one key per position.
+  thread_local std::string scratch;
+  thread_local std::vector<PileSpan> tableau, reserves;
+  scratch.clear();
+  tableau.clear();
+  reserves.clear();
   for (int o = 0; o < kPileCount; ++o) {
     const PileId id = PileId::fromOrdinal(o);
     // The pairing games hold the selection in the first foundation, which
@@ -98,14 +116,12 @@ std::string exactPart(const GameState& g, bool sortTableau, bool sortReserves) {
       appendPile(key, g.table, id);
       continue;
     }
-    std::string pile;
-    appendPile(pile, g.table, id);
-    (id.family == PileFamily::Tableau ? tableau : reserves).push_back(std::move(pile));
+    const std::size_t start = scratch.size();
+    appendPile(scratch, g.table, id);
+    (id.family == PileFamily::Tableau ? tableau : reserves).push_back({start, scratch.size() - start});
   }
-  std::sort(tableau.begin(), tableau.end());
-  std::sort(reserves.begin(), reserves.end());
-  for (const std::string& s : tableau) key += s;
-  for (const std::string& s : reserves) key += s;
+  appendSorted(key, scratch, tableau);
+  appendSorted(key, scratch, reserves);
   // The pass counts only against a limit; the deals made only by their
   // parity (which waste a stock press fills) and modulo 13 (the rank called
   // in the counting games); the score only where it decides the win.
@@ -129,12 +145,15 @@ bool stockDealsToPiles(const GameParams& p) {
   return false;
 }
 
+bool plainTableauRule(int code) {
+  return std::find(kPlainTableauRules.begin(), kPlainTableauRules.end(), code) != kPlainTableauRules.end();
+}
+
 bool tableauInterchangeable(const GameState& g) {
   if (!noPlaceDependentDealing(g)) return false;
   const GameParams& p = g.params;
   const int n = g.tableauCount();
-  const int rule = p[Param::tableauBuildRule(0)];
-  if (std::find(kPlainTableauRules.begin(), kPlainTableauRules.end(), rule) == kPlainTableauRules.end()) return false;
+  if (!plainTableauRule(p[Param::tableauBuildRule(0)])) return false;
   return allEqual(n, [&](int i) { return p[Param::tableauBuildRule(i)]; }) &&
          allEqual(n, [&](int i) { return p[Param::tableauDirection(i)]; }) &&
          allEqual(n, [&](int i) { return p[Param::tableauEmptyBase(i)]; }) &&
@@ -154,8 +173,7 @@ bool reservesInterchangeable(const GameState& g) {
 bool emptyFoundationsInterchangeable(const GameState& g) {
   const GameParams& p = g.params;
   if (g.family() != Family::Standard || p[Param::FoundationBaseFromDeal] != 0) return false;
-  const int rule = p[Param::tableauBuildRule(0)];
-  if (std::find(kPlainTableauRules.begin(), kPlainTableauRules.end(), rule) == kPlainTableauRules.end()) return false;
+  if (!plainTableauRule(p[Param::tableauBuildRule(0)])) return false;
   const int n = g.foundationCount();
   return allEqual(n, [&](int i) { return p[Param::foundationBase(i)]; }) &&
          allEqual(n, [&](int i) { return p[Param::foundationDirection(i)]; }) &&

@@ -22,6 +22,10 @@ std::string canonicalKey(const GameState& game);
 // every pile, a deal to the reserves, or a fill of the empty piles.
 bool stockDealsToPiles(const GameParams& params);
 
+// Whether a tableau build rule judges a card by its own rank and suit and
+// the target's alone, not by the pile's place or where the card comes from.
+bool plainTableauRule(int code);
+
 bool tableauInterchangeable(const GameState& game);
 bool reservesInterchangeable(const GameState& game);
 // Whether the empty foundations are alike: a card that starts one may start
