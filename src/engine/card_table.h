@@ -24,8 +24,6 @@ class CardTable {
   void setFaceUp(int code, bool up) { faceUp_.at(static_cast<std::size_t>(code - 1)) = up ? 1 : 0; }
   void setAllFaceUp();
 
-  bool operator==(const CardTable&) const = default;
-
  private:
   std::array<unsigned char, 104> faceUp_;
 };

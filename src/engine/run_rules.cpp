@@ -102,16 +102,15 @@ bool isValidRun(const GameState& state, int card, int tableauIndex) {
 RunLengthCheck checkRunLength(const GameState& state, int card, bool destinationIsEmptyTableau, int destinationPile) {
   const auto where = card >= 1 ? state.table.locate(card) : std::nullopt;
   if (!where) return {};
-  const Pile& pile = state.table.pile(*where);
-  const int cards = pile.size() - pile.positionOf(card);
-  return {withinLimit(state, cards, card, destinationIsEmptyTableau, destinationPile), pile.top()};
+  return checkRunLengthIn(state, *where, card, destinationIsEmptyTableau, destinationPile);
 }
 
-RunLengthCheck checkRunLengthIn(const GameState& state, PileId pile, int card, bool destinationIsEmptyTableau) {
+RunLengthCheck checkRunLengthIn(const GameState& state, PileId pile, int card, bool destinationIsEmptyTableau,
+                                int destinationPile) {
   const Pile& cards = state.table.pile(pile);
   const int position = card >= 1 ? cards.positionOf(card) : -1;
   if (position < 0) return {};
-  return {withinLimit(state, cards.size() - position, card, destinationIsEmptyTableau, -1), cards.top()};
+  return {withinLimit(state, cards.size() - position, card, destinationIsEmptyTableau, destinationPile), cards.top()};
 }
 
 bool runLengthAllowed(GameState& state, int card, bool destinationIsEmptyTableau) {

@@ -21,7 +21,8 @@ struct RunLengthCheck {
 RunLengthCheck checkRunLength(const GameState& state, int card, bool destinationIsEmptyTableau, int destinationPile = -1);
 
 // The same for a card known to lie in `pile`, without looking for it.
-RunLengthCheck checkRunLengthIn(const GameState& state, PileId pile, int card, bool destinationIsEmptyTableau);
+RunLengthCheck checkRunLengthIn(const GameState& state, PileId pile, int card, bool destinationIsEmptyTableau,
+                                int destinationPile = -1);
 
 // The same, recording the run's top card as the dragged run top.
 bool runLengthAllowed(GameState& state, int card, bool destinationIsEmptyTableau);
