@@ -37,14 +37,19 @@ std::vector<SolverMove> pathOf(const std::deque<Frame>& stack) {
   return path;
 }
 
-// Each search after the first may meet three times as many positions as the
-// one before. Doubling won as many deals but proved fewer losses in the same
+// The short searches at the first cap win most deals that one order loses
+// in the subtree of an early mistake; a deal lost in every order pays them
+// once (a few thousand positions) before the growing searches prove it.
+// Each growing search may meet three times as many positions as the one
+// before. Doubling won as many deals but proved fewer losses in the same
 // time: only a search that runs to its end proves a loss, and with doubling
 // the capped searches before it cost as many positions as its cap.
 constexpr std::int64_t kRunGrowth = 3;
-// How far the later searches' orders stray from the score: up to a few of
-// the smallest differences the score makes.
-constexpr std::uint32_t kOrderNoise = 12;
+// How far the later searches' orders stray from the score: up to a card
+// played or an empty pile, so that each short search tries another of the
+// moves the score ranks close together. A quarter as much gave the
+// searches too few different orders to win the hard FreeCell deals.
+constexpr std::uint32_t kOrderNoise = 48;
 
 std::uint32_t mixBits(std::uint64_t x) {
   x += 0x9e3779b97f4a7c15ULL;
@@ -70,13 +75,14 @@ int orderNoise(std::uint32_t seed, std::size_t depth, const SolverMove& move) {
   return static_cast<int>(mixBits(x) % kOrderNoise);
 }
 
-// Searches again and again, each time from scratch with a different order
-// and a cap three times the one before, until one search wins or runs to its
-// end. Depth first search time is heavy tailed: an early mistake can cost a
-// whole budget in one order and nothing in another. Any search that runs to
-// its end without being capped has seen every position, so a loss is still
-// proved only by a complete search; the searches before the last cost at
-// most half the last one's cap.
+// Searches again and again, each time from scratch with a different order,
+// a few times with the first cap and then with a cap three times the one
+// before, until one search wins or runs to its end. Depth first search time
+// is heavy tailed: an early mistake can cost a whole budget in one order and
+// nothing in another. Any search that runs to its end without being capped
+// has seen every position, so a loss is still proved only by a complete
+// search; the growing searches before the last cost at most half the last
+// one's cap.
 class Search {
  public:
   Search(Position& position, const SolveOptions& options)
@@ -213,7 +219,9 @@ SolveResult Search::run() {
   fillScoreTable(position_.state(), table_);
   bestScore_ = tableScore(table_);
   std::string reason;
-  for (std::int64_t cap = options_.firstSearchCap;; cap = nextCap(cap), ++seed_) {
+  std::int64_t cap = options_.firstSearchCap;
+  for (int run = 1;; ++run, ++seed_) {
+    if (run > std::max(options_.shortSearches, 1)) cap = nextCap(cap);
     limits_.forget();
     limits_.capRun(cap);
     switch (searchOnce(reason)) {

@@ -27,11 +27,12 @@ struct SolveOptions {
   // Branch on plays of the cards the stock will bring to the waste rather
   // than on single presses (see searchMoves).
   bool stockPlays = true;
-  // The positions the first search may meet before the search starts again
-  // from scratch in another order, each time allowed three times as many,
-  // while no search has won or run to its end (see solver.cpp); 0 searches
-  // once.
+  // The positions the first searches may meet before the search starts
+  // again from scratch in another order; after `shortSearches` of them each
+  // is allowed three times as many as the one before, while no search has
+  // won or run to its end (see solver.cpp); 0 searches once.
   std::int64_t firstSearchCap = 500;
+  int shortSearches = 6;
   // Set by another thread to stop the search at once (it ends `unknown`);
   // the window cancels a search the player's next move made pointless.
   const std::atomic<bool>* cancel = nullptr;
@@ -60,7 +61,8 @@ const char* verdictWord(Verdict verdict);
 // met once (canonical keys in a transposition table), so that a search that
 // runs to its end without a win has seen every position the deal can reach:
 // a loss is declared only then. While no search has won or ended, it starts
-// again from scratch in another fixed order with a larger cap (restarts).
+// again from scratch in another fixed order, soon with a larger cap
+// (restarts).
 // The solver sees every card, the face-down ones included. Deterministic:
 // no clock or address decides an order.
 SolveResult solvePosition(Position& position, const SolveOptions& options);

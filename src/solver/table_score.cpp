@@ -35,8 +35,11 @@ void fillScoreTable(const GameState& g, ScoreTable& table) {
 namespace {
 
 constexpr int kPlayedWeight = 30;
-constexpr int kEmptyTableauWeight = 8;
-constexpr int kEmptyReserveWeight = 4;
+// An empty pile is worth more than the out-of-order card that could be moved
+// into it: otherwise the search fills the free cells and columns first to
+// untangle one pile and is left with nowhere to move anything else.
+constexpr int kEmptyTableauWeight = 12;
+constexpr int kEmptyReserveWeight = 12;
 constexpr int kFaceDownWeight = 10;
 // A card lying above a lower card of its pile must move before that one can:
 // the main measure of how tangled a pile is.

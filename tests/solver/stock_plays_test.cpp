@@ -52,7 +52,8 @@ GameState ending(int game, unsigned seed, int played, int stockCards, int wasteC
   return g;
 }
 
-SolveResult solveEnding(const GameState& g, bool stockPlays, bool safeMoves, std::int64_t firstSearchCap = 20) {
+SolveResult solveEnding(const GameState& g, bool stockPlays, bool safeMoves, std::int64_t firstSearchCap = 20,
+                        int shortSearches = 6) {
   Position position;
   position.setState(g);
   SolveOptions o;
@@ -61,14 +62,17 @@ SolveResult solveEnding(const GameState& g, bool stockPlays, bool safeMoves, std
   o.stockPlays = stockPlays;
   o.safeMoves = safeMoves;
   o.firstSearchCap = firstSearchCap;
+  o.shortSearches = shortSearches;
   return solvePosition(position, o);
 }
 
 // One pass through the stock, one or three cards a press: with nine ranks
 // of every suit played, fourteen cards in the stock and four on the piles,
 // some of these endings are won and some lost, and each is searched to the
-// end in a moment. A single search without restarts agrees too; the others
-// start again after 20 positions, so most endings need several searches.
+// end in a moment. A single search without restarts agrees too, and so do
+// searches whose caps grow from the first; the others start again after 20
+// positions six times before the caps grow, so most endings need several
+// searches.
 TEST(StockPlays, exhaustiveVerdictsAgreeWithSinglePressesAndWithoutSafeMoves) {
   int won = 0, lost = 0, restartedLosses = 0;
   for (int game : {kKlondike, kKlondikeThree}) {
@@ -79,11 +83,13 @@ TEST(StockPlays, exhaustiveVerdictsAgreeWithSinglePressesAndWithoutSafeMoves) {
       const SolveResult presses = solveEnding(g, false, true);
       const SolveResult unsafe = solveEnding(g, true, false);
       const SolveResult once = solveEnding(g, true, true, 0);
+      const SolveResult growing = solveEnding(g, true, true, 20, 1);
       const std::string where = "game " + std::to_string(game) + " seed " + std::to_string(seed) + ": ";
       ASSERT_NE(presses.verdict, Verdict::Unknown) << where << presses.reason;
       EXPECT_EQ(plays.verdict, presses.verdict) << where << plays.reason;
       EXPECT_EQ(unsafe.verdict, presses.verdict) << where << unsafe.reason;
       EXPECT_EQ(once.verdict, presses.verdict) << where << once.reason;
+      EXPECT_EQ(growing.verdict, presses.verdict) << where << growing.reason;
       won += plays.verdict == Verdict::Won;
       lost += plays.verdict == Verdict::Lost;
       // Counted over several searches, a loss was proved after a restart.
