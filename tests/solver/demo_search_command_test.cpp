@@ -15,7 +15,6 @@
 namespace kes::cli {
 namespace {
 
-constexpr int kGolf = 12;
 
 struct SearchRun {
   int status;
@@ -50,13 +49,13 @@ DemoMoves parsed(const std::string& text) {
 }
 
 TEST(DemoSearchCommand, theFirstDealTheDepthFirstPassWinsIsTheDemo) {
-  // Golf's deal 59 resists a small search; 60 falls to it.
-  const SearchRun r = demoSearch({"12", "--deals", "59..60", "--max-states", "20000", "--beam", "0"});
+  // FreeCell's deal 12 resists a small search; 13 falls to it.
+  const SearchRun r = demoSearch({"1", "--deals", "12..13", "--max-states", "2000", "--beam", "0"});
   ASSERT_EQ(r.status, kExitOk) << r.err;
-  EXPECT_NE(r.out.find("a winning line the solver found on deal 0000000000060"), std::string::npos) << r.out;
+  EXPECT_NE(r.out.find("a winning line the solver found on deal 0000000000013"), std::string::npos) << r.out;
   const DemoMoves demo = parsed(r.out);
   EXPECT_TRUE(demo.won);
-  EXPECT_EQ(playFailure(demo, 60), "won");
+  EXPECT_EQ(playFailure(demo, 13), "won");
 }
 
 // 120 positions for the game: half shared out over the three deals (20
