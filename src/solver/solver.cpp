@@ -37,7 +37,7 @@ std::vector<SolverMove> pathOf(const std::deque<Frame>& stack) {
   return path;
 }
 
-// The short searches at the first cap win most deals that one order loses
+// The short searches at the first cap win many deals that one order loses
 // in the subtree of an early mistake; a deal lost in every order pays them
 // once (a few thousand positions) before the growing searches prove it.
 // Each growing search may meet three times as many positions as the one
@@ -45,9 +45,9 @@ std::vector<SolverMove> pathOf(const std::deque<Frame>& stack) {
 // time: only a search that runs to its end proves a loss, and with doubling
 // the capped searches before it cost as many positions as its cap.
 constexpr std::int64_t kRunGrowth = 3;
-// How far the later searches' orders stray from the score: up to a card
-// played or an empty pile, so that each short search tries another of the
-// moves the score ranks close together. A quarter as much gave the
+// How far the later searches' orders stray from the score: up to more than
+// a card played or an empty pile, so that each short search tries another
+// of the moves the score ranks close together. A quarter as much gave the
 // searches too few different orders to win the hard FreeCell deals.
 constexpr std::uint32_t kOrderNoise = 48;
 
