@@ -15,7 +15,6 @@
 namespace kes::cli {
 namespace {
 
-
 struct SearchRun {
   int status;
   std::string out, err;
