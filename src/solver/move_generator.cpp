@@ -1,6 +1,7 @@
 #include "move_generator.h"
 
 #include <algorithm>
+#include <array>
 
 #include "engine/drop_card.h"
 #include "engine/game_family.h"
@@ -28,32 +29,33 @@ std::vector<PileId> pilesOnTable(const GameState& g) {
   return piles;
 }
 
+// For each pile family, whether its empty piles are alike: a card dropped
+// onto one of them leads to the same position as onto any other but for the
+// pile's place. All false where every drop counts (the legal moves).
+using AlikeEmpty = std::array<bool, 4>;
+
+AlikeEmpty alikeEmptyPiles(const GameState& g) {
+  return {false, emptyFoundationsInterchangeable(g), tableauInterchangeable(g), reservesInterchangeable(g)};
+}
+
+// The card's drops onto the targets; of the empty piles that are alike only
+// the first that takes it is kept, and the others are not asked at all.
 void addDrops(GameState& g, const std::vector<PileId>& targets, const PickUp& pickUp, int card, PileId from,
-              std::vector<SolverMove>& moves) {
+              const AlikeEmpty& alike, std::vector<SolverMove>& moves) {
   g.drag.draggedCard = pickUp.card;
   g.drag.draggedRunTop = pickUp.runTop;
   g.drag.singleCardHeld = pickUp.outcome == PickUpOutcome::Lift;
-  for (const PileId target : targets)
-    if (target != from && canDropOn(g, target, pickUp.card)) moves.push_back({MoveKind::Drag, card, target});
-  releaseHeld(g);
-}
-
-// Of the drops onto empty piles that are alike, only the one onto the first
-// is kept: the others lead to the same position but for the pile's place.
-std::vector<SolverMove> withoutTwinDrops(const GameState& g, std::vector<SolverMove> moves) {
-  const bool alike[] = {false, emptyFoundationsInterchangeable(g), tableauInterchangeable(g),
-                        reservesInterchangeable(g)};
-  std::vector<SolverMove> kept;
-  for (const SolverMove& m : moves) {
-    const bool twin = m.kind == MoveKind::Drag && alike[static_cast<int>(m.target.family)] &&
-                      g.table.pile(m.target).empty() &&
-                      std::any_of(kept.begin(), kept.end(), [&](const SolverMove& k) {
-                        return k.kind == MoveKind::Drag && k.card == m.card && k.target.family == m.target.family &&
-                               g.table.pile(k.target).empty();
-                      });
-    if (!twin) kept.push_back(m);
+  AlikeEmpty taken{};
+  for (const PileId target : targets) {
+    if (target == from) continue;
+    const auto family = static_cast<std::size_t>(target.family);
+    const bool twin = alike[family] && g.table.pile(target).empty();
+    if (twin && taken[family]) continue;
+    if (!canDropOn(g, target, pickUp.card)) continue;
+    moves.push_back({MoveKind::Drag, card, target});
+    if (twin) taken[family] = true;
   }
-  return kept;
+  releaseHeld(g);
 }
 
 // A press moves cards from the stock to the waste and nothing else: no row
@@ -63,6 +65,15 @@ bool pressesOnlyTurnToWaste(const GameParams& p) {
   return !stockDealsToPiles(p) && p[Param::Family] == Family::Standard && p[Param::EmptyTableauFillSource] == 0 &&
          p[Param::OpeningPhase] == 0 && p[Param::StockOnlyWhenWasteEmpty] == 0 &&
          p[Param::SecondWasteDealCard] == 0 && p[Param::WasteBuildable] == 0 && p[Param::TableauRedealMode] == 0;
+}
+
+// Where presses only turn cards to the waste, a press with the stock and
+// the waste both empty has nothing to turn and nothing to turn back: the
+// engine would refuse it, and trying it costs a whole move (FreeCell's
+// unused stock is pressed in every position).
+bool pressIsIdle(const GameState& g) {
+  return pressesOnlyTurnToWaste(g.params) && g.table.pile(PileId::stock()).empty() &&
+         g.table.pile(PileId::waste()).empty();
 }
 
 // The stock turns its cards onto a waste whose top card may be played.
@@ -82,9 +93,9 @@ int pressesForOneTurn(const GameState& g) {
 }
 
 // The stock and the waste are as they were: the turn has come round.
-bool backAtStart(const GameState& g, const GameState& start) {
-  return !g.drag.redealArmed && g.table.pile(PileId::stock()) == start.table.pile(PileId::stock()) &&
-         g.table.pile(PileId::waste()) == start.table.pile(PileId::waste());
+bool backAtStart(const GameState& g, const TableState& start) {
+  return !g.drag.redealArmed && g.table.pile(PileId::stock()) == start.pile(PileId::stock()) &&
+         g.table.pile(PileId::waste()) == start.pile(PileId::waste());
 }
 
 // The plays of every card the stock will bring to the top of the waste
@@ -97,34 +108,29 @@ bool backAtStart(const GameState& g, const GameState& start) {
 void addStockPlays(Position& position, std::vector<SolverMove>& moves) {
   if (!stockFeedsWaste(position.mutableState())) return;
   const Position::Saved start = position.save();
-  const std::vector<PileId> targets = pilesOnTable(start.game);
+  const std::vector<PileId> targets = pilesOnTable(position.state());
   const int turn = pressesForOneTurn(position.state());
   for (int k = 1; k <= turn; ++k) {
-    if (!position.pressStock() || position.over() || backAtStart(position.state(), start.game)) break;
+    if (!position.pressStock() || position.over() || backAtStart(position.state(), start.table)) break;
     GameState& g = position.mutableState();
     const Pile& waste = g.table.pile(PileId::waste());
     if (waste.empty()) continue;
     const int card = waste.top();
     const PickUp pickUp = canPickUp(g, card, PileId::waste(), PressButton::Left);
     if (!isLift(pickUp.outcome)) continue;
-    std::vector<SolverMove> drops;
-    addDrops(g, targets, pickUp, card, PileId::waste(), drops);
-    for (SolverMove& drop : withoutTwinDrops(g, drops)) {
-      drop.presses = k;
-      moves.push_back(drop);
-    }
+    const std::size_t first = moves.size();
+    addDrops(g, targets, pickUp, card, PileId::waste(), alikeEmptyPiles(g), moves);
+    for (std::size_t i = first; i < moves.size(); ++i) moves[i].presses = k;
   }
   position.restore(start);
   // Where presses only turn cards to the waste, a press between two plays
   // of waste cards can always be made just before the second one: the plays
   // cover every line, and single presses would only lengthen them.
-  if (pressesOnlyTurnToWaste(start.game.params))
+  if (pressesOnlyTurnToWaste(position.state().params))
     std::erase_if(moves, [](const SolverMove& m) { return m.kind == MoveKind::Stock; });
 }
 
-}  // namespace
-
-std::vector<SolverMove> candidateMoves(GameState& g) {
+std::vector<SolverMove> candidates(GameState& g, const AlikeEmpty& alike) {
   std::vector<SolverMove> moves;
   if (!g.inProgress) return moves;
   const std::vector<PileId> targets = pilesOnTable(g);
@@ -145,7 +151,7 @@ std::vector<SolverMove> candidateMoves(GameState& g) {
       // the top card's own, not one more for every card under it.
       if (isLift(pickUp.outcome) && pickUp.card != card) continue;
       if (isLift(pickUp.outcome))
-        addDrops(g, targets, pickUp, card, id, moves);
+        addDrops(g, targets, pickUp, card, id, alike, moves);
       else if (isPressAction(pickUp.outcome))
         moves.push_back({MoveKind::Click, card, {}});
       else if (refusedForBrokenRun(g, card, id))
@@ -155,18 +161,23 @@ std::vector<SolverMove> candidateMoves(GameState& g) {
   if (g.onTable(PileId::stock())) {
     const Pile& stock = g.table.pile(PileId::stock());
     const PickUp pickUp = canPickUp(g, stock.top(), PileId::stock(), PressButton::Left);
-    if (pickUp.outcome == PickUpOutcome::StockPress || pickUp.outcome == PickUpOutcome::PairingSelection)
+    if ((pickUp.outcome == PickUpOutcome::StockPress && !pressIsIdle(g)) ||
+        pickUp.outcome == PickUpOutcome::PairingSelection)
       moves.push_back({MoveKind::Stock, 0, {}});
     // A stock whose cards are lifted one by one (placing games).
     if (stock.top() >= 1 && isLift(pickUp.outcome))
-      addDrops(g, targets, pickUp, stock.top(), PileId::stock(), moves);
+      addDrops(g, targets, pickUp, stock.top(), PileId::stock(), alike, moves);
   }
   return moves;
 }
 
+}  // namespace
+
+std::vector<SolverMove> candidateMoves(GameState& g) { return candidates(g, AlikeEmpty{}); }
+
 std::vector<SolverMove> searchMoves(Position& position, bool safeMoves, bool stockPlays) {
   GameState& g = position.mutableState();
-  std::vector<SolverMove> moves = withoutTwinDrops(g, candidateMoves(g));
+  std::vector<SolverMove> moves = candidates(g, alikeEmptyPiles(g));
   if (safeMoves) {
     const auto safe = std::find_if(moves.begin(), moves.end(), [&](const SolverMove& m) { return isSafeMove(g, m); });
     if (safe != moves.end()) return {*safe};

@@ -10,8 +10,9 @@
 
 namespace kes::solver {
 
-// A saved position a search holds (the card table, the piles, the
-// parameters), counted against the memory cap.
+// A saved position a search holds (the card table with its piles, the log,
+// the moves still to try), counted against the memory cap: a round figure
+// above what the largest two-pack table takes.
 inline constexpr std::int64_t kSavedPositionBytes = 16 * 1024;
 
 // The positions a search has met and what it has spent of its budget:

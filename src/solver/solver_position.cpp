@@ -2,6 +2,7 @@
 
 #include <tuple>
 
+#include "engine/card.h"
 #include "engine/move_log.h"
 #include "state_key.h"
 
@@ -53,9 +54,40 @@ void Position::setState(const GameState& state) {
 
 void Position::recordResult(const GameState&, bool won, int) { won_ = won; }
 
+Position::Saved Position::save() const {
+  const GameState& g = session_.state();
+  return {g.table,      g.history.undo.log, g.drag, g.passNumber, g.dealCount, g.movesMade, g.score,
+          g.won,        g.inProgress,       g.autoplayStop,       won_};
+}
+
 void Position::restore(const Saved& saved) {
-  session_.state() = saved.game;
+  GameState& g = session_.state();
+  g.table = saved.table;
+  // The history as compactHistory leaves it: one empty step and the log.
+  g.history.undo.snapshots.resize(1);
+  g.history.undo.log = saved.log;
+  g.history.redo.clear();
+  g.drag = saved.drag;
+  g.passNumber = saved.passNumber;
+  g.dealCount = saved.dealCount;
+  g.movesMade = saved.movesMade;
+  g.score = saved.score;
+  g.won = saved.gameWon;
+  g.inProgress = saved.inProgress;
+  g.autoplayStop = saved.autoplayStop;
   won_ = saved.won;
+}
+
+bool Position::sameAs(const Saved& saved) const {
+  const GameState& g = session_.state();
+  if (g.passNumber != saved.passNumber || g.dealCount != saved.dealCount || g.movesMade != saved.movesMade ||
+      g.score != saved.score || g.inProgress != saved.inProgress)
+    return false;
+  for (int o = 0; o < kPileCount; ++o)
+    if (!(g.table.pileAt(o) == saved.table.pileAt(o))) return false;
+  for (int card = 1; card <= kMaxCards; ++card)
+    if (g.table.cards.isFaceUp(card) != saved.table.cards.isFaceUp(card)) return false;
+  return tableauMovesRead(g, g.history.undo.log) == tableauMovesRead(g, saved.log);
 }
 
 bool Position::applyUnchecked(const SolverMove& move) {

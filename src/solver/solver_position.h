@@ -13,9 +13,22 @@ namespace kes::solver {
 // are judged and carried out by exactly the code that judges the player's.
 class Position : private EngineEvents, private ResultListener {
  public:
-  // What undo needs: the whole state the rules read, plus the verdict.
+  // What undo needs: all a move can change of the state the rules read,
+  // plus the verdict. The parameters, the layout and the preferences stay
+  // as the deal set them, and between moves the history is always reduced
+  // to its log (compactHistory), so a saved position holds only the table
+  // and a few numbers; it is restored only into the deal it was taken from.
   struct Saved {
-    GameState game;
+    TableState table;
+    MoveLog log;
+    DragState drag;
+    int passNumber = 1;
+    int dealCount = 0;
+    int movesMade = 0;
+    int score = 0;
+    bool gameWon = false;
+    bool inProgress = false;
+    bool autoplayStop = false;
     bool won = false;
   };
 
@@ -42,8 +55,13 @@ class Position : private EngineEvents, private ResultListener {
   // stock's and the waste's sizes, the pass, the armed turnover): cheaper
   // than apply, for going round the stock. False when nothing changed.
   bool pressStock();
-  Saved save() const { return {session_.state(), won_}; }
+  Saved save() const;
   void restore(const Saved& saved);
+  // Whether the position is the saved one in everything its key reads (the
+  // piles, the cards' faces, the counters, the tableau moves as the rules
+  // count them): cheaper than building the key, for a move that may lead
+  // straight back to a position met before.
+  bool sameAs(const Saved& saved) const;
 
  private:
   void recordResult(const GameState& game, bool won, int seconds) override;

@@ -37,7 +37,11 @@ void appendPile(std::string& key, const TableState& table, PileId id) {
 }
 
 void appendNumber(std::string& key, int value) {
-  key += std::to_string(value);
+  // Most numbers are single digits; to_string would build a string for each.
+  if (value >= 0 && value < 10)
+    key += static_cast<char>('0' + value);
+  else
+    key += std::to_string(value);
   key += ',';
 }
 
@@ -73,16 +77,6 @@ int movesMadeRead(const GameState& g) {
   return p[Param::OpeningPhase] == 1 || p[Param::FillEmptyFromStockAfterFirstAction] == 1 ? g.movesMade : 0;
 }
 
-// The count of moves onto the tableau: the sevens rows open their
-// foundations every so many of them; a fill "before the first tableau move"
-// asks only whether there was one.
-int tableauMovesRead(const GameState& g) {
-  const int count = g.history.undo.log.countOf(kCodeTableauMove);
-  int read = 0;
-  if (g.family() == Family::SevensRow) read = count % kTableauMovesPerWindow + 1;
-  if (g.params[Param::EmptyTableauFillSource] == kFillBeforeFirstTableauMove) read = read * 2 + (count == 0 ? 1 : 0);
-  return read;
-}
 
 // A pile's cards in the scratch text, for sorting piles that are alike.
 struct PileSpan {
@@ -129,12 +123,26 @@ std::string exactPart(const GameState& g, bool sortTableau, bool sortReserves) {
   appendNumber(key, g.dealCount % kDealCountPeriod);
   appendNumber(key, movesMadeRead(g));
   appendNumber(key, g.family() == Family::PokerGrid ? g.score : 0);
-  appendNumber(key, tableauMovesRead(g));
+  appendNumber(key, tableauMovesRead(g, g.history.undo.log));
   key += g.inProgress ? 'p' : 'e';
   return key;
 }
 
 }  // namespace
+
+// The count of moves onto the tableau: the sevens rows open their
+// foundations every so many of them; a fill "before the first tableau move"
+// asks only whether there was one.
+int tableauMovesRead(const GameState& g, const MoveLog& log) {
+  const bool sevens = g.family() == Family::SevensRow;
+  const bool fillWaits = g.params[Param::EmptyTableauFillSource] == kFillBeforeFirstTableauMove;
+  if (!sevens && !fillWaits) return 0;
+  const int count = log.countOf(kCodeTableauMove);
+  int read = 0;
+  if (sevens) read = count % kTableauMovesPerWindow + 1;
+  if (fillWaits) read = read * 2 + (count == 0 ? 1 : 0);
+  return read;
+}
 
 bool stockDealsToPiles(const GameParams& p) {
   if (p[Param::FillEmptyFromStockAfterFirstAction] != 0) return true;

@@ -16,8 +16,10 @@ std::string exactKey(const GameState& game);
 // transposition table.
 std::string canonicalKey(const GameState& game);
 
-// Whether the game's tableau piles, or its reserves, are interchangeable in
-// this state (see state_key.cpp for the conditions).
+// What the keys read of the count of tableau moves in the log given (the
+// game's own, or a saved position's) under the game's rules.
+int tableauMovesRead(const GameState& game, const MoveLog& log);
+
 // The stock deals to the tableau or the reserves pile by pile: a row to
 // every pile, a deal to the reserves, or a fill of the empty piles.
 bool stockDealsToPiles(const GameParams& params);
@@ -26,6 +28,8 @@ bool stockDealsToPiles(const GameParams& params);
 // the target's alone, not by the pile's place or where the card comes from.
 bool plainTableauRule(int code);
 
+// Whether the game's tableau piles, or its reserves, are interchangeable in
+// this state (see state_key.cpp for the conditions).
 bool tableauInterchangeable(const GameState& game);
 bool reservesInterchangeable(const GameState& game);
 // Whether the empty foundations are alike: a card that starts one may start

@@ -10,28 +10,6 @@
 
 namespace kes::solver {
 
-void fillScoreTable(const GameState& g, ScoreTable& table) {
-  table.pokerGrid = g.family() == Family::PokerGrid;
-  std::vector<ScorePile>& piles = table.piles;
-  std::size_t used = 0;
-  for (int o = 0; o < kPileCount; ++o) {
-    const PileId id = PileId::fromOrdinal(o);
-    if (!g.inUse(id)) continue;
-    if (used == piles.size()) piles.emplace_back();
-    ScorePile& pile = piles[used++];
-    const bool selection = g.history.foundationOneIsSelection && id == PileId::foundation(0);
-    pile.id = id;
-    pile.played = (id.family == PileFamily::Foundation && !selection) || id == PileId::secondWaste();
-    pile.cards.clear();
-    const Pile& cards = g.table.pile(id);
-    for (int i = 0; i < cards.size(); ++i) {
-      const int card = cards.cardAt(i);
-      pile.cards.push_back(g.table.isFaceUp(card) ? card : -card);
-    }
-  }
-  piles.resize(used);
-}
-
 namespace {
 
 constexpr int kPlayedWeight = 30;
@@ -47,7 +25,6 @@ constexpr int kOutOfOrderWeight = 8;
 // Per card above the lowest card of a suit still in play (the one its
 // foundation will want next, in the games that build up from the ace).
 constexpr int kBuriedNextWeight = 4;
-constexpr int kSuits = 4;
 // Per card lying face up on the next higher card of its suit: such runs are
 // what the spider games move and play off whole, and no game minds them.
 constexpr int kSuitRunWeight = 3;
@@ -130,56 +107,105 @@ int pokerGridPotential(const std::vector<ScorePile>& piles) {
   return total;
 }
 
-// Ordering score: cards played off, the fewer face-down cards and cards
-// lying above a lower card of their pile the better, empty places help, and
-// each suit's lowest card in play should lie near the top of its pile.
 // Two face-up cards, the upper one rank lower and of the same suit.
 bool continuesSuitRun(int lower, int upper) {
   return lower > 0 && upper > 0 && suitIndex(lower) == suitIndex(upper) && cardRank(upper) == cardRank(lower) - 1;
 }
 
+// Ordering score: cards played off, the fewer face-down cards and cards
+// lying above a lower card of their pile the better, empty places help, and
+// each suit's lowest card in play should lie near the top of its pile. This
+// is one pile's part of it.
+PileSummary summarize(const ScorePile& pile) {
+  PileSummary summary;
+  const int size = static_cast<int>(pile.cards.size());
+  if (pile.played) {
+    summary.score = kPlayedWeight * size;
+    return summary;
+  }
+  const bool tableau = pile.id.family == PileFamily::Tableau;
+  if (tableau && size == 0) summary.score += kEmptyTableauWeight;
+  if (pile.id.family == PileFamily::Reserve && size == 0) summary.score += kEmptyReserveWeight;
+  int below = PileSummary::kNone;
+  for (int i = 0; i < size; ++i) {
+    const int card = std::abs(pile.cards[static_cast<std::size_t>(i)]);
+    const int rank = cardRank(card);
+    const int suit = suitIndex(card);
+    if (rank < 1 || suit < 0) continue;
+    const auto s = static_cast<std::size_t>(suit);
+    if (rank < summary.lowest[s]) {
+      summary.lowest[s] = rank;
+      summary.depth[s] = size - 1 - i;
+    }
+    if (!tableau) continue;
+    if (pile.cards[static_cast<std::size_t>(i)] < 0) summary.score -= kFaceDownWeight;
+    if (rank > below) summary.score -= kOutOfOrderWeight;
+    below = std::min(below, rank);
+    if (i > 0 && continuesSuitRun(pile.cards[static_cast<std::size_t>(i - 1)], pile.cards[static_cast<std::size_t>(i)]))
+      summary.score += kSuitRunWeight;
+  }
+  return summary;
+}
+
+// Each suit's lowest card is the first met in the piles' order, as a scan
+// of the whole table from the first pile would meet it.
 int cardsScore(const std::vector<ScorePile>& table) {
   int score = 0;
-  int lowest[kSuits] = {99, 99, 99, 99};
-  int depth[kSuits] = {0, 0, 0, 0};
+  PileSummary lowest;
   for (const ScorePile& pile : table) {
-    const int size = static_cast<int>(pile.cards.size());
-    if (pile.played) {
-      score += kPlayedWeight * size;
-      continue;
-    }
-    const bool tableau = pile.id.family == PileFamily::Tableau;
-    if (tableau && size == 0) score += kEmptyTableauWeight;
-    if (pile.id.family == PileFamily::Reserve && size == 0) score += kEmptyReserveWeight;
-    int below = 99;
-    for (int i = 0; i < size; ++i) {
-      const int card = std::abs(pile.cards[static_cast<std::size_t>(i)]);
-      const int rank = cardRank(card);
-      const int suit = suitIndex(card);
-      if (rank < 1 || suit < 0) continue;
-      if (rank < lowest[suit]) {
-        lowest[suit] = rank;
-        depth[suit] = size - 1 - i;
+    score += pile.summary.score;
+    for (std::size_t s = 0; s < PileSummary::kSuits; ++s)
+      if (pile.summary.lowest[s] < lowest.lowest[s]) {
+        lowest.lowest[s] = pile.summary.lowest[s];
+        lowest.depth[s] = pile.summary.depth[s];
       }
-      if (!tableau) continue;
-      if (pile.cards[static_cast<std::size_t>(i)] < 0) score -= kFaceDownWeight;
-      if (rank > below) score -= kOutOfOrderWeight;
-      below = std::min(below, rank);
-      if (i > 0 && continuesSuitRun(pile.cards[static_cast<std::size_t>(i - 1)], pile.cards[static_cast<std::size_t>(i)]))
-        score += kSuitRunWeight;
-    }
   }
-  for (int s = 0; s < kSuits; ++s) score -= kBuriedNextWeight * depth[s];
+  for (const int depth : lowest.depth) score -= kBuriedNextWeight * depth;
   return score;
 }
 
 }  // namespace
+
+void fillScoreTable(const GameState& g, ScoreTable& table) {
+  table.pokerGrid = g.family() == Family::PokerGrid;
+  std::vector<ScorePile>& piles = table.piles;
+  std::size_t used = 0;
+  for (int o = 0; o < kPileCount; ++o) {
+    const PileId id = PileId::fromOrdinal(o);
+    if (!g.inUse(id)) continue;
+    if (used == piles.size()) piles.emplace_back();
+    ScorePile& pile = piles[used++];
+    const bool selection = g.history.foundationOneIsSelection && id == PileId::foundation(0);
+    pile.id = id;
+    pile.played = (id.family == PileFamily::Foundation && !selection) || id == PileId::secondWaste();
+    pile.cards.clear();
+    const Pile& cards = g.table.pile(id);
+    for (int i = 0; i < cards.size(); ++i) {
+      const int card = cards.cardAt(i);
+      pile.cards.push_back(g.table.isFaceUp(card) ? card : -card);
+    }
+    pile.summary = summarize(pile);
+  }
+  piles.resize(used);
+}
 
 int tableScore(const ScoreTable& table) {
   return table.pokerGrid ? pokerGridPotential(table.piles) : cardsScore(table.piles);
 }
 
 namespace {
+
+// The score with the cards of two piles changed, their summaries put back
+// as they were.
+int scoreWithChanged(ScoreTable& table, ScorePile& from, ScorePile& target) {
+  const PileSummary fromBefore = from.summary, targetBefore = target.summary;
+  from.summary = summarize(from);
+  target.summary = summarize(target);
+  const int score = tableScore(table);
+  from.summary = fromBefore;
+  target.summary = targetBefore;
+  return score;
+}
 
 // A play of a card the stock will bring to the waste: the card alone leaves
 // the stock or the waste, wherever it lies there, for the target; how the
@@ -192,7 +218,7 @@ int stockPlayScore(ScoreTable& table, ScorePile* target, int card) {
     const int code = *at;
     const auto place = from.cards.erase(at);
     target->cards.push_back(card);
-    const int score = tableScore(table);
+    const int score = scoreWithChanged(table, from, *target);
     target->cards.pop_back();
     from.cards.insert(place, code);
     return score;
@@ -219,7 +245,7 @@ int dragScore(ScoreTable& table, const SolverMove& move) {
     from.cards.erase(at, from.cards.end());
     const int uncovered = from.cards.empty() ? 0 : from.cards.back();
     if (uncovered != 0) from.cards.back() = std::abs(uncovered);
-    const int score = tableScore(table);
+    const int score = scoreWithChanged(table, from, *target);
     // Put the copy back as it was.
     if (uncovered != 0) from.cards.back() = uncovered;
     from.cards.insert(from.cards.end(), target->cards.end() - moved, target->cards.end());
