@@ -4,9 +4,6 @@ namespace kes::solver {
 
 namespace {
 
-// A rough size of one table entry beyond its key: the node, its hash and
-// the bucket pointer of the standard hash set.
-constexpr std::int64_t kEntryOverhead = 64;
 constexpr std::int64_t kBytesPerMb = 1024 * 1024;
 // The clock is read every so many positions: reading it costs more than
 // a position of the quick games.
@@ -17,18 +14,13 @@ constexpr int kClockCheckEvery = 64;
 SearchLimits::SearchLimits(const Budget& budget, const std::atomic<bool>* cancel)
     : budget_(budget), cancel_(cancel), start_(std::chrono::steady_clock::now()) {}
 
-bool SearchLimits::meet(std::string key) {
-  const std::int64_t bytes = static_cast<std::int64_t>(key.size()) + kEntryOverhead;
-  if (!seen_.insert(std::move(key)).second) return false;
-  tableBytes_ += bytes;
+bool SearchLimits::meet(std::string_view key) {
+  if (!seen_.insert(key)) return false;
   ++states_;
   return true;
 }
 
-void SearchLimits::forget() {
-  seen_.clear();
-  tableBytes_ = 0;
-}
+void SearchLimits::forget() { seen_.clear(); }
 
 std::int64_t SearchLimits::elapsedMs() const {
   return std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - start_).count();
@@ -43,7 +35,7 @@ bool SearchLimits::spent(std::int64_t heldBytes, std::string& reason) const {
     reason = "the state budget ran out (" + std::to_string(budget_.maxStates) + " positions)";
     return true;
   }
-  if (tableBytes_ + heldBytes >= budget_.maxMb * kBytesPerMb) {
+  if (seen_.bytes() + heldBytes >= budget_.maxMb * kBytesPerMb) {
     reason = "the memory budget ran out (" + std::to_string(budget_.maxMb) + " MB)";
     return true;
   }

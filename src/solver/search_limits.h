@@ -4,8 +4,9 @@
 #include <chrono>
 #include <cstdint>
 #include <string>
-#include <unordered_set>
+#include <string_view>
 
+#include "key_table.h"
 #include "solver.h"
 
 namespace kes::solver {
@@ -22,7 +23,7 @@ class SearchLimits {
   SearchLimits(const Budget& budget, const std::atomic<bool>* cancel);
 
   // Counts the position when it was never met; false when it was.
-  bool meet(std::string key);
+  bool meet(std::string_view key);
   // Forgets the positions met (a search that starts again), keeping the
   // positions counted and the time spent against the budget.
   void forget();
@@ -40,8 +41,7 @@ class SearchLimits {
   Budget budget_;
   const std::atomic<bool>* cancel_;
   std::chrono::steady_clock::time_point start_;
-  std::unordered_set<std::string> seen_;
-  std::int64_t tableBytes_ = 0;
+  KeyTable seen_;
   std::int64_t states_ = 0;
   std::int64_t runEnd_ = 0;
 };

@@ -125,6 +125,7 @@ class Search {
   // one a press is scored on.
   ScoreTable table_;
   ScoreTable pressed_;
+  std::string key_;  // the key of the position just entered
   int bestScore_ = 0;
   std::uint32_t seed_ = 0;
 };
@@ -166,7 +167,8 @@ bool Search::descend(Frame& top, bool& won) {
   }
   if (position_.over()) return false;
   if (undoesLastMove(move)) return false;
-  if (!limits_.meet(canonicalKey(position_.state()))) return false;
+  canonicalKeyInto(position_.state(), key_);
+  if (!limits_.meet(key_)) return false;
   stack_.push_back({position_.save(), {}, 0, move});
   fillScoreTable(position_.state(), table_);
   noteBest(tableScore(table_));

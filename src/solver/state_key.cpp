@@ -90,8 +90,8 @@ void appendSorted(std::string& key, const std::string& scratch, std::vector<Pile
   for (const PileSpan& s : spans) key += text(s);
 }
 
-std::string exactPart(const GameState& g, bool sortTableau, bool sortReserves) {
-  std::string key;
+void exactPart(const GameState& g, bool sortTableau, bool sortReserves, std::string& key) {
+  key.clear();
   // Kept from one key to the next: a search builds one key per position.
   thread_local std::string scratch;
   thread_local std::vector<PileSpan> tableau, reserves;
@@ -125,7 +125,6 @@ std::string exactPart(const GameState& g, bool sortTableau, bool sortReserves) {
   appendNumber(key, g.family() == Family::PokerGrid ? g.score : 0);
   appendNumber(key, tableauMovesRead(g, g.history.undo.log));
   key += g.inProgress ? 'p' : 'e';
-  return key;
 }
 
 }  // namespace
@@ -190,10 +189,20 @@ bool emptyFoundationsInterchangeable(const GameState& g) {
          allEqual(n, [&](int i) { return p[Param::tableauWrap(i)]; });
 }
 
-std::string exactKey(const GameState& g) { return exactPart(g, false, false); }
+std::string exactKey(const GameState& g) {
+  std::string key;
+  exactPart(g, false, false, key);
+  return key;
+}
 
 std::string canonicalKey(const GameState& g) {
-  return exactPart(g, tableauInterchangeable(g), reservesInterchangeable(g));
+  std::string key;
+  canonicalKeyInto(g, key);
+  return key;
+}
+
+void canonicalKeyInto(const GameState& g, std::string& key) {
+  exactPart(g, tableauInterchangeable(g), reservesInterchangeable(g), key);
 }
 
 }  // namespace kes::solver

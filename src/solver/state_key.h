@@ -15,6 +15,9 @@ std::string exactKey(const GameState& game);
 // so that positions differing only by which of them holds what meet in the
 // transposition table.
 std::string canonicalKey(const GameState& game);
+// The same key written over the text given: a search builds one for every
+// move it plays, in one buffer.
+void canonicalKeyInto(const GameState& game, std::string& key);
 
 // What the keys read of the count of tableau moves in the log given (the
 // game's own, or a saved position's) under the game's rules.

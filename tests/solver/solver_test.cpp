@@ -63,6 +63,18 @@ TEST(SolverBudget, aTinyBudgetGivesUnknownNeverLost) {
   EXPECT_NE(r.verdict, Verdict::Lost) << r.reason;
 }
 
+// The table of positions met counts against the memory cap: FreeCell's
+// deal 617, which no search wins quickly, runs out of a 1 MB cap long
+// before its million positions.
+TEST(SolverBudget, aSmallMemoryCapEndsTheSearchUnknown) {
+  SolveOptions small = withBudget(1000000);
+  small.budget.maxMb = 1;
+  const SolveResult r = solveDeal(catalogueGame(kFreeCell), *normalizeDealNumber("617"), small);
+  EXPECT_EQ(r.verdict, Verdict::Unknown);
+  EXPECT_NE(r.reason.find("memory"), std::string::npos) << r.reason;
+  EXPECT_LT(r.states, 20000);
+}
+
 // A search cut short keeps the line to the most advanced table it met, for
 // the demo of a game it cannot win: every move of it plays.
 TEST(SolverBudget, anUnfinishedSearchKeepsItsBestLineAndItPlays) {
