@@ -15,6 +15,8 @@ namespace kes::solver {
 
 namespace {
 
+constexpr std::size_t kUsualMoveCount = 48;
+
 bool isLift(PickUpOutcome o) { return o == PickUpOutcome::Lift || o == PickUpOutcome::LiftRun; }
 
 bool isPressAction(PickUpOutcome o) {
@@ -24,6 +26,7 @@ bool isPressAction(PickUpOutcome o) {
 // The piles on the table, each a place a card might be dropped on.
 std::vector<PileId> pilesOnTable(const GameState& g) {
   std::vector<PileId> piles;
+  piles.reserve(kPileCount);
   for (int o = 0; o < kPileCount; ++o)
     if (g.onTable(PileId::fromOrdinal(o))) piles.push_back(PileId::fromOrdinal(o));
   return piles;
@@ -132,6 +135,9 @@ void addStockPlays(Position& position, std::vector<SolverMove>& moves) {
 
 std::vector<SolverMove> candidates(GameState& g, const AlikeEmpty& alike) {
   std::vector<SolverMove> moves;
+  // Room for the moves of most positions at once: grown one by one, the
+  // list would be copied several times for every position expanded.
+  moves.reserve(kUsualMoveCount);
   if (!g.inProgress) return moves;
   const std::vector<PileId> targets = pilesOnTable(g);
   // Foundations first: the order is the search's tie-break.

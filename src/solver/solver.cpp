@@ -30,8 +30,37 @@ struct Frame {
   SolverMove via;  // the move that led here
 };
 
+// The frames of the search path, root first. A frame popped is kept and
+// filled again by the next push, its table's and its moves' memory reused: a
+// search pushes one for every position it enters. A deque, so that a frame
+// is never moved as the path grows.
+class SearchPath {
+ public:
+  std::size_t size() const { return depth_; }
+  bool empty() const { return depth_ == 0; }
+  // Frames held, the ones kept for reuse included.
+  std::size_t held() const { return frames_.size(); }
+  Frame& back() { return frames_[depth_ - 1]; }
+  const Frame& back() const { return frames_[depth_ - 1]; }
+  const Frame& operator[](std::size_t i) const { return frames_[i]; }
+  // A frame on top with no moves yet; its saved position is the caller's.
+  Frame& push() {
+    if (depth_ == frames_.size()) frames_.emplace_back();
+    Frame& frame = frames_[depth_++];
+    frame.children.clear();
+    frame.next = 0;
+    return frame;
+  }
+  void pop() { --depth_; }
+  void clear() { depth_ = 0; }
+
+ private:
+  std::deque<Frame> frames_;
+  std::size_t depth_ = 0;
+};
+
 // The moves from the root to the top of the search path.
-std::vector<SolverMove> pathOf(const std::deque<Frame>& stack) {
+std::vector<SolverMove> pathOf(const SearchPath& stack) {
   std::vector<SolverMove> path;
   for (std::size_t i = 1; i < stack.size(); ++i) path.push_back(stack[i].via);
   return path;
@@ -95,7 +124,7 @@ class Search {
   // One depth-first search with the order of seed_ within the run's cap.
   RunEnd searchOnce(std::string& reason);
   bool overBudget(std::string& reason) const {
-    return limits_.spent(static_cast<std::int64_t>(stack_.size()) * kSavedPositionBytes, reason);
+    return limits_.spent(static_cast<std::int64_t>(stack_.held()) * kSavedPositionBytes, reason);
   }
   // Orders the moves worth trying from the position now on the table, best
   // first. The engine plays and judges each only when the search visits it.
@@ -115,8 +144,7 @@ class Search {
   Position& position_;
   SolveOptions options_;
   SearchLimits limits_;
-  // A deque: a frame holds a whole saved game, never moved as the path grows.
-  std::deque<Frame> stack_;
+  SearchPath stack_;
   std::vector<SolverMove> winningTail_;
   Position::Saved root_;
   std::vector<SolverMove> bestLine_;
@@ -136,6 +164,7 @@ void Search::expand(Frame& frame) {
     frame.children.push_back({moves.front(), 0, 0});
     return;
   }
+  frame.children.reserve(moves.size());
   int order = 0;
   const std::size_t depth = stack_.size();
   for (const SolverMove& move : moves) {
@@ -169,7 +198,9 @@ bool Search::descend(Frame& top, bool& won) {
   if (undoesLastMove(move)) return false;
   canonicalKeyInto(position_.state(), key_);
   if (!limits_.meet(key_)) return false;
-  stack_.push_back({position_.save(), {}, 0, move});
+  Frame& entered = stack_.push();
+  position_.saveInto(entered.saved);
+  entered.via = move;
   fillScoreTable(position_.state(), table_);
   noteBest(tableScore(table_));
   return true;
@@ -207,14 +238,16 @@ Search::RunEnd Search::searchOnce(std::string& reason) {
   stack_.clear();
   position_.restore(root_);
   limits_.meet(canonicalKey(position_.state()));
-  stack_.push_back({root_, {}, 0, {}});
+  Frame& root = stack_.push();
+  root.saved = root_;
+  root.via = {};
   fillScoreTable(position_.state(), table_);
   expand(stack_.back());
   bool won = false;
   while (!stack_.empty()) {
     Frame& top = stack_.back();
     if (top.next >= top.children.size()) {
-      stack_.pop_back();
+      stack_.pop();
       continue;
     }
     if (overBudget(reason)) return RunEnd::OutOfBudget;

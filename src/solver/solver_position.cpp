@@ -55,9 +55,24 @@ void Position::setState(const GameState& state) {
 void Position::recordResult(const GameState&, bool won, int) { won_ = won; }
 
 Position::Saved Position::save() const {
+  Saved saved;
+  saveInto(saved);
+  return saved;
+}
+
+void Position::saveInto(Saved& saved) const {
   const GameState& g = session_.state();
-  return {g.table,      g.history.undo.log, g.drag, g.passNumber, g.dealCount, g.movesMade, g.score,
-          g.won,        g.inProgress,       g.autoplayStop,       won_};
+  saved.table = g.table;
+  saved.log = g.history.undo.log;
+  saved.drag = g.drag;
+  saved.passNumber = g.passNumber;
+  saved.dealCount = g.dealCount;
+  saved.movesMade = g.movesMade;
+  saved.score = g.score;
+  saved.gameWon = g.won;
+  saved.inProgress = g.inProgress;
+  saved.autoplayStop = g.autoplayStop;
+  saved.won = won_;
 }
 
 void Position::restore(const Saved& saved) {

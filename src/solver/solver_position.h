@@ -56,6 +56,8 @@ class Position : private EngineEvents, private ResultListener {
   // than apply, for going round the stock. False when nothing changed.
   bool pressStock();
   Saved save() const;
+  // The same, written over a saved position whose memory is reused.
+  void saveInto(Saved& saved) const;
   void restore(const Saved& saved);
   // Whether the position is the saved one in everything its key reads (the
   // piles, the cards' faces, the counters, the tableau moves as the rules
