@@ -77,7 +77,6 @@ int movesMadeRead(const GameState& g) {
   return p[Param::OpeningPhase] == 1 || p[Param::FillEmptyFromStockAfterFirstAction] == 1 ? g.movesMade : 0;
 }
 
-
 // A pile's cards in the scratch text, for sorting piles that are alike.
 struct PileSpan {
   std::size_t start;

@@ -8,10 +8,6 @@
 
 namespace kes::solver {
 
-// The table as the ordering score reads it: each pile in use with its cards
-// (face-down ones negated). A child's score is estimated by moving the run on
-// this copy instead of playing the move through the engine, so a position
-// costs one engine move per child actually visited, not one per child.
 // What one pile adds to the score, and each suit's lowest card in it (the
 // first from the bottom) with the cards above it: the piles' parts add up
 // to the score, so a move is scored by summing again over the two piles it
@@ -24,6 +20,10 @@ struct PileSummary {
   std::array<int, kSuits> depth{};
 };
 
+// The table as the ordering score reads it: each pile in use with its cards
+// (face-down ones negated). A child's score is estimated by moving the run on
+// this copy instead of playing the move through the engine, so a position
+// costs one engine move per child actually visited, not one per child.
 struct ScorePile {
   PileId id;
   bool played = false;  // a foundation (or the pairing games' discard)
