@@ -38,7 +38,7 @@ std::vector<PileId> pilesOnTable(const GameState& g) {
 using AlikeEmpty = std::array<bool, 4>;
 
 AlikeEmpty alikeEmptyPiles(const GameState& g) {
-  return {false, emptyFoundationsInterchangeable(g), tableauInterchangeable(g), reservesInterchangeable(g)};
+  return {false, foundationsInterchangeable(g), tableauInterchangeable(g), reservesInterchangeable(g)};
 }
 
 // The card's drops onto the targets; of the empty piles that are alike only
@@ -49,11 +49,17 @@ void addDrops(GameState& g, const std::vector<PileId>& targets, const PickUp& pi
   g.drag.draggedRunTop = pickUp.runTop;
   g.drag.singleCardHeld = pickUp.outcome == PickUpOutcome::Lift;
   AlikeEmpty taken{};
+  // The whole of a pile moved onto an empty pile alike leaves the position
+  // as it was (ace from foundation to foundation, a card from free cell to
+  // free cell, a whole column to an empty one).
+  const Pile& source = g.table.pile(from);
+  const bool wholePile = !source.empty() && source.cardAt(0) == pickUp.card && source.top() == pickUp.runTop &&
+                         !keyReadsMovesMade(g.params);
   for (const PileId target : targets) {
     if (target == from) continue;
     const auto family = static_cast<std::size_t>(target.family);
     const bool twin = alike[family] && g.table.pile(target).empty();
-    if (twin && taken[family]) continue;
+    if (twin && (taken[family] || (wholePile && target.family == from.family))) continue;
     if (!canDropOn(g, target, pickUp.card)) continue;
     moves.push_back({MoveKind::Drag, card, target});
     if (twin) taken[family] = true;

@@ -72,10 +72,7 @@ bool allEqual(int count, Get get) {
 // Only what the rules read of the moves made goes into the key: the same
 // table reached in five moves or in seven is one position for every game
 // that does not count them.
-int movesMadeRead(const GameState& g) {
-  const GameParams& p = g.params;
-  return p[Param::OpeningPhase] == 1 || p[Param::FillEmptyFromStockAfterFirstAction] == 1 ? g.movesMade : 0;
-}
+int movesMadeRead(const GameState& g) { return keyReadsMovesMade(g.params) ? g.movesMade : 0; }
 
 // A pile's cards in the scratch text, for sorting piles that are alike.
 struct PileSpan {
@@ -89,32 +86,45 @@ void appendSorted(std::string& key, const std::string& scratch, std::vector<Pile
   for (const PileSpan& s : spans) key += text(s);
 }
 
-void exactPart(const GameState& g, bool sortTableau, bool sortReserves, std::string& key) {
+// Which families of piles the key lists in sorted order, as alike.
+struct SortedFamilies {
+  bool foundations = false;
+  bool tableau = false;
+  bool reserves = false;
+
+  bool covers(PileFamily family) const {
+    switch (family) {
+      case PileFamily::Foundation: return foundations;
+      case PileFamily::Tableau: return tableau;
+      case PileFamily::Reserve: return reserves;
+      case PileFamily::Stock: break;
+    }
+    return false;
+  }
+};
+
+void exactPart(const GameState& g, const SortedFamilies& sorted, std::string& key) {
   key.clear();
   // Kept from one key to the next: a search builds one key per position.
   thread_local std::string scratch;
-  thread_local std::vector<PileSpan> tableau, reserves;
+  thread_local std::array<std::vector<PileSpan>, 4> spans;
   scratch.clear();
-  tableau.clear();
-  reserves.clear();
+  for (std::vector<PileSpan>& family : spans) family.clear();
   for (int o = 0; o < kPileCount; ++o) {
     const PileId id = PileId::fromOrdinal(o);
     // The pairing games hold the selection in the first foundation, which
     // they may not otherwise use.
     const bool selection = g.history.foundationOneIsSelection && id == PileId::foundation(0);
     if (!g.inUse(id) && !selection) continue;
-    const bool sorted = (sortTableau && id.family == PileFamily::Tableau) ||
-                        (sortReserves && id.family == PileFamily::Reserve);
-    if (!sorted) {
+    if (selection || !sorted.covers(id.family)) {
       appendPile(key, g.table, id);
       continue;
     }
     const std::size_t start = scratch.size();
     appendPile(scratch, g.table, id);
-    (id.family == PileFamily::Tableau ? tableau : reserves).push_back({start, scratch.size() - start});
+    spans[static_cast<std::size_t>(id.family)].push_back({start, scratch.size() - start});
   }
-  appendSorted(key, scratch, tableau);
-  appendSorted(key, scratch, reserves);
+  for (std::vector<PileSpan>& family : spans) appendSorted(key, scratch, family);
   // The pass counts only against a limit; the deals made only by their
   // parity (which waste a stock press fills) and modulo 13 (the rank called
   // in the counting games); the score only where it decides the win.
@@ -127,6 +137,10 @@ void exactPart(const GameState& g, bool sortTableau, bool sortReserves, std::str
 }
 
 }  // namespace
+
+bool keyReadsMovesMade(const GameParams& p) {
+  return p[Param::OpeningPhase] == 1 || p[Param::FillEmptyFromStockAfterFirstAction] == 1;
+}
 
 // The count of moves onto the tableau: the sevens rows open their
 // foundations every so many of them; a fill "before the first tableau move"
@@ -176,9 +190,11 @@ bool reservesInterchangeable(const GameState& g) {
 
 // Nothing reads a foundation's place but its own parameters (the standard
 // family with a plain tableau rule), and the foundations' parameters agree.
-bool emptyFoundationsInterchangeable(const GameState& g) {
+bool foundationsInterchangeable(const GameState& g) {
   const GameParams& p = g.params;
   if (g.family() != Family::Standard || p[Param::FoundationBaseFromDeal] != 0) return false;
+  // The pairing games hold the selection in the first foundation.
+  if (g.history.foundationOneIsSelection) return false;
   if (!plainTableauRule(p[Param::tableauBuildRule(0)])) return false;
   const int n = g.foundationCount();
   return allEqual(n, [&](int i) { return p[Param::foundationBase(i)]; }) &&
@@ -190,7 +206,7 @@ bool emptyFoundationsInterchangeable(const GameState& g) {
 
 std::string exactKey(const GameState& g) {
   std::string key;
-  exactPart(g, false, false, key);
+  exactPart(g, SortedFamilies{}, key);
   return key;
 }
 
@@ -201,7 +217,7 @@ std::string canonicalKey(const GameState& g) {
 }
 
 void canonicalKeyInto(const GameState& g, std::string& key) {
-  exactPart(g, tableauInterchangeable(g), reservesInterchangeable(g), key);
+  exactPart(g, {foundationsInterchangeable(g), tableauInterchangeable(g), reservesInterchangeable(g)}, key);
 }
 
 }  // namespace kes::solver

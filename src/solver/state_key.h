@@ -35,8 +35,14 @@ bool plainTableauRule(int code);
 // this state (see state_key.cpp for the conditions).
 bool tableauInterchangeable(const GameState& game);
 bool reservesInterchangeable(const GameState& game);
-// Whether the empty foundations are alike: a card that starts one may start
-// any of them to the same effect.
-bool emptyFoundationsInterchangeable(const GameState& game);
+// Whether the foundations are alike: a card that starts one may start any
+// of them to the same effect, and which of them holds what never counts
+// (the canonical key lists them sorted).
+bool foundationsInterchangeable(const GameState& game);
+
+// Whether the rules read how many moves were made (the opening phase, the
+// fill from the stock after the first action): then every move changes the
+// position, even one that leaves the table as it was.
+bool keyReadsMovesMade(const GameParams& params);
 
 }  // namespace kes::solver

@@ -1,13 +1,15 @@
 // The shortcuts a search takes instead of asking the engine or building a
-// key: a press on the stock left out is one the engine refuses, a move back
-// is known for the position before it only when nothing the key reads
-// differs, and a drag's score estimated on the copy of the table is the
-// score of the table the engine leaves.
+// key: a press on the stock left out is one the engine refuses, a move left
+// out leads to a position the search meets anyway, a move back is known for
+// the position before it only when nothing the key reads differs, and a
+// drag's score estimated on the copy of the table is the score of the table
+// the engine leaves.
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <optional>
+#include <set>
 #include <stdexcept>
 
 #include "engine/deal_generator.h"
@@ -23,6 +25,9 @@ namespace {
 
 constexpr int kFreeCell = 1;
 constexpr int kKlondike = 2;
+constexpr int kCalculation = 16;
+constexpr int kEightOff = 19;
+constexpr int kSeahavenTowers = 20;
 constexpr int kLastGameNumber = 999;
 
 std::optional<GameParams> catalogued(int game) {
@@ -59,6 +64,67 @@ TEST(IdlePress, aPressTheGeneratorLeavesOutIsOneTheEngineRefuses) {
   }
   EXPECT_GT(games, 100);
   EXPECT_GT(leftOut, 10) << "the games without a waste to turn back (FreeCell and its kin) leave the press out";
+}
+
+// Along walks through games with free cells, foundations a card may leave
+// and columns a whole pile may move to: every legal move the search leaves
+// out (a twin drop onto an empty pile, a whole pile onto an empty pile alike)
+// leads to the position itself or to one a move it keeps leads to, so no
+// position is lost to a search that proves a deal lost.
+TEST(LeftOutMoves, everyLegalMoveLeftOutLeadsToAPositionTheSearchMeets) {
+  int leftOut = 0;
+  for (const int game : {kFreeCell, kKlondike, kEightOff, kSeahavenTowers}) {
+    Position position;
+    ASSERT_EQ(position.deal(catalogueGame(game), *normalizeDealNumber("11")), "");
+    for (int step = 0; step < 60 && !position.over(); ++step) {
+      const Position::Saved saved = position.save();
+      std::set<std::string> met{canonicalKey(position.state())};
+      for (const SolverMove& m : searchMoves(position, false, false)) {
+        if (position.apply(m)) met.insert(canonicalKey(position.state()));
+        position.restore(saved);
+      }
+      const std::vector<SolverMove> legal = legalMoves(position);
+      if (legal.empty()) break;
+      for (const SolverMove& m : legal) {
+        ASSERT_TRUE(position.apply(m));
+        const bool covered = met.count(canonicalKey(position.state())) > 0;
+        EXPECT_TRUE(covered) << "game " << game << " step " << step << " " << commandText(m);
+        position.restore(saved);
+      }
+      leftOut += static_cast<int>(legal.size() + 1 - met.size());
+      // Foundations first, so that aces reach them and may leave again.
+      const auto home = std::find_if(legal.begin(), legal.end(),
+                                     [](const SolverMove& m) { return m.target.family == PileFamily::Foundation; });
+      ASSERT_TRUE(position.apply(home != legal.end() ? *home : legal[static_cast<std::size_t>(step * 7) % legal.size()]));
+    }
+  }
+  EXPECT_GT(leftOut, 50) << "the walks meet moves the search leaves out";
+}
+
+// Which foundation holds which suit is no part of the position where the
+// foundations are alike, and is where their rules differ.
+TEST(StateKey, foundationsAlikeAreListedInOneOrder) {
+  const auto acesOnFoundations = [](int game, bool swapped) {
+    Position position;
+    EXPECT_EQ(position.deal(catalogueGame(game), *normalizeDealNumber("3")), "");
+    GameState g = position.state();
+    const int first = swapped ? 14 : 1, second = swapped ? 1 : 14;  // two aces
+    for (const int card : {first, second}) {
+      const auto at = g.locateCard(card);
+      EXPECT_TRUE(at.has_value());
+      g.table.pile(*at).remove(card);
+    }
+    g.table.appendCard(PileId::foundation(1), first, true);
+    g.table.appendCard(PileId::foundation(2), second, true);
+    return g;
+  };
+  for (const int game : {kFreeCell, kKlondike}) {
+    const GameState a = acesOnFoundations(game, false), b = acesOnFoundations(game, true);
+    EXPECT_NE(exactKey(a), exactKey(b));
+    EXPECT_EQ(canonicalKey(a), canonicalKey(b)) << "game " << game;
+  }
+  const GameState a = acesOnFoundations(kCalculation, false), b = acesOnFoundations(kCalculation, true);
+  EXPECT_NE(canonicalKey(a), canonicalKey(b)) << "each foundation of Calculation builds its own sequence";
 }
 
 // A card moved from one free cell to another and straight back, once the
