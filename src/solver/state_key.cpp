@@ -86,11 +86,14 @@ void appendSorted(std::string& key, const std::string& scratch, std::vector<Pile
   for (const PileSpan& s : spans) key += text(s);
 }
 
-// Which families of piles the key lists in sorted order, as alike.
-struct SortedFamilies {
+// What the canonical key leaves out: which of the piles alike holds what
+// (it lists their families sorted), and the discard pile's cards under its
+// top.
+struct KeyShape {
   bool foundations = false;
   bool tableau = false;
   bool reserves = false;
+  bool discardTopOnly = false;
 
   bool covers(PileFamily family) const {
     switch (family) {
@@ -103,7 +106,21 @@ struct SortedFamilies {
   }
 };
 
-void exactPart(const GameState& g, const SortedFamilies& sorted, std::string& key) {
+// The discard pile (the second waste) takes the cards the player sends to
+// it or the pairs removed, and gives none back: the rules read its top card
+// and how many it holds, never the order of the cards under the top. The
+// order in which the same cards were discarded is no part of the position.
+void appendDiscard(std::string& key, const TableState& table) {
+  const Pile& pile = table.pile(PileId::secondWaste());
+  if (!pile.empty()) {
+    const int top = pile.top();
+    key += static_cast<char>(top | (table.isFaceUp(top) ? kFaceUpBit : 0));
+  }
+  appendNumber(key, pile.size());
+  key += kPileEnd;
+}
+
+void exactPart(const GameState& g, const KeyShape& sorted, std::string& key) {
   key.clear();
   // Kept from one key to the next: a search builds one key per position.
   thread_local std::string scratch;
@@ -116,6 +133,10 @@ void exactPart(const GameState& g, const SortedFamilies& sorted, std::string& ke
     // they may not otherwise use.
     const bool selection = g.history.foundationOneIsSelection && id == PileId::foundation(0);
     if (!g.inUse(id) && !selection) continue;
+    if (sorted.discardTopOnly && id == PileId::secondWaste()) {
+      appendDiscard(key, g.table);
+      continue;
+    }
     if (selection || !sorted.covers(id.family)) {
       appendPile(key, g.table, id);
       continue;
@@ -206,7 +227,7 @@ bool foundationsInterchangeable(const GameState& g) {
 
 std::string exactKey(const GameState& g) {
   std::string key;
-  exactPart(g, SortedFamilies{}, key);
+  exactPart(g, KeyShape{}, key);
   return key;
 }
 
@@ -217,7 +238,7 @@ std::string canonicalKey(const GameState& g) {
 }
 
 void canonicalKeyInto(const GameState& g, std::string& key) {
-  exactPart(g, {foundationsInterchangeable(g), tableauInterchangeable(g), reservesInterchangeable(g)}, key);
+  exactPart(g, {foundationsInterchangeable(g), tableauInterchangeable(g), reservesInterchangeable(g), true}, key);
 }
 
 }  // namespace kes::solver

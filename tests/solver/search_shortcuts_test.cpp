@@ -25,6 +25,7 @@ namespace {
 
 constexpr int kFreeCell = 1;
 constexpr int kKlondike = 2;
+constexpr int kGolf = 12;
 constexpr int kCalculation = 16;
 constexpr int kEightOff = 19;
 constexpr int kSeahavenTowers = 20;
@@ -125,6 +126,32 @@ TEST(StateKey, foundationsAlikeAreListedInOneOrder) {
   }
   const GameState a = acesOnFoundations(kCalculation, false), b = acesOnFoundations(kCalculation, true);
   EXPECT_NE(canonicalKey(a), canonicalKey(b)) << "each foundation of Calculation builds its own sequence";
+}
+
+// The discard pile gives no card back: the same cards discarded in another
+// order under the same top card are one position; another top card is not.
+TEST(StateKey, theDiscardsUnderTheTopCardAreReadByTheirCountOnly) {
+  Position position;
+  ASSERT_EQ(position.deal(catalogueGame(kGolf), *normalizeDealNumber("4")), "");
+  const auto discarding = [&position](std::initializer_list<int> order) {
+    GameState g = position.state();
+    for (const int card : order) {
+      const auto at = g.locateCard(card);
+      EXPECT_TRUE(at.has_value());
+      g.table.pile(*at).remove(card);
+      g.table.appendCard(PileId::secondWaste(), card, true);
+    }
+    return g;
+  };
+  const std::vector<int> tops = {position.state().table.pile(PileId::tableau(0)).top(),
+                                 position.state().table.pile(PileId::tableau(1)).top(),
+                                 position.state().table.pile(PileId::tableau(2)).top()};
+  const GameState a = discarding({tops[0], tops[1], tops[2]});
+  const GameState b = discarding({tops[1], tops[0], tops[2]});
+  const GameState c = discarding({tops[0], tops[2], tops[1]});
+  EXPECT_NE(exactKey(a), exactKey(b));
+  EXPECT_EQ(canonicalKey(a), canonicalKey(b));
+  EXPECT_NE(canonicalKey(a), canonicalKey(c)) << "another card on top";
 }
 
 // A card moved from one free cell to another and straight back, once the

@@ -18,6 +18,7 @@ namespace {
 constexpr int kFreeCell = 1;
 constexpr int kKlondike = 2;
 constexpr int kGolf = 12;
+constexpr int kMonteCarlo = 14;
 constexpr int kBakersGame = 18;
 constexpr int kEightOff = 19;
 
@@ -44,11 +45,12 @@ TEST_P(WonLines, replayToAWonGameWithEveryLineAccepted) {
 }
 
 // FreeCell, Baker's Game and Eight Off deals the solver wins in a few
-// hundred positions.
+// hundred positions; Golf and Monte Carlo, whose discards the key reads
+// only by their top card, in a few thousand.
 INSTANTIATE_TEST_SUITE_P(Games, WonLines,
                          ::testing::Values(ReplayCase{kFreeCell, 1}, ReplayCase{kFreeCell, 3}, ReplayCase{kBakersGame, 3},
                                            ReplayCase{kBakersGame, 4}, ReplayCase{kEightOff, 1},
-                                           ReplayCase{kEightOff, 2}));
+                                           ReplayCase{kEightOff, 2}, ReplayCase{kGolf, 20}, ReplayCase{kMonteCarlo, 2}));
 
 TEST(SolverBudget, aTinyBudgetGivesUnknownNeverLost) {
   for (int game : {kFreeCell, kKlondike, kGolf}) {
