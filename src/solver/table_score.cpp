@@ -168,6 +168,11 @@ int cardsScore(const std::vector<ScorePile>& table) {
 
 void fillScoreTable(const GameState& g, ScoreTable& table) {
   table.pokerGrid = g.family() == Family::PokerGrid;
+  // Where a press deals the stock's card straight onto the discard pile
+  // (Golf), the stock's cards count as played already: otherwise a press
+  // would be worth as much as a card cleared from the piles, which is the
+  // only progress, and the search would spend its stock first.
+  const bool pressesDiscard = !g.inUse(PileId::waste()) && g.inUse(PileId::secondWaste());
   std::vector<ScorePile>& piles = table.piles;
   std::size_t used = 0;
   for (int o = 0; o < kPileCount; ++o) {
@@ -177,7 +182,8 @@ void fillScoreTable(const GameState& g, ScoreTable& table) {
     ScorePile& pile = piles[used++];
     const bool selection = g.history.foundationOneIsSelection && id == PileId::foundation(0);
     pile.id = id;
-    pile.played = (id.family == PileFamily::Foundation && !selection) || id == PileId::secondWaste();
+    pile.played = (id.family == PileFamily::Foundation && !selection) || id == PileId::secondWaste() ||
+                  (id == PileId::stock() && pressesDiscard);
     pile.cards.clear();
     const Pile& cards = g.table.pile(id);
     for (int i = 0; i < cards.size(); ++i) {

@@ -1,7 +1,8 @@
 // What makes the searches find wins in the games a plain depth-first
 // search got lost in: positions that differ only by how many moves led to
 // them are one position; the beam search wins long games and its lines
-// replay; the poker grid is searched by the hands it promises.
+// replay; the poker grid is searched by the hands it promises; Golf's
+// search clears the piles before it spends the stock.
 
 #include <gtest/gtest.h>
 
@@ -13,11 +14,13 @@
 #include "solver/solver_position.h"
 #include "solver/solver_test_support.h"
 #include "solver/state_key.h"
+#include "solver/table_score.h"
 
 namespace kes::solver {
 namespace {
 
 constexpr int kFreeCell = 1;
+constexpr int kGolf = 12;
 constexpr int kPokerSquare = 15;
 constexpr int kCalculation = 16;
 
@@ -38,6 +41,33 @@ std::optional<SolverMove> tableauToTableau(Position& position) {
       return m;
   }
   return std::nullopt;
+}
+
+// In Golf a press on the stock deals its card onto the discard pile: it
+// must score below every card cleared from the piles, or the search would
+// deal out the stock before it clears anything.
+TEST(GolfOrder, aCardClearedFromThePilesScoresAboveAPressOnTheStock) {
+  int plays = 0;
+  for (const char* deal : {"1", "2", "3", "4", "5", "6"}) {
+    Position position;
+    ASSERT_EQ(position.deal(catalogueGame(kGolf), *normalizeDealNumber(deal)), "");
+    const Position::Saved start = position.save();
+    ScoreTable table;
+    const auto scoreAfter = [&](const SolverMove& m) {
+      EXPECT_TRUE(position.apply(m));
+      fillScoreTable(position.state(), table);
+      const int score = tableScore(table);
+      position.restore(start);
+      return score;
+    };
+    const int press = scoreAfter(SolverMove{MoveKind::Stock, 0, {}});
+    for (const SolverMove& m : legalMoves(position)) {
+      if (m.kind == MoveKind::Stock) continue;
+      EXPECT_GT(scoreAfter(m), press) << "deal " << deal << " " << commandText(m);
+      ++plays;
+    }
+  }
+  EXPECT_GT(plays, 0) << "some deal opens with a card that fits the discard";
 }
 
 // The same table by two roads: a card straight into a free cell, or first
