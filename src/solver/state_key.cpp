@@ -120,7 +120,7 @@ void appendDiscard(std::string& key, const TableState& table) {
   key += kPileEnd;
 }
 
-void exactPart(const GameState& g, const KeyShape& sorted, std::string& key) {
+void exactPart(const GameState& g, const KeyShape& shape, std::string& key) {
   key.clear();
   // Kept from one key to the next: a search builds one key per position.
   thread_local std::string scratch;
@@ -133,11 +133,11 @@ void exactPart(const GameState& g, const KeyShape& sorted, std::string& key) {
     // they may not otherwise use.
     const bool selection = g.history.foundationOneIsSelection && id == PileId::foundation(0);
     if (!g.inUse(id) && !selection) continue;
-    if (sorted.discardTopOnly && id == PileId::secondWaste()) {
+    if (shape.discardTopOnly && id == PileId::secondWaste()) {
       appendDiscard(key, g.table);
       continue;
     }
-    if (selection || !sorted.covers(id.family)) {
+    if (selection || !shape.covers(id.family)) {
       appendPile(key, g.table, id);
       continue;
     }
