@@ -137,7 +137,9 @@ void exactPart(const GameState& g, const KeyShape& shape, std::string& key) {
       appendDiscard(key, g.table);
       continue;
     }
-    if (selection || !shape.covers(id.family)) {
+    // The selection is never sorted in: foundationsInterchangeable is false
+    // in the pairing games.
+    if (!shape.covers(id.family)) {
       appendPile(key, g.table, id);
       continue;
     }
